@@ -1,0 +1,117 @@
+#include "results_command.h"
+
+#include "core/model.h"
+#include "state/archive_file.h"
+#include "state/archive_results.h"
+#include "state/number_format.h"
+
+namespace tipolab {
+namespace {
+
+QString csvField(const QString& s)
+{
+    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) &&
+        !s.contains(QLatin1Char('\n')) && !s.contains(QLatin1Char('\r')))
+        return s;
+    QString quoted = s;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString typeLabel(int t)
+{
+    const std::string_view name = typeName(t);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void writeCsvHeader(QTextStream& out)
+{
+    QStringList head{QStringLiteral("file"), QStringLiteral("persona"),
+                     QStringLiteral("tipo prevalente")};
+    for (int t = 1; t <= kTypeCount; ++t) {
+        const QString name = typeLabel(t);
+        for (const char* col : {"sint.ass.", "anal.ass.", "sint.rel.", "anal.rel."})
+            head << name + QLatin1Char(' ') + QLatin1String(col);
+    }
+    out << head.join(QLatin1Char(',')) << '\n';
+}
+
+void writeCsvRow(QTextStream& out, const QString& file, const QString& persona,
+                 const Results& r)
+{
+    const QLocale c = QLocale::c();
+    QStringList row{csvField(file), csvField(persona), typeLabel(r.prevailingType)};
+    for (int t = 1; t <= kTypeCount; ++t) {
+        for (int i = 0; i < kTypeCount; ++i) {
+            if (r.typeOfRow[i] != t)
+                continue;
+            const TypeResult& v = r.row[i];
+            row << format00(v.sintAss, c) << format00(v.anaAss, c) << format00(v.sintRel, c)
+                << format00(v.anaRel, c);
+        }
+    }
+    out << row.join(QLatin1Char(',')) << '\n';
+}
+
+void writeTable(QTextStream& out, const QString& file, const QString& persona, const Results& r,
+                const QLocale& locale)
+{
+    out << file << '\n';
+    out << QStringLiteral("Persona: ") << persona << '\n';
+    out << QStringLiteral("%1 %2 %3 %4 %5\n")
+               .arg(QStringLiteral("Tipo"), -16)
+               .arg(QStringLiteral("sint.ass."), 10)
+               .arg(QStringLiteral("anal.ass."), 10)
+               .arg(QStringLiteral("sint.rel."), 10)
+               .arg(QStringLiteral("anal.rel."), 10);
+    for (int i = 0; i < kTypeCount; ++i) {
+        const TypeResult& v = r.row[i];
+        out << QStringLiteral("%1 %2 %3 %4 %5\n")
+                   .arg(typeLabel(r.typeOfRow[i]), -16)
+                   .arg(format00(v.sintAss, locale), 10)
+                   .arg(format00(v.anaAss, locale), 10)
+                   .arg(format00(v.sintRel, locale), 10)
+                   .arg(format00(v.anaRel, locale), 10);
+    }
+    out << QStringLiteral("Tipo prevalente: ") << typeLabel(r.prevailingType) << '\n';
+}
+
+} // namespace
+
+int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err)
+{
+    int status = 0;
+    bool first = true;
+    if (options.csv)
+        writeCsvHeader(out);
+    for (const QString& file : options.files) {
+        const ArchiveLoad load = loadArchiveFile(file);
+        if (!load.record) {
+            err << load.error << '\n';
+            status = 1;
+            continue;
+        }
+        const ArchiveResults evaluated = evaluateArchive(*load.record);
+        if (!evaluated.missing.empty()) {
+            err << QStringLiteral("%1: dati incompleti, risultati non calcolati:\n").arg(file);
+            for (const std::string& line : evaluated.missing)
+                err << "  " << QString::fromStdString(line) << '\n';
+            status = 1;
+            continue;
+        }
+        const QString persona = QString::fromStdString(load.record->title[kPersonaField]);
+        if (options.csv) {
+            writeCsvRow(out, file, persona, evaluated.results);
+        } else {
+            if (!first)
+                out << '\n';
+            writeTable(out, file, persona, evaluated.results, options.locale);
+        }
+        first = false;
+    }
+    out.flush();
+    err.flush();
+    return status;
+}
+
+} // namespace tipolab

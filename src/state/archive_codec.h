@@ -1,0 +1,64 @@
+// The archive file of one assessment: 79 comma-separated lines holding 391
+// values (the title page, the general judgement of each type, and the judgement
+// and weight of each characteristic), lines ending in CR LF. Bytes in, bytes
+// out: the file operations live in archive_file.h.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "assessment_data.h"
+
+namespace tipolab {
+
+inline constexpr int kTitleFieldCount = 7;
+inline constexpr int kArchiveLineCount = 79;
+inline constexpr int kArchiveValueCount = 391;
+
+// The title-page fields in the order of the file.
+inline constexpr std::array<std::string_view, kTitleFieldCount> kTitleFieldNames = {
+    "progetto", "persona", "tipostudio", "committente", "luogo", "data", "allegati"};
+using TitleFields = std::array<std::string, kTitleFieldCount>;
+inline constexpr int kPersonaField = 1;
+
+// Everything an archive file holds.
+struct ArchiveRecord {
+    TitleFields title;
+    TypeJudgements types;
+    CharacteristicTable characteristics;
+    bool operator==(const ArchiveRecord&) const = default;
+};
+
+// Where and why a file could not be read. `line` and `position` (the value's
+// place on its line) count from 1; position 0 means the whole line.
+struct ArchiveError {
+    int line = 0;
+    int position = 0;
+    std::string value;  // the offending value as it stands in the file
+    std::string reason; // in Italian, for the user
+    // "riga 8, valore 2 («x»): <reason>"
+    std::string describe() const;
+};
+
+struct ArchiveReadResult {
+    std::optional<ArchiveRecord> record; // set only when the whole file is sound
+    ArchiveError error;
+};
+
+// The file's bytes. Code page 1252 unless some text needs more, then UTF-8
+// with a byte-order mark. A double quote in a text is written as an apostrophe
+// so that the file always reads back in step.
+std::string writeArchive(const ArchiveRecord& record);
+
+// Reads the 391 values, all or nothing: any value outside its field, or a file
+// that ends early, gives an error and no record. Content after the last value
+// is ignored.
+ArchiveReadResult readArchive(std::string_view bytes);
+
+// The parts of the assessment an archive holds, and back.
+ArchiveRecord recordFrom(const AssessmentData& data, const TitleFields& title);
+void applyRecord(const ArchiveRecord& record, AssessmentData& data);
+
+} // namespace tipolab

@@ -1,0 +1,87 @@
+#include "archive_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tipolab {
+namespace {
+
+QString shownName(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+ArchiveLoad loadArchiveFile(const QString& path)
+{
+    ArchiveLoad out;
+    const QString name = shownName(path);
+    QFileInfo info(path);
+    if (!info.exists()) {
+        out.error = QStringLiteral("Il file \"%1\" non esiste.").arg(name);
+        return out;
+    }
+    if (info.isDir()) {
+        out.error = QStringLiteral("\"%1\" \u00e8 una cartella, non un file di dati.").arg(name);
+        return out;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.error =
+            QStringLiteral("Impossibile aprire il file \"%1\": %2.").arg(name, file.errorString());
+        return out;
+    }
+    // An archive is a few kilobytes; anything far larger is not one.
+    constexpr qint64 kMaxSize = 16 * 1024 * 1024;
+    if (file.size() > kMaxSize) {
+        out.error = QStringLiteral("Il file \"%1\" \u00e8 troppo grande per essere un file di "
+                                   "dati di Tipolab.")
+                        .arg(name);
+        return out;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        out.error =
+            QStringLiteral("Impossibile leggere il file \"%1\": %2.").arg(name, file.errorString());
+        return out;
+    }
+    ArchiveReadResult read = readArchive(std::string_view(bytes.constData(), bytes.size()));
+    if (!read.record) {
+        out.error = QStringLiteral("Il file \"%1\" non \u00e8 un file di dati di Tipolab "
+                                   "valido e non \u00e8 stato caricato: %2.")
+                        .arg(name, QString::fromStdString(read.error.describe()));
+        return out;
+    }
+    out.record = std::move(read.record);
+    return out;
+}
+
+QString saveArchiveFile(const QString& path, const ArchiveRecord& record)
+{
+    const QString name = shownName(path);
+    const std::string bytes = writeArchive(record);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("Impossibile salvare il file \"%1\": %2.")
+            .arg(name, file.errorString());
+    }
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size())) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Impossibile scrivere il file \"%1\": %2. Il file precedente, se "
+                              "c'era, \u00e8 rimasto com'era.")
+            .arg(name, why);
+    }
+    if (!file.commit()) {
+        return QStringLiteral("Impossibile completare il salvataggio del file \"%1\": %2. Il "
+                              "file precedente, se c'era, \u00e8 rimasto com'era.")
+            .arg(name, file.errorString());
+    }
+    return {};
+}
+
+} // namespace tipolab

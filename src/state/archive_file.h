@@ -1,0 +1,26 @@
+// Reading and writing an archive file on disk. A save never leaves a half-written
+// file behind, and a load never hands back part of a file: either outcome comes
+// back with a message, in Italian, that names the file and the reason.
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+#include "archive_codec.h"
+
+namespace tipolab {
+
+struct ArchiveLoad {
+    std::optional<ArchiveRecord> record;
+    QString error; // empty on success
+};
+
+// Reads the whole file; on any failure `record` is empty and `error` says why.
+ArchiveLoad loadArchiveFile(const QString& path);
+
+// Writes beside the target and renames over it, so that a failed save leaves
+// an existing file as it was. Returns the error, or an empty text on success.
+QString saveArchiveFile(const QString& path, const ArchiveRecord& record);
+
+} // namespace tipolab

@@ -1,0 +1,50 @@
+#include "qt_dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+
+namespace tipolab {
+namespace {
+
+QString preselectedFilter(const QStringList& filters, int preselected)
+{
+    return preselected >= 0 && preselected < filters.size() ? filters.at(preselected) : QString();
+}
+
+} // namespace
+
+QMessageBox::StandardButton QtDialogs::message(const QString& text, const QString& title,
+                                               QMessageBox::Icon icon,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString QtDialogs::openFile(const QString& title, const QStringList& filters, int preselected,
+                            const QString& initialName)
+{
+    QString selected = preselectedFilter(filters, preselected);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, initialName,
+                                        filters.join(QStringLiteral(";;")), &selected);
+}
+
+QString QtDialogs::saveFile(const QString& title, const QStringList& filters, int preselected,
+                            const QString& initialName)
+{
+    QString selected = preselectedFilter(filters, preselected);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialName,
+                                        filters.join(QStringLiteral(";;")), &selected);
+}
+
+QColor QtDialogs::chooseColour(const QColor& initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
+    return chosen.isValid() ? chosen : initial;
+}
+
+} // namespace tipolab

@@ -1,0 +1,22 @@
+// The dialogs a person sees: QMessageBox, QFileDialog and QColorDialog, each
+// shown over the window that is active at the time.
+#pragma once
+
+#include "dialogs.h"
+
+namespace tipolab {
+
+class QtDialogs : public Dialogs {
+public:
+    QMessageBox::StandardButton message(const QString& text, const QString& title,
+                                        QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
+    QString openFile(const QString& title, const QStringList& filters, int preselected,
+                     const QString& initialName) override;
+    QString saveFile(const QString& title, const QStringList& filters, int preselected,
+                     const QString& initialName) override;
+    QColor chooseColour(const QColor& initial) override;
+};
+
+} // namespace tipolab

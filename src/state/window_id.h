@@ -1,0 +1,43 @@
+// The program's windows as the module knows them. The order from `Tipi` to
+// `PriceList` is the order in which the exit closes them.
+#pragma once
+
+namespace tipolab {
+
+enum class WindowId {
+    Tipi,         // the four working windows
+    Dati,
+    Risultati,
+    Frontespizio,
+    Support,      // supportoclienti
+    About,        // informa
+    HelpContents, // sommario
+    Manual,       // the user manual page
+    GuideOperation,
+    GuideArchive,
+    GuideTypes,
+    GuideData,
+    GuideResults,
+    GuideTitlePage,
+    TipOfTheDay,
+    PriceList,
+    Splash,
+};
+
+inline constexpr int kWindowIdCount = static_cast<int>(WindowId::Splash) + 1;
+
+// The guide page that belongs to working window 1..4.
+inline WindowId guidePageOfWindow(int windowNumber)
+{
+    constexpr WindowId pages[] = {WindowId::GuideTypes, WindowId::GuideData,
+                                  WindowId::GuideResults, WindowId::GuideTitlePage};
+    return pages[windowNumber - 1];
+}
+
+// Working window 1..4.
+inline WindowId workingWindow(int windowNumber)
+{
+    return static_cast<WindowId>(static_cast<int>(WindowId::Tipi) + windowNumber - 1);
+}
+
+} // namespace tipolab

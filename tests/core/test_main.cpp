@@ -1,0 +1,17 @@
+#include <QTest>
+
+#include "test_core.h"
+
+int main(int argc, char** argv)
+{
+    int status = 0;
+    {
+        TestModel t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestScoring t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
