@@ -59,12 +59,24 @@ ArchiveLoad loadArchiveFile(const QString& path)
     return out;
 }
 
+QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& title)
+{
+    ArchiveLoad load = loadArchiveFile(path);
+    if (!load.record)
+        return load.error;
+    applyRecord(*load.record, data);
+    title = load.record->title;
+    return {};
+}
+
 QString saveArchiveFile(const QString& path, const ArchiveRecord& record)
 {
     const QString name = shownName(path);
     const std::string bytes = writeArchive(record);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered write that fails only when flushed at commit()
+    // would not stop the rename, and a truncated file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return QStringLiteral("Impossibile salvare il file \"%1\": %2.")
             .arg(name, file.errorString());
     }

@@ -19,6 +19,10 @@ struct ArchiveLoad {
 // Reads the whole file; on any failure `record` is empty and `error` says why.
 ArchiveLoad loadArchiveFile(const QString& path);
 
+// Loads `path` into the assessment and the title-page fields. On any failure
+// neither is touched and the error comes back; an empty text means success.
+QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& title);
+
 // Writes beside the target and renames over it, so that a failed save leaves
 // an existing file as it was. Returns the error, or an empty text on success.
 QString saveArchiveFile(const QString& path, const ArchiveRecord& record);

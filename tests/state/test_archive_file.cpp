@@ -1,0 +1,151 @@
+#include <csignal>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "state/archive_file.h"
+#include "test_paths.h"
+#include "test_state.h"
+
+using namespace tipolab;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+ArchiveRecord sampleRecord()
+{
+    const QString path = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
+    ArchiveLoad load = loadArchiveFile(path);
+    if (!load.record)
+        qFatal("fixture unreadable");
+    return *load.record;
+}
+
+// Limits the size of any file this process writes, for the life of the object.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lim = m_old;
+        lim.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+} // namespace
+
+void TestArchiveFile::saveThenLoad()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tipolab-dati-Anna"));
+    const ArchiveRecord r = sampleRecord();
+    QCOMPARE(saveArchiveFile(path, r), QString());
+    QCOMPARE(readAll(path).toStdString(), writeArchive(r));
+    const ArchiveLoad back = loadArchiveFile(path);
+    QVERIFY(back.record && *back.record == r);
+    // Saving again replaces the file and leaves nothing else in the folder.
+    QCOMPARE(saveArchiveFile(path, ArchiveRecord{}), QString());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestArchiveFile::damagedFileLeavesMemoryUntouched_data()
+{
+    QTest::addColumn<QByteArray>("content"); // "<missing>" / "<folder>" for those cases
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("missing file") << QByteArray("<missing>") << "non esiste";
+    QTest::newRow("a folder") << QByteArray("<folder>") << "cartella";
+    QTest::newRow("cut after line 40") << QByteArray("<cut>") << "riga 41, valore 1";
+    QTest::newRow("bad weight")
+        << QByteArray(R"("","x","","","","","")"
+                      "\r\n")
+        << "riga 2";
+}
+
+void TestArchiveFile::damagedFileLeavesMemoryUntouched()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, mentions);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tipolab-dati-rotto"));
+    if (content == "<folder>") {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tipolab-dati-rotto")));
+    } else if (content == "<cut>") {
+        const QByteArray whole = QByteArray::fromStdString(writeArchive(sampleRecord()));
+        qsizetype at = 0;
+        for (int i = 0; i < 40; ++i)
+            at = whole.indexOf("\r\n", at) + 2;
+        writeAll(path, whole.left(at));
+    } else if (content != "<missing>") {
+        writeAll(path, content);
+    }
+
+    // The assessment in memory: another person, fully judged.
+    AssessmentData data;
+    applyRecord(sampleRecord(), data);
+    data.currentType = 4;
+    TitleFields title = sampleRecord().title;
+    const AssessmentData dataBefore = data;
+    const TitleFields titleBefore = title;
+
+    const QString error = loadArchiveInto(path, data, title);
+    QVERIFY(!error.isEmpty());
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+    QVERIFY2(error.contains(mentions), qPrintable(error));
+    QVERIFY(data.types == dataBefore.types);
+    QVERIFY(data.characteristics == dataBefore.characteristics);
+    QVERIFY(title == titleBefore);
+}
+
+void TestArchiveFile::failedSaveLeavesExistingFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tipolab-dati-Anna"));
+    const QByteArray previous = QByteArray::fromStdString(writeArchive(ArchiveRecord{}));
+    writeAll(path, previous);
+
+    QString error;
+    {
+        // The disk "fills up" halfway through the new file.
+        FileSizeLimit limit(static_cast<rlim_t>(previous.size()) / 2);
+        error = saveArchiveFile(path, sampleRecord());
+    }
+    QVERIFY2(!error.isEmpty(), "a failed save must be reported");
+    QVERIFY(error.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(readAll(path), previous);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestArchiveFile::saveToMissingFolderFails()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("manca/Tipolab-dati-Anna"));
+    const QString error = saveArchiveFile(path, sampleRecord());
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(path));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+class TestArchiveCodec : public QObject {
+    Q_OBJECT
+private slots:
+    void exampleLinesAreByteExact();
+    void fixturesRewriteByteForByte_data();
+    void fixturesRewriteByteForByte();
+    void statesRoundTrip_data();
+    void statesRoundTrip();
+    void readsValuesNotLines();
+    void readingRules_data();
+    void readingRules();
+    void refusesDamagedFiles_data();
+    void refusesDamagedFiles();
+    void ignoresContentAfterTheLastValue();
+    void doubleQuoteBecomesApostrophe();
+    void codePages_data();
+    void codePages();
+    void readsUtf8WithByteOrderMark();
+};
+
+class TestArchiveFile : public QObject {
+    Q_OBJECT
+private slots:
+    void saveThenLoad();
+    void damagedFileLeavesMemoryUntouched_data();
+    void damagedFileLeavesMemoryUntouched();
+    void failedSaveLeavesExistingFile();
+    void saveToMissingFolderFails();
+};
+
+class TestInstallation : public QObject {
+    Q_OBJECT
+private slots:
+    void missingFileGivesNeutralTexts();
+    void readsStudioAndSupplier();
+    void numberFormats_data();
+    void numberFormats();
+};
