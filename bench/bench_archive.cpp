@@ -1,12 +1,11 @@
 // How long reading, writing and evaluating one archive takes.
-#include <benchmark/benchmark.h>
+#include "state/archive_codec.h"
+#include "state/archive_results.h"
 
+#include <benchmark/benchmark.h>
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include "state/archive_codec.h"
-#include "state/archive_results.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Any bytes given to the archive reader: it must never crash, and whatever it
 // accepts must survive a write and a second read unchanged.
+#include "state/archive_codec.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "state/archive_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -13,17 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ArchiveReadResult first = readArchive(bytes);
     if (!first.record) {
         // A refusal always says where and why.
-        if (first.error.line < 1 || first.error.reason.empty())
-            std::abort();
+        if (first.error.line < 1 || first.error.reason.empty()) std::abort();
         return 0;
     }
     ArchiveRecord expected = *first.record;
     for (std::string& field : expected.title)
         for (char& c : field)
-            if (c == '"')
-                c = '\'';
+            if (c == '"') c = '\'';
     const ArchiveReadResult second = readArchive(writeArchive(*first.record));
-    if (!second.record || !(*second.record == expected))
-        std::abort();
+    if (!second.record || !(*second.record == expected)) std::abort();
     return 0;
 }

@@ -22,22 +22,20 @@ void run(const std::string& input)
 
 std::string mutate(std::string s, const std::vector<std::string>& seeds, std::mt19937& rng)
 {
-    static const char kInteresting[] = {',', '"', '\r', '\n', ' ', '.', '0', '1', '9', '-',
-                                        'e', '\xEF', '\xBB', '\xBF', '\x80', '\xE8', '\0'};
+    static const char kInteresting[] = {',', '"', '\r',   '\n',   ' ',    '.',    '0',    '1', '9',
+                                        '-', 'e', '\xEF', '\xBB', '\xBF', '\x80', '\xE8', '\0'};
     const int edits = 1 + static_cast<int>(rng() % 8);
     for (int e = 0; e < edits; ++e) {
         const std::size_t pos = s.empty() ? 0 : rng() % (s.size() + 1);
         switch (rng() % 7) {
         case 0: // flip a bit
-            if (!s.empty())
-                s[pos % s.size()] ^= static_cast<char>(1u << (rng() % 8));
+            if (!s.empty()) s[pos % s.size()] ^= static_cast<char>(1u << (rng() % 8));
             break;
         case 1: // insert a character that matters to the syntax
             s.insert(pos, 1, kInteresting[rng() % sizeof kInteresting]);
             break;
         case 2: // delete a run
-            if (!s.empty())
-                s.erase(pos % s.size(), 1 + rng() % 16);
+            if (!s.empty()) s.erase(pos % s.size(), 1 + rng() % 16);
             break;
         case 3: { // splice a piece of another seed
             const std::string& other = seeds[rng() % seeds.size()];
@@ -51,8 +49,7 @@ std::string mutate(std::string s, const std::vector<std::string>& seeds, std::mt
             s.resize(pos);
             break;
         case 5: // replace a byte with a random one
-            if (!s.empty())
-                s[pos % s.size()] = static_cast<char>(rng() % 256);
+            if (!s.empty()) s[pos % s.size()] = static_cast<char>(rng() % 256);
             break;
         case 6: // duplicate a line
             if (!s.empty()) {

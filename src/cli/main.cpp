@@ -1,10 +1,9 @@
 // tipolab-cli: works on archive files without opening the program.
-#include <cstdio>
+#include "results_command.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-
-#include "results_command.h"
+#include <cstdio>
 
 namespace {
 
@@ -22,8 +21,7 @@ const char kUsage[] =
 
 int usage(QTextStream& err, const QString& problem = {})
 {
-    if (!problem.isEmpty())
-        err << problem << "\n\n";
+    if (!problem.isEmpty()) err << problem << "\n\n";
     err << QString::fromUtf8(kUsage);
     err.flush();
     return 2;
@@ -39,8 +37,7 @@ int main(int argc, char** argv)
 
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args.isEmpty())
-        return usage(err);
+    if (args.isEmpty()) return usage(err);
     const QString command = args.takeFirst();
     if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
         out << QString::fromUtf8(kUsage);

@@ -36,15 +36,13 @@ void writeCsvHeader(QTextStream& out)
     out << head.join(QLatin1Char(',')) << '\n';
 }
 
-void writeCsvRow(QTextStream& out, const QString& file, const QString& persona,
-                 const Results& r)
+void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, const Results& r)
 {
     const QLocale c = QLocale::c();
     QStringList row{csvField(file), csvField(persona), typeLabel(r.prevailingType)};
     for (int t = 1; t <= kTypeCount; ++t) {
         for (int i = 0; i < kTypeCount; ++i) {
-            if (r.typeOfRow[i] != t)
-                continue;
+            if (r.typeOfRow[i] != t) continue;
             const TypeResult& v = r.row[i];
             row << format00(v.sintAss, c) << format00(v.anaAss, c) << format00(v.sintRel, c)
                 << format00(v.anaRel, c);
@@ -82,8 +80,7 @@ int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err
 {
     int status = 0;
     bool first = true;
-    if (options.csv)
-        writeCsvHeader(out);
+    if (options.csv) writeCsvHeader(out);
     for (const QString& file : options.files) {
         const ArchiveLoad load = loadArchiveFile(file);
         if (!load.record) {
@@ -103,8 +100,7 @@ int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err
         if (options.csv) {
             writeCsvRow(out, file, persona, evaluated.results);
         } else {
-            if (!first)
-                out << '\n';
+            if (!first) out << '\n';
             writeTable(out, file, persona, evaluated.results, options.locale);
         }
         first = false;

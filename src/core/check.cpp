@@ -8,18 +8,15 @@ void applyDisplayDefaults(CharacteristicRow& row)
 {
     for (int c = 1; c <= kCharacteristicCount; ++c) {
         CharacteristicEntry& e = row[c - 1];
-        if (e.coefficient.isEmpty())
-            e.coefficient = Value::number(0);
-        if (e.weight.isEmpty())
-            e.weight = Value::text(std::to_string(defaultWeight(c)));
+        if (e.coefficient.isEmpty()) e.coefficient = Value::number(0);
+        if (e.weight.isEmpty()) e.weight = Value::text(std::to_string(defaultWeight(c)));
     }
 }
 
 std::optional<double> displayedWeightedCoefficient(const CharacteristicRow& row)
 {
     const TypeIndicators ind = computeTypeIndicators(row);
-    if (ind.ticked == 0)
-        return std::nullopt;
+    if (ind.ticked == 0) return std::nullopt;
     return ind.weighted;
 }
 
@@ -37,12 +34,9 @@ std::vector<std::string> missingForResults(const TypeJudgements& types,
             allJudged = allJudged && !e.word.isEmpty();
         }
         const std::string prefix = std::string(typeName(t)) + ": ";
-        if (!allTicked)
-            lines.push_back(prefix + std::string(kCheckTicks));
-        if (!allJudged)
-            lines.push_back(prefix + std::string(kCheckJudgements));
-        if (weightRemainder(row) != 0)
-            lines.push_back(prefix + std::string(kCheckWeights));
+        if (!allTicked) lines.push_back(prefix + std::string(kCheckTicks));
+        if (!allJudged) lines.push_back(prefix + std::string(kCheckJudgements));
+        if (weightRemainder(row) != 0) lines.push_back(prefix + std::string(kCheckWeights));
     }
     for (const Judgement& j : types) {
         if (j.word.isEmpty()) {

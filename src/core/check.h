@@ -1,12 +1,12 @@
 // The completeness of an assessment, in the words of the data window's check.
 #pragma once
 
+#include "judgement.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "judgement.h"
 
 namespace tipolab {
 

@@ -2,11 +2,10 @@
 // characteristic of a type with its weight.
 #pragma once
 
+#include "model.h"
 #include "value.h"
 
 #include <array>
-
-#include "model.h"
 
 namespace tipolab {
 

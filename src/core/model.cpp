@@ -10,12 +10,12 @@ constexpr std::array<std::string_view, kTypeCount> kTypeNames = {
     "REALISTA", "INVESTIGATIVO", "ARTISTICO", "SOCIALE", "INTRAPRENDENTE", "CONVENZIONALE"};
 
 constexpr std::array<std::array<std::string_view, kCharacteristicCount>, kTypeCount> kNames = {{
-    {"asociale", "conformista", "schietto", "autentico", "virile", "spontaneo", "tenace",
-     "pratico", "appartato", "stabile", "sobrio", "non intuitivo"},
+    {"asociale", "conformista", "schietto", "autentico", "virile", "spontaneo", "tenace", "pratico",
+     "appartato", "stabile", "sobrio", "non intuitivo"},
     {"analitico", "cauto", "critico", "curioso", "indipendente", "introspettivo e introverso",
      "metodico", "passivo", "preciso e razionale", "riservato", "modesto", "impopolare"},
-    {"complicato", "disordinato", "emotivo", "raffinato", "idealista", "immaginativo",
-     "impulsivo", "indipendente", "introspettivo", "intuitivo", "anticonformista", "originale"},
+    {"complicato", "disordinato", "emotivo", "raffinato", "idealista", "immaginativo", "impulsivo",
+     "indipendente", "introspettivo", "intuitivo", "anticonformista", "originale"},
     {"cooperativo", "fine", "amichevole", "generoso", "protettivo", "idealista", "intuitivo",
      "gentile", "persuasivo", "responsabile", "socievole", "pieno di tatto e comprensivo"},
     {"avventuroso", "ambizioso", "desideroso di guadagno", "polemico", "autoritario", "energico",
@@ -53,7 +53,8 @@ constexpr std::array<Step, kStepCount> kSteps = {{
      "\u00e8 l'ottavo giudizio in ordine di qualit\u00e0, la situazione viene valutata "
      "negativamente"},
     {"quasi minimo", "9 = quasi minimo   ",
-     "\u00e8 il nono giudizio in ordine di qualit\u00e0, la situazione viene valutata in modo molto "
+     "\u00e8 il nono giudizio in ordine di qualit\u00e0, la situazione viene valutata in modo "
+     "molto "
      "negativo"},
     {"minimo", "10 = minimo            ",
      "\u00e8 il decimo giudizio in ordine di qualit\u00e0, la situazione viene valutata con "
@@ -103,8 +104,7 @@ float stepCoefficient(int n)
 int stepOfWord(std::string_view word)
 {
     for (int n = 1; n <= kStepCount; ++n)
-        if (kSteps[n - 1].word == word)
-            return n;
+        if (kSteps[n - 1].word == word) return n;
     return 0;
 }
 

@@ -53,11 +53,9 @@ std::optional<double> meanSyntheticCoefficient(const TypeJudgements& types)
     int ticked = 0;
     for (const Judgement& j : types) {
         sum += twoDecimalValue(coefficientOf(j));
-        if (j.isTicked())
-            ++ticked;
+        if (j.isTicked()) ++ticked;
     }
-    if (ticked == 0)
-        return std::nullopt;
+    if (ticked == 0) return std::nullopt;
     return dec3(sum / ticked);
 }
 
@@ -102,8 +100,7 @@ TypeIndicators computeTypeIndicators(const CharacteristicRow& row)
         }
     }
     out.remainder = weightRemainder(row);
-    if (out.ticked == 0)
-        return out;
+    if (out.ticked == 0) return out;
     out.meanStep = dec1(stepSum / out.ticked);
     out.meanCoefficient = dec3(coefficientSum / out.ticked);
     out.overallJudgement = overallJudgementText(*out.meanStep);
@@ -128,8 +125,7 @@ Results computeResults(const TypeJudgements& types,
     // Passes of neighbour exchanges until one makes none: a stable ranking by
     // W, with a type that has no W below one whose W is 0.
     auto less = [](const std::optional<double>& a, const std::optional<double>& b) {
-        if (!a)
-            return b.has_value();
+        if (!a) return b.has_value();
         return b && *a < *b;
     };
     Results out;

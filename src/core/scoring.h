@@ -3,11 +3,11 @@
 // windows format them with the user's decimal separator.
 #pragma once
 
+#include "judgement.h"
+
 #include <array>
 #include <optional>
 #include <string>
-
-#include "judgement.h"
 
 namespace tipolab {
 
@@ -29,12 +29,12 @@ std::optional<double> meanSyntheticCoefficient(const TypeJudgements& types);
 
 // The indicators of one type on display in the data window.
 struct TypeIndicators {
-    int ticked = 0;                      // n
-    std::optional<double> meanStep;      // dec1; nullopt when n = 0
+    int ticked = 0;                        // n
+    std::optional<double> meanStep;        // dec1; nullopt when n = 0
     std::optional<double> meanCoefficient; // dec3; nullopt when n = 0
-    std::string overallJudgement;        // "Giudizio complessivo: ..." (only when n > 0)
-    int remainder = 0;                   // 100 - sum of the weights
-    double weighted = 0;                 // W(t), three decimals
+    std::string overallJudgement;          // "Giudizio complessivo: ..." (only when n > 0)
+    int remainder = 0;                     // 100 - sum of the weights
+    double weighted = 0;                   // W(t), three decimals
 };
 TypeIndicators computeTypeIndicators(const CharacteristicRow& row);
 
@@ -55,9 +55,9 @@ struct TypeResult {
 };
 
 struct Results {
-    std::array<int, kTypeCount> typeOfRow{};        // row r (0-based) shows this type (1..6)
-    std::array<TypeResult, kTypeCount> row{};       // by row
-    int prevailingType = 0;                         // type in row 1
+    std::array<int, kTypeCount> typeOfRow{};  // row r (0-based) shows this type (1..6)
+    std::array<TypeResult, kTypeCount> row{}; // by row
+    int prevailingType = 0;                   // type in row 1
 };
 
 // The results from the general coefficients S(t) and the weighted coefficients

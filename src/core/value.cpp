@@ -9,20 +9,17 @@ namespace tipolab {
 
 double Value::toNumber() const
 {
-    if (const double* d = std::get_if<double>(&m_payload))
-        return *d;
+    if (const double* d = std::get_if<double>(&m_payload)) return *d;
     if (const std::string* s = std::get_if<std::string>(&m_payload)) {
         double n = 0;
-        if (parseInvariantNumber(*s, n))
-            return n;
+        if (parseInvariantNumber(*s, n)) return n;
     }
     return 0;
 }
 
 std::string Value::toText() const
 {
-    if (const std::string* s = std::get_if<std::string>(&m_payload))
-        return *s;
+    if (const std::string* s = std::get_if<std::string>(&m_payload)) return *s;
     if (const double* d = std::get_if<double>(&m_payload)) {
         std::string t = formatArchiveNumber(*d);
         if (t.starts_with('.'))
@@ -36,8 +33,7 @@ std::string Value::toText() const
 
 bool parseInvariantNumber(std::string_view s, double& out)
 {
-    if (s.empty())
-        return false;
+    if (s.empty()) return false;
     std::string_view body = s;
     bool negative = false;
     if (body.front() == '+' || body.front() == '-') {
@@ -46,13 +42,13 @@ bool parseInvariantNumber(std::string_view s, double& out)
     }
     // from_chars refuses a leading sign other than '-' and a bare ".5" is fine,
     // but it also refuses "inf"/"nan" only in some modes: check the first char.
-    if (body.empty() || !(std::isdigit(static_cast<unsigned char>(body.front())) || body.front() == '.'))
+    if (body.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(body.front())) || body.front() == '.'))
         return false;
     double v = 0;
     const char* end = body.data() + body.size();
     auto [ptr, ec] = std::from_chars(body.data(), end, v, std::chars_format::general);
-    if (ec != std::errc() || ptr != end || !std::isfinite(v))
-        return false;
+    if (ec != std::errc() || ptr != end || !std::isfinite(v)) return false;
     out = negative ? -v : v;
     return true;
 }
@@ -71,8 +67,7 @@ std::string formatArchiveNumber(double n)
         t.erase(0, 1);
     else if (t.starts_with("-0."))
         t.erase(1, 1);
-    if (t == "-0")
-        t = "0";
+    if (t == "-0") t = "0";
     return t;
 }
 

@@ -18,7 +18,10 @@ public:
     bool isNumber() const { return std::holds_alternative<double>(m_payload); }
     bool isText() const { return std::holds_alternative<std::string>(m_payload); }
     // Never set, or a text that is empty.
-    bool isEmpty() const { return isNeverSet() || (isText() && std::get<std::string>(m_payload).empty()); }
+    bool isEmpty() const
+    {
+        return isNeverSet() || (isText() && std::get<std::string>(m_payload).empty());
+    }
 
     // The value as a number: a text counts as the number it spells (in invariant
     // form), anything else as 0.

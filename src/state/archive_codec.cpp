@@ -1,10 +1,10 @@
 #include "archive_codec.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "core/model.h"
 #include "text_encoding.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tipolab {
 namespace {
@@ -28,8 +28,7 @@ void appendLine(std::string& out, std::initializer_list<const Value*> values)
 {
     bool first = true;
     for (const Value* v : values) {
-        if (!first)
-            out += ',';
+        if (!first) out += ',';
         first = false;
         appendValue(out, *v);
     }
@@ -65,8 +64,7 @@ public:
     // False when the file has no further value.
     bool next(Token& tok)
     {
-        if (m_p >= m_s.size() && !m_afterComma)
-            return false;
+        if (m_p >= m_s.size() && !m_afterComma) return false;
         while (m_p < m_s.size() && isBlank(m_s[m_p]))
             ++m_p;
         tok = Token{};
@@ -78,8 +76,7 @@ public:
             tok.kind = TokenKind::Quoted;
             tok.text.assign(m_s.substr(m_p + 1, end - m_p - 1));
             for (char c : tok.text)
-                if (c == '\n')
-                    ++m_line, m_valueInLine = 0;
+                if (c == '\n') ++m_line, m_valueInLine = 0;
             m_p = close == std::string_view::npos ? end : end + 1;
             while (m_p < m_s.size() && !isDelimiter(m_s[m_p]))
                 ++m_p;
@@ -106,15 +103,13 @@ private:
     void consumeDelimiter()
     {
         m_afterComma = false;
-        if (m_p >= m_s.size())
-            return;
+        if (m_p >= m_s.size()) return;
         if (m_s[m_p] == ',') {
             ++m_p;
             m_afterComma = true;
             return;
         }
-        if (m_s[m_p] == '\r' && m_p + 1 < m_s.size() && m_s[m_p + 1] == '\n')
-            ++m_p;
+        if (m_s[m_p] == '\r' && m_p + 1 < m_s.size() && m_s[m_p + 1] == '\n') ++m_p;
         ++m_p;
         ++m_line;
         m_valueInLine = 0;
@@ -131,8 +126,7 @@ private:
 bool readWhole(const std::string& text, int lo, int hi, int& out)
 {
     double v = 0;
-    if (!parseInvariantNumber(text, v) || v != std::floor(v) || v < lo || v > hi)
-        return false;
+    if (!parseInvariantNumber(text, v) || v != std::floor(v) || v < lo || v > hi) return false;
     out = static_cast<int>(v);
     return true;
 }
@@ -157,41 +151,35 @@ public:
     std::string title()
     {
         Token t;
-        if (!take(t))
-            return {};
+        if (!take(t)) return {};
         return t.text; // quoted or bare, a title field is whatever text stands there
     }
 
     Value tick()
     {
         Token t;
-        if (!take(t) || t.kind == TokenKind::Empty)
-            return {};
+        if (!take(t) || t.kind == TokenKind::Empty) return {};
         int v = 0;
-        if (!readWhole(trimmed(t.text), 0, 1, v))
-            return fail(t, "la spunta deve valere 0 o 1");
+        if (!readWhole(trimmed(t.text), 0, 1, v)) return fail(t, "la spunta deve valere 0 o 1");
         return Value::number(v);
     }
 
     Value word()
     {
         Token t;
-        if (!take(t) || t.kind == TokenKind::Empty)
-            return {};
-        if (t.kind == TokenKind::Quoted && t.text.empty())
-            return Value::text({});
+        if (!take(t) || t.kind == TokenKind::Empty) return {};
+        if (t.kind == TokenKind::Quoted && t.text.empty()) return Value::text({});
         if (stepOfWord(t.text) == 0)
-            return fail(t, "il giudizio non \u00e8 una voce della scala (da \"massimo\" a \"nullo\")");
+            return fail(t,
+                        "il giudizio non \u00e8 una voce della scala (da \"massimo\" a \"nullo\")");
         return Value::text(t.text);
     }
 
     Value step()
     {
         Token t;
-        if (!take(t) || t.kind == TokenKind::Empty)
-            return {};
-        if (t.kind == TokenKind::Quoted && t.text.empty())
-            return Value::text({});
+        if (!take(t) || t.kind == TokenKind::Empty) return {};
+        if (t.kind == TokenKind::Quoted && t.text.empty()) return Value::text({});
         int v = 0;
         if (!readWhole(trimmed(t.text), 1, kStepCount, v))
             return fail(t, "il valore del giudizio deve essere un numero intero da 1 a 11");
@@ -201,10 +189,8 @@ public:
     Value coefficient()
     {
         Token t;
-        if (!take(t) || t.kind == TokenKind::Empty)
-            return {};
-        if (t.kind == TokenKind::Quoted && t.text.empty())
-            return Value::text({});
+        if (!take(t) || t.kind == TokenKind::Empty) return {};
+        if (t.kind == TokenKind::Quoted && t.text.empty()) return Value::text({});
         double v = 0;
         if (!parseInvariantNumber(trimmed(t.text), v) || v < 0 || v > 1)
             return fail(t, "il coefficiente deve essere un numero da 0 a 1");
@@ -214,10 +200,8 @@ public:
     Value weight()
     {
         Token t;
-        if (!take(t) || t.kind == TokenKind::Empty)
-            return {};
-        if (t.kind == TokenKind::Quoted && t.text.empty())
-            return Value::text({});
+        if (!take(t) || t.kind == TokenKind::Empty) return {};
+        if (t.kind == TokenKind::Quoted && t.text.empty()) return Value::text({});
         int v = 0;
         if (!readWhole(trimmed(t.text), 0, 100, v))
             return fail(t, "il peso deve essere un numero intero da 0 a 100");
@@ -228,8 +212,7 @@ public:
 private:
     bool take(Token& t)
     {
-        if (m_failed)
-            return false;
+        if (m_failed) return false;
         if (m_tok.next(t)) {
             ++m_count;
             return true;
@@ -272,10 +255,8 @@ void readJudgement(FieldReader& in, Judgement& j)
 std::string ArchiveError::describe() const
 {
     std::string s = "riga " + std::to_string(line);
-    if (position > 0)
-        s += ", valore " + std::to_string(position);
-    if (!value.empty())
-        s += " (\u00ab" + value + "\u00bb)";
+    if (position > 0) s += ", valore " + std::to_string(position);
+    if (!value.empty()) s += " (\u00ab" + value + "\u00bb)";
     return s + ": " + reason;
 }
 
@@ -293,8 +274,7 @@ std::string writeArchive(const ArchiveRecord& record)
         for (const CharacteristicEntry& e : row)
             appendLine(out, {&e.tick, &e.word, &e.step, &e.coefficient, &e.weight});
 
-    if (std::optional<std::string> legacy = encodeCp1252(out))
-        return std::move(*legacy);
+    if (std::optional<std::string> legacy = encodeCp1252(out)) return std::move(*legacy);
     return std::string(kUtf8Bom) + out;
 }
 
@@ -307,7 +287,8 @@ ArchiveReadResult readArchive(std::string_view bytes)
         const std::size_t bad = findInvalidUtf8(bytes);
         if (bad != std::string_view::npos) {
             std::string_view before = bytes.substr(0, bad);
-            result.error.line = 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+            result.error.line =
+                1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
             result.error.reason =
                 "il file si dichiara in UTF-8 ma contiene caratteri non validi in quella codifica";
             return result;

@@ -4,12 +4,12 @@
 // out: the file operations live in archive_file.h.
 #pragma once
 
+#include "assessment_data.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "assessment_data.h"
 
 namespace tipolab {
 

@@ -62,8 +62,7 @@ ArchiveLoad loadArchiveFile(const QString& path)
 QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& title)
 {
     ArchiveLoad load = loadArchiveFile(path);
-    if (!load.record)
-        return load.error;
+    if (!load.record) return load.error;
     applyRecord(*load.record, data);
     title = load.record->title;
     return {};

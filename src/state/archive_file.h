@@ -3,11 +3,10 @@
 // back with a message, in Italian, that names the file and the reason.
 #pragma once
 
-#include <optional>
+#include "archive_codec.h"
 
 #include <QString>
-
-#include "archive_codec.h"
+#include <optional>
 
 namespace tipolab {
 

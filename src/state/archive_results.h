@@ -3,11 +3,11 @@
 // recomputed), the completeness check over all six types, then the results.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "archive_codec.h"
 #include "core/scoring.h"
+
+#include <string>
+#include <vector>
 
 namespace tipolab {
 

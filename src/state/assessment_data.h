@@ -2,15 +2,15 @@
 // Lives from start to end of the program and is shared by all windows.
 #pragma once
 
+#include "core/judgement.h"
+
 #include <array>
 #include <optional>
-
-#include "core/judgement.h"
 
 namespace tipolab {
 
 struct AssessmentData {
-    TypeJudgements types;               // general judgement of type t at [t - 1]
+    TypeJudgements types;                // general judgement of type t at [t - 1]
     CharacteristicTable characteristics; // characteristic c of type t at [t - 1][c - 1]
     // W(t): three decimals, or nullopt (the number 0) when no characteristic of
     // the type is ticked.

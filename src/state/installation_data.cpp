@@ -17,19 +17,17 @@ InstallationData InstallationData::load(const QString& path)
     d.supplierWebSite = QStringLiteral("sito non indicato");
     d.supplierEmail = QStringLiteral("posta elettronica non indicata");
     d.supplierPhone = QStringLiteral("telefono non indicato");
-    if (!QFileInfo(path).isReadable())
-        return d;
+    if (!QFileInfo(path).isReadable()) return d;
 
     QSettings ini(path, QSettings::IniFormat);
     auto read = [&ini](const char* key, QString& into) {
         // An unquoted comma makes QSettings read a list: join it back.
         const QVariant raw = ini.value(QLatin1String(key));
-        const QString v = (raw.typeId() == QMetaType::QStringList
-                               ? raw.toStringList().join(QStringLiteral(", "))
-                               : raw.toString())
-                              .trimmed();
-        if (!v.isEmpty())
-            into = v;
+        const QString v =
+            (raw.typeId() == QMetaType::QStringList ? raw.toStringList().join(QStringLiteral(", "))
+                                                    : raw.toString())
+                .trimmed();
+        if (!v.isEmpty()) into = v;
     };
     read("studio/nome", d.studioName);
     read("studio/indirizzo", d.studioAddress);
@@ -43,7 +41,8 @@ InstallationData InstallationData::load(const QString& path)
 
 InstallationData InstallationData::loadDefault()
 {
-    return load(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tipolab.ini")));
+    return load(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tipolab.ini")));
 }
 
 } // namespace tipolab

@@ -49,21 +49,17 @@ QWidget* ModuloTipolab::existingWindow(WindowId id) const
 {
     QWidget* w = slot(id);
     // A window closed by its title bar is gone, even before Qt deletes it.
-    if (w && m_closed.contains(w) && w->isHidden())
-        return nullptr;
+    if (w && m_closed.contains(w) && w->isHidden()) return nullptr;
     return w;
 }
 
 QWidget* ModuloTipolab::window(WindowId id)
 {
-    if (QWidget* w = existingWindow(id))
-        return w;
+    if (QWidget* w = existingWindow(id)) return w;
     const WindowFactory& factory = m_factories[static_cast<int>(id)];
-    if (!factory)
-        return nullptr;
+    if (!factory) return nullptr;
     QWidget* w = factory();
-    if (!w)
-        return nullptr;
+    if (!w) return nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->installEventFilter(this);
     connect(w, &QObject::destroyed, this, [this](QObject* gone) { m_closed.remove(gone); });
@@ -78,8 +74,7 @@ QWidget* ModuloTipolab::showWindow(WindowId id)
         notYetAvailable();
         return nullptr;
     }
-    if (w->isMinimized())
-        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
     w->raise();
     w->activateWindow();
@@ -105,30 +100,26 @@ void ModuloTipolab::confermauscita()
 {
     const auto answer = m_dialogs.message(QString::fromStdString(m_identity.exitQuestion()),
                                           QString::fromStdString(ProgramIdentity::exitTitle()),
-                                          QMessageBox::Question,
-                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return;
+                                          QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                                          QMessageBox::No);
+    if (answer != QMessageBox::Yes) return;
 
     // The splash comes back first, so that a window stays visible throughout.
     if (QWidget* splash = window(WindowId::Splash)) {
-        if (m_splashReturn)
-            m_splashReturn(splash);
+        if (m_splashReturn) m_splashReturn(splash);
         showWindow(WindowId::Splash);
     }
     for (int i = static_cast<int>(WindowId::Tipi); i <= static_cast<int>(WindowId::PriceList);
          ++i) {
         const auto id = static_cast<WindowId>(i);
-        if (QWidget* w = existingWindow(id); w && w->close())
-            slot(id) = nullptr;
+        if (QWidget* w = existingWindow(id); w && w->close()) slot(id) = nullptr;
     }
 }
 
 void ModuloTipolab::chiudiSplash()
 {
     for (WindowId id : {WindowId::Splash, WindowId::PriceList}) {
-        if (QWidget* w = existingWindow(id); w && w->close())
-            slot(id) = nullptr;
+        if (QWidget* w = existingWindow(id); w && w->close()) slot(id) = nullptr;
     }
 }
 
@@ -179,8 +170,7 @@ bool ModuloTipolab::eventFilter(QObject* watched, QEvent* event)
 
 void ModuloTipolab::scheduleVisibilityCheck()
 {
-    if (m_visibilityCheckPending)
-        return;
+    if (m_visibilityCheckPending) return;
     m_visibilityCheckPending = true;
     QMetaObject::invokeMethod(this, &ModuloTipolab::checkVisibleWindows, Qt::QueuedConnection);
 }

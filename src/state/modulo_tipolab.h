@@ -7,20 +7,19 @@
 // factory for each window, so the state stays free of them.
 #pragma once
 
-#include <QColor>
-#include <QObject>
-#include <QPointer>
-#include <QSet>
-#include <QWidget>
-
-#include <array>
-#include <functional>
-
 #include "assessment_data.h"
 #include "dialogs.h"
 #include "installation_data.h"
 #include "program_identity.h"
 #include "window_id.h"
+
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QWidget>
+#include <array>
+#include <functional>
 
 namespace tipolab {
 

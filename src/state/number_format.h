@@ -9,9 +9,18 @@ namespace tipolab {
 
 // `value` with exactly `decimals` decimals, no grouping, in `locale`.
 QString formatFixed(double value, int decimals, const QLocale& locale = QLocale());
-inline QString format00(double v, const QLocale& l = QLocale()) { return formatFixed(v, 2, l); }
-inline QString format000(double v, const QLocale& l = QLocale()) { return formatFixed(v, 3, l); }
-inline QString format0(double v, const QLocale& l = QLocale()) { return formatFixed(v, 1, l); }
+inline QString format00(double v, const QLocale& l = QLocale())
+{
+    return formatFixed(v, 2, l);
+}
+inline QString format000(double v, const QLocale& l = QLocale())
+{
+    return formatFixed(v, 3, l);
+}
+inline QString format0(double v, const QLocale& l = QLocale())
+{
+    return formatFixed(v, 1, l);
+}
 
 // Reads a number shown in `locale` (or in invariant form); an empty or
 // unreadable text gives 0, as a caption read as a value does.

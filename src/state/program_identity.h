@@ -14,7 +14,10 @@ struct ProgramIdentity {
     std::string buildCode = "281211";       // only its last two digits are shown
 
     // Title of the data checks and of the other data-entry warnings.
-    std::string checkTitle() const { return name + ": controllo dati immessi nella finestra attiva"; }
+    std::string checkTitle() const
+    {
+        return name + ": controllo dati immessi nella finestra attiva";
+    }
     // Title of the guidance messages.
     std::string helpTitle() const { return name + ": aiuto in linea"; }
     // Title of the file dialog of the delete command.

@@ -20,8 +20,7 @@ QMessageBox::StandardButton QtDialogs::message(const QString& text, const QStrin
                                                QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
-    if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -50,15 +50,12 @@ std::size_t decodeUtf8At(std::string_view s, std::size_t i, char32_t& cp)
     } else {
         return 0;
     }
-    if (i + len > s.size())
-        return 0;
+    if (i + len > s.size()) return 0;
     for (std::size_t k = 1; k < len; ++k) {
-        if ((b(i + k) & 0xC0) != 0x80)
-            return 0;
+        if ((b(i + k) & 0xC0) != 0x80) return 0;
         cp = (cp << 6) | (b(i + k) & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return len;
 }
 
@@ -87,8 +84,7 @@ std::optional<std::string> encodeCp1252(std::string_view utf8)
     for (std::size_t i = 0; i < utf8.size();) {
         char32_t cp = 0;
         const std::size_t len = decodeUtf8At(utf8, i, cp);
-        if (len == 0)
-            return std::nullopt;
+        if (len == 0) return std::nullopt;
         i += len;
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             out += static_cast<char>(cp);
@@ -102,8 +98,7 @@ std::optional<std::string> encodeCp1252(std::string_view utf8)
                 break;
             }
         }
-        if (!found)
-            return std::nullopt;
+        if (!found) return std::nullopt;
     }
     return out;
 }
@@ -113,8 +108,7 @@ std::size_t findInvalidUtf8(std::string_view bytes)
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t cp = 0;
         const std::size_t len = decodeUtf8At(bytes, i, cp);
-        if (len == 0)
-            return i;
+        if (len == 0) return i;
         i += len;
     }
     return std::string_view::npos;

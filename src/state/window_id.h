@@ -5,7 +5,7 @@
 namespace tipolab {
 
 enum class WindowId {
-    Tipi,         // the four working windows
+    Tipi, // the four working windows
     Dati,
     Risultati,
     Frontespizio,
@@ -29,8 +29,8 @@ inline constexpr int kWindowIdCount = static_cast<int>(WindowId::Splash) + 1;
 // The guide page that belongs to working window 1..4.
 inline WindowId guidePageOfWindow(int windowNumber)
 {
-    constexpr WindowId pages[] = {WindowId::GuideTypes, WindowId::GuideData,
-                                  WindowId::GuideResults, WindowId::GuideTitlePage};
+    constexpr WindowId pages[] = {WindowId::GuideTypes, WindowId::GuideData, WindowId::GuideResults,
+                                  WindowId::GuideTitlePage};
     return pages[windowNumber - 1];
 }
 

@@ -1,11 +1,11 @@
 // The command-line tool as a counsellor runs it: real files, real process,
 // the user's locale from the environment.
+#include "test_paths.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include "test_paths.h"
 
 namespace {
 
@@ -23,8 +23,7 @@ Run cli(const QStringList& args, const QString& locale = QStringLiteral("it_IT.U
     env.insert(QStringLiteral("LANG"), locale);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), args);
-    if (!p.waitForFinished(30000))
-        qFatal("tipolab-cli did not finish");
+    if (!p.waitForFinished(30000)) qFatal("tipolab-cli did not finish");
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
@@ -43,8 +42,10 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("firstRow");
-        QTest::newRow("Italian") << "it_IT.UTF-8" << "REALISTA 90,00 72,00 29,03 24,87";
-        QTest::newRow("English") << "en_US.UTF-8" << "REALISTA 90.00 72.00 29.03 24.87";
+        QTest::newRow("Italian") << "it_IT.UTF-8"
+                                 << "REALISTA 90,00 72,00 29,03 24,87";
+        QTest::newRow("English") << "en_US.UTF-8"
+                                 << "REALISTA 90.00 72.00 29.03 24.87";
     }
 
     void tableInTheUsersLocale()
@@ -64,12 +65,13 @@ private slots:
 
     void csvForASpreadsheet()
     {
-        const Run r = cli({QStringLiteral("risultati"), QStringLiteral("--csv"),
-                           data("Tipolab-dati-esempio")});
+        const Run r = cli(
+            {QStringLiteral("risultati"), QStringLiteral("--csv"), data("Tipolab-dati-esempio")});
         QCOMPARE(r.status, 0);
         const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
-        QVERIFY(lines[0].startsWith(QStringLiteral("file,persona,tipo prevalente,REALISTA sint.ass.")));
+        QVERIFY(
+            lines[0].startsWith(QStringLiteral("file,persona,tipo prevalente,REALISTA sint.ass.")));
         QCOMPARE(lines[0].count(QLatin1Char(',')), 26);
         QVERIFY(lines[1].endsWith(QStringLiteral(
             ",Mario Rossi,REALISTA,90.00,72.00,29.03,24.87,60.00,45.50,19.35,15.72,30.00,30.00,"
@@ -90,9 +92,11 @@ private slots:
         QCOMPARE(r.status, 1);
         QCOMPARE(r.out.count(QLatin1Char('\n')), 2); // header and the one complete file
         QVERIFY(r.err.contains(damaged) && r.err.contains(QStringLiteral("riga 2, valore 1")));
-        QVERIFY(r.err.contains(QStringLiteral("REALISTA: - spuntare ognuna delle caratteristiche;")));
-        QVERIFY(r.err.contains(QStringLiteral("- esprimere i giudizi sintetici per ogni tipologia di "
-                                              "personalit\u00e0 nella finestra precedente;")));
+        QVERIFY(
+            r.err.contains(QStringLiteral("REALISTA: - spuntare ognuna delle caratteristiche;")));
+        QVERIFY(
+            r.err.contains(QStringLiteral("- esprimere i giudizi sintetici per ogni tipologia di "
+                                          "personalit\u00e0 nella finestra precedente;")));
         QVERIFY(r.err.contains(QStringLiteral("non esiste")));
     }
 

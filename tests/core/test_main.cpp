@@ -1,6 +1,6 @@
-#include <QTest>
-
 #include "test_core.h"
+
+#include <QTest>
 
 int main(int argc, char** argv)
 {

@@ -1,8 +1,8 @@
-#include <QSet>
-#include <QTest>
-
 #include "core/model.h"
 #include "test_core.h"
+
+#include <QSet>
+#include <QTest>
 
 using namespace tipolab;
 
@@ -46,7 +46,8 @@ void TestModel::captionsKeepTheirTrailingBlanks()
 
 void TestModel::namesAreDistinctPerTypeAndAccented()
 {
-    QCOMPARE(QString::fromUtf8(characteristicName(5, 11).data()), QStringLiteral("sicuro di s\u00e8"));
+    QCOMPARE(QString::fromUtf8(characteristicName(5, 11).data()),
+             QStringLiteral("sicuro di s\u00e8"));
     // Names shared between types are separate characteristics.
     QCOMPARE(characteristicName(1, 7), characteristicName(6, 9));
     QCOMPARE(characteristicName(1, 8), characteristicName(6, 10));

@@ -1,8 +1,8 @@
-#include <QTest>
-
 #include "core/check.h"
 #include "core/scoring.h"
 #include "test_core.h"
+
+#include <QTest>
 
 using namespace tipolab;
 
@@ -87,8 +87,7 @@ void TestScoring::meanSyntheticCoefficient()
     QFETCH(double, mean);
     TypeJudgements types;
     for (int t = 0; t < kTypeCount; ++t)
-        if (steps[t] > 0)
-            types[t] = judged(steps[t]);
+        if (steps[t] > 0) types[t] = judged(steps[t]);
     const std::optional<double> got = tipolab::meanSyntheticCoefficient(types);
     if (mean < 0)
         QVERIFY(!got);
@@ -205,8 +204,8 @@ void TestScoring::rankingPutsTypesWithoutTicksLast()
 
 void TestScoring::equalKeysKeepTypeOrder()
 {
-    const Results r = computeResults(typesWithSteps({5, 4, 3, 2, 1, 6}),
-                                     {0.5, 0.5, 0.5, 0.5, 0.5, 0.5});
+    const Results r =
+        computeResults(typesWithSteps({5, 4, 3, 2, 1, 6}), {0.5, 0.5, 0.5, 0.5, 0.5, 0.5});
     const std::array<int, kTypeCount> order = {1, 2, 3, 4, 5, 6};
     QCOMPARE(r.typeOfRow, order);
     QCOMPARE(r.prevailingType, 1);
@@ -215,8 +214,8 @@ void TestScoring::equalKeysKeepTypeOrder()
 
 void TestScoring::zeroTotalsGiveZeroRelativeValues()
 {
-    const Results r = computeResults(typesWithSteps({11, 11, 11, 11, 11, 11}),
-                                     {0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+    const Results r =
+        computeResults(typesWithSteps({11, 11, 11, 11, 11, 11}), {0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
     for (const TypeResult& row : r.row) {
         QCOMPARE(row.sintRel, 0.0);
         QCOMPARE(row.anaRel, 0.0);
@@ -232,15 +231,13 @@ void TestScoring::missingForResultsNamesEachGap()
     TypeJudgements types = typesWithSteps({1, 2, 3, 4, 5, 6});
     QVERIFY(missingForResults(types, table).empty());
 
-    table[1][3].tick = Value::number(0);          // INVESTIGATIVO: a box unticked
-    table[2][0].word = Value::text({});           // ARTISTICO: a judgement missing
-    table[5][11].weight = Value::text("7");       // CONVENZIONALE: remainder 1
-    types[3] = Judgement{};                       // SOCIALE never judged
+    table[1][3].tick = Value::number(0);    // INVESTIGATIVO: a box unticked
+    table[2][0].word = Value::text({});     // ARTISTICO: a judgement missing
+    table[5][11].weight = Value::text("7"); // CONVENZIONALE: remainder 1
+    types[3] = Judgement{};                 // SOCIALE never judged
     const std::vector<std::string> missing = missingForResults(types, table);
     const std::vector<std::string> expected = {
-        "INVESTIGATIVO: " + std::string(kCheckTicks),
-        "ARTISTICO: " + std::string(kCheckJudgements),
-        "CONVENZIONALE: " + std::string(kCheckWeights),
-        std::string(kCheckGeneral)};
+        "INVESTIGATIVO: " + std::string(kCheckTicks), "ARTISTICO: " + std::string(kCheckJudgements),
+        "CONVENZIONALE: " + std::string(kCheckWeights), std::string(kCheckGeneral)};
     QCOMPARE(missing, expected);
 }

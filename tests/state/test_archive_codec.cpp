@@ -1,10 +1,10 @@
-#include <QFile>
-#include <QTest>
-
 #include "state/archive_codec.h"
 #include "state/text_encoding.h"
 #include "test_paths.h"
 #include "test_state.h"
+
+#include <QFile>
+#include <QTest>
 
 using namespace tipolab;
 
@@ -13,8 +13,7 @@ namespace {
 std::string fixture(const char* name)
 {
     QFile f(QStringLiteral(TIPOLAB_TEST_DATA_DIR "/") + QLatin1String(name));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", name);
+    if (!f.open(QIODevice::ReadOnly)) qFatal("missing fixture %s", name);
     const QByteArray b = f.readAll();
     return std::string(b.constData(), b.size());
 }
@@ -127,7 +126,9 @@ void TestArchiveCodec::statesRoundTrip_data()
 void TestArchiveCodec::statesRoundTrip()
 {
     QFETCH(int, state);
-    const ArchiveRecord r = state == 0 ? ArchiveRecord{} : state == 1 ? clearedRecord() : judgedRecord();
+    const ArchiveRecord r = state == 0   ? ArchiveRecord{}
+                            : state == 1 ? clearedRecord()
+                                         : judgedRecord();
     const ArchiveReadResult read = readArchive(writeArchive(r));
     QVERIFY2(read.record, read.error.describe().c_str());
     QVERIFY(*read.record == r);
@@ -137,8 +138,7 @@ void TestArchiveCodec::statesRoundTrip()
                  float(r.types[9 % kTypeCount].coefficient.toNumber()));
         QCOMPARE(read.record->characteristics[0][0].weight, Value::text("12"));
     }
-    if (state == 1)
-        QCOMPARE(read.record->characteristics[0][0].weight, Value::number(9));
+    if (state == 1) QCOMPARE(read.record->characteristics[0][0].weight, Value::number(9));
 }
 
 void TestArchiveCodec::readsValuesNotLines()
@@ -173,10 +173,10 @@ void TestArchiveCodec::readingRules_data()
                                   << QByteArray(R"(1,"quasi massimo","2",.9)");
     QTest::newRow("blanks around values") << 2 << QByteArray(R"( 1 , "quasi massimo" , "2" , .9 )")
                                           << QByteArray(R"(1,"quasi massimo","2",.9)");
-    QTest::newRow("unquoted step and weight") << 8 << QByteArray(R"(1,"molto",3,.8,9)")
-                                              << QByteArray(R"(1,"molto","3",.8,9)");
-    QTest::newRow("whole coefficient") << 2 << QByteArray(R"(1,"massimo","1",1.0)")
-                                       << QByteArray(R"(1,"massimo","1",1)");
+    QTest::newRow("unquoted step and weight")
+        << 8 << QByteArray(R"(1,"molto",3,.8,9)") << QByteArray(R"(1,"molto","3",.8,9)");
+    QTest::newRow("whole coefficient")
+        << 2 << QByteArray(R"(1,"massimo","1",1.0)") << QByteArray(R"(1,"massimo","1",1)");
     QTest::newRow("never set") << 3 << QByteArray(",,,") << QByteArray(",,,");
     QTest::newRow("cleared") << 9 << QByteArray(R"(0,"","","",8)") << QByteArray(R"(0,"","","",8)");
 }
@@ -186,7 +186,8 @@ void TestArchiveCodec::readingRules()
     QFETCH(int, line);
     QFETCH(QByteArray, content);
     QFETCH(QByteArray, normalised);
-    const std::string bytes = withLine(fixture("Tipolab-dati-esempio"), line, content.toStdString());
+    const std::string bytes =
+        withLine(fixture("Tipolab-dati-esempio"), line, content.toStdString());
     const ArchiveReadResult read = readArchive(bytes);
     QVERIFY2(read.record, read.error.describe().c_str());
     QCOMPARE(QByteArray::fromStdString(lines(writeArchive(*read.record))[line - 1]), normalised);
@@ -218,9 +219,9 @@ void TestArchiveCodec::refusesDamagedFiles()
     QFETCH(QByteArray, content);
     QFETCH(int, errorLine);
     QFETCH(int, errorPosition);
-    const std::string bytes = line == 0 ? content.toStdString()
-                                        : withLine(fixture("Tipolab-dati-esempio"), line,
-                                                   content.toStdString());
+    const std::string bytes =
+        line == 0 ? content.toStdString()
+                  : withLine(fixture("Tipolab-dati-esempio"), line, content.toStdString());
     const ArchiveReadResult read = readArchive(bytes);
     QVERIFY(!read.record);
     QCOMPARE(read.error.line, errorLine);
@@ -260,8 +261,8 @@ void TestArchiveCodec::codePages_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("utf8");
-    QTest::newRow("accents and euro fit the code page") << "Citt\u00e0, perch\u00e9 \u20ac 5 \u2030"
-                                                        << false;
+    QTest::newRow("accents and euro fit the code page")
+        << "Citt\u00e0, perch\u00e9 \u20ac 5 \u2030" << false;
     QTest::newRow("Polish letter") << "\u0141ukasz" << true;
     QTest::newRow("Japanese") << "\u65e5\u672c" << true;
 }

@@ -1,14 +1,13 @@
-#include <csignal>
-#include <sys/resource.h>
+#include "state/archive_file.h"
+#include "test_paths.h"
+#include "test_state.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include "state/archive_file.h"
-#include "test_paths.h"
-#include "test_state.h"
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace tipolab;
 
@@ -31,8 +30,7 @@ ArchiveRecord sampleRecord()
 {
     const QString path = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
     ArchiveLoad load = loadArchiveFile(path);
-    if (!load.record)
-        qFatal("fixture unreadable");
+    if (!load.record) qFatal("fixture unreadable");
     return *load.record;
 }
 
@@ -81,10 +79,9 @@ void TestArchiveFile::damagedFileLeavesMemoryUntouched_data()
     QTest::newRow("missing file") << QByteArray("<missing>") << "non esiste";
     QTest::newRow("a folder") << QByteArray("<folder>") << "cartella";
     QTest::newRow("cut after line 40") << QByteArray("<cut>") << "riga 41, valore 1";
-    QTest::newRow("bad weight")
-        << QByteArray(R"("","x","","","","","")"
-                      "\r\n")
-        << "riga 2";
+    QTest::newRow("bad weight") << QByteArray(R"("","x","","","","","")"
+                                              "\r\n")
+                                << "riga 2";
 }
 
 void TestArchiveFile::damagedFileLeavesMemoryUntouched()

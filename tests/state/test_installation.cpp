@@ -1,10 +1,10 @@
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-
 #include "state/installation_data.h"
 #include "state/number_format.h"
 #include "test_state.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 
 using namespace tipolab;
 

@@ -1,7 +1,7 @@
+#include "test_state.h"
+
 #include <QCoreApplication>
 #include <QTest>
-
-#include "test_state.h"
 
 int main(int argc, char** argv)
 {
