@@ -1,0 +1,141 @@
+#include "help_texts.h"
+
+#include <array>
+#include <cassert>
+
+namespace tipolab {
+namespace {
+
+// Each text is one paragraph; the page window word-wraps it.
+constexpr std::array<HelpPage, kHelpPageCount> kPages = {{
+    {"MANUALE D'USO RAPIDO",
+     "Il software TIPOLAB è un programma per l'analisi della personalità prevalente negli alunni "
+     "delle scuole, per guidarli nella scelta del futuro, o in chiunque di cui si voglia conoscere "
+     "la naturale inclinazione. Il test considera sei tipologie di personalità: realista, "
+     "investigativo, artistico, sociale, intraprendente e convenzionale. Nessuno appartiene a un "
+     "solo tipo: in ogni persona sono presenti parti di tutti e sei, in misura diversa, e il "
+     "programma stabilisce quale di essi prevale. I risultati sono espressi in percentuale, come "
+     "valori assoluti, che misurano ogni tipologia da sola, e come valori relativi, che rapportano "
+     "le sei tipologie tra loro. Il lavoro si svolge in quattro finestre, da percorrere "
+     "nell'ordine. Nella finestra Tipi si esprime un giudizio generale su ciascuna tipologia, "
+     "secondo l'idea che l'esaminato ha di sé: si spunta la casella della tipologia e si clicca su "
+     "uno dei tasti della SCALA GIUDIZI, da «1 = massimo» a «11 = nullo». Il tasto «Dati» apre la "
+     "finestra Dati, dove per ogni tipologia si giudicano allo stesso modo dodici qualità "
+     "caratteristiche; ogni qualità ha un peso in percentuale, modificabile con le frecce accanto "
+     "alla colonna %, e i pesi di una tipologia devono sommare a cento, cioè portare a 0 il «resto "
+     "da assegnare in %». Il tasto «Caratteristiche successive» passa alla tipologia seguente. "
+     "Completate le sei serie, il tasto «Risultati» esegue l'elaborazione e apre la finestra "
+     "Risultati, con la tabella delle tipologie in ordine decrescente e il tipo prevalente. Nella "
+     "finestra Frontespizio, infine, si scrivono il progetto, il nome della persona, la tipologia "
+     "di studio, il committente, il luogo, la data e gli allegati; il tasto «Stampa» prepara la "
+     "relazione completa, che si apre nel programma di videoscrittura per essere riletta e "
+     "stampata. In ogni finestra il tasto «AIUTO» indica il passo successivo e il comando "
+     "«Controlla dati immessi» del menu Modifica segnala ciò che manca. I dati di una valutazione "
+     "si salvano con «Salva» o «Salva con nome...» del menu File, o con il pulsante della barra "
+     "degli strumenti: il nome proposto inizia con «Tipolab-dati-» e va completato con il nome "
+     "dell'esaminato. Per salvare, i dati devono essere completi e il Frontespizio deve riportare "
+     "almeno il nome della persona. Con «Apri...» o con il pulsante «apri file», da qualunque "
+     "finestra, si richiamano in seguito tutti i dati salvati, per correggerli o stamparli di "
+     "nuovo."},
+    {"FUNZIONAMENTO DEL PROGRAMMA",
+     "Il funzionamento di TIPOLAB è piuttosto semplice, aldilà della moltitudine di dati necessari "
+     "all'elaborazione del test. Nelle finestre Tipi e Dati ogni giudizio si immette con il mouse: "
+     "si spunta la casella della riga da valutare, che attiva i tasti della SCALA GIUDIZI, e si "
+     "clicca sul giudizio prescelto; il programma riporta nella riga il giudizio, il suo valore da "
+     "1 a 11 e il coefficiente. Per cambiare un giudizio occorre togliere la spunta, spuntare di "
+     "nuovo la casella e cliccare sul nuovo giudizio. A ogni giudizio corrisponde un punteggio da "
+     "dieci (massimo) a zero (nullo), espresso come coefficiente da 1,00 a 0,00. Per ogni serie il "
+     "programma calcola la media dei coefficienti; nella finestra Dati calcola anche il valor "
+     "medio, il giudizio complessivo e il coefficiente ponderato con i pesi delle dodici qualità. "
+     "Al termine i risultati dei giudizi generali e di quelli analitici vengono rapportati in "
+     "percentuale, sia in assoluto sia tra le sei tipologie. Il risultato analitico migliore "
+     "indica la tipologia più presente nella persona esaminata, cioè quella prevalente, mentre i "
+     "giudizi generali indicano come l'esaminato crede di essere; in caso di parità prevale la "
+     "tipologia che precede nell'ordine."},
+    {"ARCHIVIO DATI",
+     "E' possibile memorizzare in appositi files, e in ogni finestra, tutti i dati immessi e "
+     "richiamarli al momento opportuno. Al primo salvataggio la finestra di dialogo propone il "
+     "nome «Tipolab-dati-»: premere il tasto freccia a destra (o Fine) per portarsi dopo il "
+     "trattino e digitare di seguito il nome della persona esaminata, ad esempio "
+     "«Tipolab-dati-Rossi Mario». Conviene mantenere questo prefisso, perché i file si riconoscano "
+     "e si ritrovino facilmente. Salvare i dati serve a interrompere il lavoro e riprenderlo in "
+     "seguito, a correggere una valutazione, a ristampare la relazione o a confrontare un test "
+     "ripetuto a distanza di tempo. Il salvataggio richiede che i dati siano completi e che nel "
+     "Frontespizio sia scritto almeno il nome della persona. Un file aperto da qualunque finestra "
+     "carica tutti i dati insieme, sostituendo quelli presenti: frontespizio, giudizi generali, "
+     "giudizi e pesi delle caratteristiche; i risultati si ottengono di nuovo con il tasto "
+     "«Risultati» della finestra Dati. I comandi «Apri...», «Salva», «Salva con nome...» ed "
+     "«Elimina...» del menu File e i pulsanti della barra degli strumenti svolgono le stesse "
+     "funzioni; «Elimina...» cancella il file scelto, non i dati presenti nel programma."},
+    {"Finestra TIPI",
+     "La prima finestra riguarda l'introduzione di pochi, ma significativi, dati relativi alle sei "
+     "tipologie di personalità prese in considerazione. Il giudizio va dato secondo l'idea che "
+     "l'esaminato ha di sé rispetto a ciascun tipo, senza che sia necessario conoscere con "
+     "precisione il significato dei sei nomi: conta l'impressione immediata. Per ogni tipologia si "
+     "spunta la casella della riga e si clicca sul giudizio prescelto nella SCALA GIUDIZI, da «1 = "
+     "massimo» a «11 = nullo»; la riga mostra il giudizio, il valore e il coefficiente, e sotto le "
+     "sei righe compare la media dei coefficienti. La riga di indicazioni in basso suggerisce ogni "
+     "volta il passo successivo. Per correggere un giudizio si toglie la spunta, si spunta di "
+     "nuovo la casella e si sceglie il nuovo giudizio. Conviene archiviare i dati solo dopo averli "
+     "immessi tutti, anche nella finestra Dati, perché il salvataggio controlla che siano "
+     "completi. Il comando «Controlla dati immessi» (menu Modifica o barra degli strumenti) "
+     "segnala le tipologie non ancora spuntate o prive di giudizio. Il tasto «AIUTO» indica che "
+     "cosa manca o che cosa fare, il tasto «Guida in linea» apre il sommario della guida e il "
+     "tasto «Dati» porta alla finestra successiva."},
+    {"Finestra DATI",
+     "Dopo aver introdotto i dati generali per il test è necessario procedere con una buona dose "
+     "di precisione nell'esaminare le sei serie di dodici qualità ciascuna da valutare. I giudizi "
+     "si immettono con il mouse come nella finestra Tipi: si spunta la casella della qualità, si "
+     "clicca sul giudizio nella SCALA GIUDIZI e, per correggerlo, si toglie e si rimette la "
+     "spunta. Il nome in grassetto indica la tipologia a cui appartengono le qualità; il tasto "
+     "«Caratteristiche successive» passa alla serie seguente e, dopo la sesta, torna alla prima. "
+     "Ogni qualità ha un peso in percentuale, impostato in partenza in modo uniforme (9 per le "
+     "prime quattro e 8 per le altre) e modificabile di un punto alla volta con le frecce accanto "
+     "alla colonna %. Il «resto da assegnare in %» deve risultare 0 per ogni tipologia: se si "
+     "aumenta un peso, occorre diminuirne un altro. Sotto le righe compaiono il valor medio, la "
+     "media dei coefficienti, il giudizio complessivo e il coefficiente ponderato della tipologia "
+     "visualizzata. Il tasto «AIUTO» indica il passo successivo e il comando «Controlla dati "
+     "immessi» segnala le qualità senza giudizio o un resto diverso da 0. Il tasto «Risultati» "
+     "controlla i dati e apre la finestra Risultati."},
+    {"Finestra RISULTATI",
+     "Si tratta di una finestra di sola lettura dei risultati della elaborazione eseguita. La "
+     "tabella in alto elenca le sei tipologie in ordine decrescente dei valori analitici; accanto, "
+     "la frase del risultato indica la tipologia prevalente, che è segnalata anche da un'icona e "
+     "dalla sua descrizione, scritta in grassetto blu. Nella parte inferiore si leggono le "
+     "descrizioni di tutte e sei le tipologie, da scorrere con la barra verticale, utili per "
+     "confrontare la prevalente con le altre. Le colonne della tabella riportano i valori assoluti "
+     "e relativi dei giudizi generali (sintetici, come l'esaminato crede di essere) e dei giudizi "
+     "analitici (come è secondo il test): nelle colonne celesti i valori assoluti, in percentuale "
+     "per ciascuna tipologia presa da sola; nelle colonne blu i valori relativi, rapportati "
+     "percentualmente tra le sei tipologie. Ogni oggetto della finestra mostra una breve "
+     "spiegazione quando vi si sofferma il puntatore del mouse. I risultati non si aggiornano da "
+     "soli: dopo aver aperto un file o modificato i dati, premere di nuovo «Risultati» nella "
+     "finestra Dati. Dal menu File si stampa la scheda dei risultati; il tasto «Frontespizio» "
+     "porta all'ultima finestra."},
+    {"Finestra FRONTESPIZIO",
+     "L'ultima finestra riguarda i dati destinati al FRONTESPIZIO della Relazione da stampare. "
+     "Ogni campo ha una sua funzione: il nome della persona compare sul frontespizio, nella frase "
+     "del risultato e nel nome del file della relazione, ed è necessario anche per salvare i dati; "
+     "la tipologia di studio (ad esempio «analisi situazione attuale») chiarisce lo scopo "
+     "dell'esame; il luogo e la data chiudono la relazione e la collocano nel tempo, cosa "
+     "importante quando il test viene ripetuto. La data è impostata in automatico al giorno "
+     "corrente, ma si può modificare. Progetto, committente e allegati completano l'intestazione e "
+     "le righe finali. Lo studio e il suo indirizzo sono fissati per l'installazione e non si "
+     "modificano da questa finestra. Per una stampa corretta non conviene superare i 60 caratteri "
+     "per campo. Il comando «Controlla dati immessi» segnala i campi rimasti vuoti, mentre "
+     "«Cancella dati finestra» li svuota tutti, data compresa. Il tasto «Stampa» controlla i dati, "
+     "ricalcola i risultati e prepara la relazione completa nel programma di videoscrittura; se "
+     "l'impaginazione non è soddisfacente, vi si può scegliere un altro tipo o un'altra dimensione "
+     "di carattere prima di stampare."},
+}};
+
+} // namespace
+
+const HelpPage& helpPage(HelpPageId id)
+{
+    const auto index = static_cast<std::size_t>(id);
+    assert(index < kPages.size());
+    return kPages[index < kPages.size() ? index : 0];
+}
+
+} // namespace tipolab
