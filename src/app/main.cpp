@@ -1,0 +1,31 @@
+// Tipolab: the program opens with its splash window; a click leads to the
+// working windows, a key ends it.
+#include "help/tune_player.h"
+#include "qt_translations.h"
+#include "state/installation_data.h"
+#include "state/modulo_tipolab.h"
+#include "state/qt_dialogs.h"
+#include "window_registry.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tipolab"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    // The standard dialogs speak Italian, as the rest of the program.
+    tipolab::installItalianQtTexts(app);
+
+    tipolab::TunePlayer tune; // outlives the module and its splash
+    tipolab::QtDialogs dialogs;
+    tipolab::ModuloTipolab module(dialogs, tipolab::InstallationData::loadDefault());
+    tipolab::registerWindows(module, &tune);
+    QObject::connect(&module, &tipolab::ModuloTipolab::noWindowVisible, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+
+    module.start();
+    return QApplication::exec();
+}

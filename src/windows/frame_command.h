@@ -1,0 +1,29 @@
+// The commands of the frame that the four working windows share: what a menu
+// entry or a toolbar button asks the window to do.
+#pragma once
+
+namespace tipolab {
+
+enum class FrameCommand {
+    Open,
+    Save,
+    SaveAs,
+    Delete,
+    Print,     // the window's print command ("&stampa dati finestra", the report...)
+    PrintForm, // the blank acquisition form ("&modello di acquisizione dati")
+    Exit,
+    Colour,
+    Check,
+    Clear,
+    ShowTipi,
+    ShowDati,
+    ShowRisultati,
+    ShowFrontespizio,
+    WindowGuide, // the window-number title: the window's guide page at once
+    HelpContents,
+    Tips,
+    Support,
+    About,
+};
+
+} // namespace tipolab

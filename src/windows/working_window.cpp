@@ -1,0 +1,344 @@
+#include "working_window.h"
+
+#include "dati.h"
+#include "menu_bar_style.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace tipolab {
+namespace {
+
+const QColor kGrey(0xC0, 0xC0, 0xC0); // &HC0C0C0, the same restful grey for every window
+
+FrameCommand showCommandOf(int windowNumber)
+{
+    constexpr FrameCommand commands[] = {FrameCommand::ShowTipi, FrameCommand::ShowDati,
+                                         FrameCommand::ShowRisultati,
+                                         FrameCommand::ShowFrontespizio};
+    return commands[windowNumber - 1];
+}
+
+} // namespace
+
+WorkingWindow::WorkingWindow(ModuloTipolab& module, int windowNumber)
+    : m_module(module), m_frame(windowFrame(windowNumber))
+{
+    setObjectName(QString::fromUtf8(m_frame.objectName));
+    setWindowTitle(QString::fromUtf8(m_frame.caption));
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("client"));
+    area->setAutoFillBackground(true);
+    setCentralWidget(area);
+    buildMenus();
+    buildToolbar();
+}
+
+void WorkingWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    for (const MenuTitle& title : frameMenus()) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(title.caption));
+        menu->setObjectName(QString::fromUtf8(title.objectName));
+        for (int i = 0; i < title.count; ++i) {
+            const MenuEntry& entry = title.entries[i];
+            if (entry.isDivider()) {
+                menu->addSeparator();
+            } else if (entry.command == FrameCommand::Print && m_frame.printSubmenu) {
+                QMenu* print = menu->addMenu(QString::fromUtf8(entry.caption));
+                print->setObjectName(QString::fromUtf8(m_frame.printEntry));
+                addEntry(print, "&modello di acquisizione dati", FrameCommand::PrintForm);
+                addEntry(print, "&stampa dati finestra", FrameCommand::Print);
+            } else {
+                addEntry(menu, entry.caption, entry.command);
+            }
+        }
+    }
+    // The window-number title: no entries, it acts when clicked. Its leading
+    // blanks stretch it to the right end of the menu bar.
+    QAction* number = bar->addAction(windowNumberCaption(m_frame.number));
+    number->setObjectName(QString::fromUtf8(m_frame.windowNumberEntry));
+    connect(number, &QAction::triggered, this, [this] { runCommand(FrameCommand::WindowGuide); });
+    bar->setStyle(new MenuBarStyle(bar));
+}
+
+QAction* WorkingWindow::addEntry(QWidget* menu, const char* caption, FrameCommand command)
+{
+    auto* entry = new QAction(QString::fromUtf8(caption), menu);
+    entry->setObjectName(QString::fromUtf8(entryObjectName(m_frame, command)));
+    entry->setEnabled(hasCommand(command));
+    // The entry that names this window carries a check mark, and keeps it.
+    const bool ownWindow = command == showCommandOf(m_frame.number);
+    entry->setCheckable(ownWindow);
+    entry->setChecked(ownWindow);
+    menu->addAction(entry);
+    connect(entry, &QAction::triggered, this, [this, entry, command, ownWindow] {
+        if (ownWindow) entry->setChecked(true);
+        runCommand(command);
+    });
+    return entry;
+}
+
+void WorkingWindow::buildToolbar()
+{
+    m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolbar->setIconSize(QSize(20, 20));
+    for (int index = 1; index <= kToolbarButtonCount; ++index) {
+        const ToolbarButton& button = toolbarButton(index);
+        QAction* action = nullptr;
+        if (button.divider) {
+            action = m_toolbar->addSeparator();
+        } else {
+            QString tooltip = QString::fromUtf8(button.tooltip);
+            if (button.command == FrameCommand::Print)
+                tooltip = QString::fromUtf8(m_frame.printTooltip);
+            action = m_toolbar->addAction(
+                QIcon(QStringLiteral(":/icons/") + QString::fromUtf8(button.icon)), tooltip);
+            action->setToolTip(tooltip);
+            action->setEnabled(hasCommand(button.command));
+            connect(action, &QAction::triggered, this,
+                    [this, index] { Toolbar1_ButtonClick(index); });
+        }
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
+    }
+}
+
+void WorkingWindow::Toolbar1_ButtonClick(int index)
+{
+    if (index < 1 || index > kToolbarButtonCount) index = 1;
+    // A divider's row carries the command of the button after it.
+    runCommand(toolbarButton(index).command);
+}
+
+bool WorkingWindow::hasCommand(FrameCommand command) const
+{
+    switch (command) {
+    case FrameCommand::Clear:
+        return m_frame.hasClear;
+    case FrameCommand::PrintForm:
+        return m_frame.printSubmenu;
+    default:
+        return true;
+    }
+}
+
+void WorkingWindow::runCommand(FrameCommand command)
+{
+    if (!hasCommand(command)) return;
+    switch (command) {
+    case FrameCommand::Open:
+        apri_Click();
+        break;
+    case FrameCommand::Save:
+        salva_Click();
+        break;
+    case FrameCommand::SaveAs:
+        salvanome_Click();
+        break;
+    case FrameCommand::Delete:
+        elimina_click();
+        break;
+    case FrameCommand::Print:
+        stampa_Click();
+        break;
+    case FrameCommand::PrintForm:
+        modello_Click();
+        break;
+    case FrameCommand::Exit:
+        esci_Click();
+        break;
+    case FrameCommand::Colour:
+        colorare_Click();
+        break;
+    case FrameCommand::Check:
+        controlla_Click();
+        break;
+    case FrameCommand::Clear:
+        cancellaFinestra();
+        break;
+    case FrameCommand::ShowTipi:
+        fin1_Click();
+        break;
+    case FrameCommand::ShowDati:
+        fin2_Click();
+        break;
+    case FrameCommand::ShowRisultati:
+        fin3_Click();
+        break;
+    case FrameCommand::ShowFrontespizio:
+        fin4_Click();
+        break;
+    case FrameCommand::WindowGuide:
+        finestra_Click();
+        break;
+    case FrameCommand::HelpContents:
+        guida_Click();
+        break;
+    case FrameCommand::Tips:
+        suggerimenti_Click();
+        break;
+    case FrameCommand::Support:
+        supporto_Click();
+        break;
+    case FrameCommand::About:
+        informazioni_Click();
+        break;
+    }
+}
+
+void WorkingWindow::showWorkingWindow(int number)
+{
+    if (number == m_frame.number)
+        askForWindowGuide();
+    else
+        m_module.showWindow(workingWindow(number));
+}
+
+void WorkingWindow::askForWindowGuide()
+{
+    const QString question =
+        QStringLiteral("E' questa la finestra '%1': si vuole la guida della finestra?")
+            .arg(QString::fromUtf8(m_frame.name));
+    const QString title =
+        m_frame.helpPromptHelpTitle ? m_module.helpTitle() : m_module.programName();
+    const auto answer =
+        m_module.dialogs().message(question, title, QMessageBox::Question,
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::No) m_module.showGuidePage(guidePageOfWindow(m_frame.number));
+}
+
+void WorkingWindow::finestra_Click()
+{
+    m_module.showGuidePage(guidePageOfWindow(m_frame.number));
+}
+
+void WorkingWindow::colorare_Click()
+{
+    if (backgroundColour() != kGrey) {
+        const auto answer = m_module.dialogs().message(
+            QString::fromUtf8(m_frame.colourQuestion),
+            m_module.programName() + QStringLiteral(": colore di sfondo"), QMessageBox::NoIcon,
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer != QMessageBox::No) {
+            // Windows not loaded yet are loaded, not shown, to receive the grey.
+            for (int n = 1; n <= 4; ++n) {
+                if (auto* w = qobject_cast<WorkingWindow*>(m_module.window(workingWindow(n))))
+                    w->setBackgroundColour(kGrey);
+            }
+            return;
+        }
+    }
+    // Cancelling the dialog gives back the colour it started from, applied all the same.
+    m_dialogColour = m_module.dialogs().chooseColour(m_dialogColour);
+    m_module.setBackgroundColour(m_dialogColour);
+    setBackgroundColour(m_dialogColour);
+}
+
+void WorkingWindow::esci_Click()
+{
+    m_module.confermauscita();
+}
+
+void WorkingWindow::guida_Click()
+{
+    m_module.showHelpContents();
+}
+
+void WorkingWindow::suggerimenti_Click()
+{
+    m_module.showTipOfTheDay();
+}
+
+void WorkingWindow::supporto_Click()
+{
+    m_module.showWindow(WindowId::Support);
+}
+
+void WorkingWindow::informazioni_Click()
+{
+    m_module.showWindow(WindowId::About);
+}
+
+dati* WorkingWindow::dataWindow()
+{
+    return qobject_cast<dati*>(m_module.window(WindowId::Dati));
+}
+
+void WorkingWindow::apri_Click()
+{
+    dati* d = dataWindow();
+    if (!d) return;
+    if (m_frame.openShowsDataWindow) m_module.showWindow(WindowId::Dati);
+    d->archiveOpen();
+}
+
+void WorkingWindow::salva_Click()
+{
+    if (dati* d = dataWindow()) d->archiveSave();
+}
+
+void WorkingWindow::salvanome_Click()
+{
+    if (dati* d = dataWindow()) d->archiveSaveAs();
+}
+
+void WorkingWindow::elimina_click()
+{
+    if (dati* d = dataWindow()) d->archiveDelete();
+}
+
+void WorkingWindow::modello_Click()
+{
+    if (dati* d = dataWindow()) d->modelloacquisizione_click();
+}
+
+QColor WorkingWindow::backgroundColour() const
+{
+    return client()->palette().color(QPalette::Window);
+}
+
+void WorkingWindow::setBackgroundColour(const QColor& colour)
+{
+    QPalette palette = client()->palette();
+    palette.setColor(QPalette::Window, colour);
+    client()->setPalette(palette);
+}
+
+void WorkingWindow::sizeToScreen()
+{
+    // The scaler records the layout at the designed size, so place the window
+    // there first; then it sizes the window to the screen, and the window
+    // takes its own size.
+    resizeWindowTwips(this, 9600, 6825);
+    m_scaler.setSourceForm(this);
+    m_scaler.SizeFormToScreen(75);
+    resizeWindowTwips(this, 9600, 6825);
+}
+
+void WorkingWindow::addComingLaterNote()
+{
+    auto* note =
+        new QLabel(QStringLiteral("La finestra %1 sarà completata in una prossima versione.")
+                       .arg(QString::fromUtf8(m_frame.name)),
+                   client());
+    note->setObjectName(QStringLiteral("prossimaVersione"));
+    note->setAlignment(Qt::AlignCenter);
+    note->setWordWrap(true);
+    placeTwips(note, 600, 2400, 8400, 900);
+}
+
+void WorkingWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    m_scaler.ResizeControls();
+}
+
+} // namespace tipolab

@@ -1,0 +1,99 @@
+// The frame of the four working windows `tipi`, `dati`, `risultati` and
+// `frontespizio`: the menus, the twenty-button toolbar `Toolbar1`, window
+// switching, the help prompt of the window itself, the background colour and
+// the exit. What differs between the windows is read from their row of the
+// frame table (window_frames.h); the window-specific commands (print, check,
+// clear) are virtual.
+//
+// A window places its controls in `client()`, the area below the toolbar, at
+// designed positions in twips (about 9600 x 6000), then calls sizeToScreen().
+#pragma once
+
+#include "frame_command.h"
+#include "scaling/cls_resize.h"
+#include "state/modulo_tipolab.h"
+#include "window_frames.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QToolBar;
+
+namespace tipolab {
+
+class dati;
+
+class WorkingWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    WorkingWindow(ModuloTipolab& module, int windowNumber);
+
+    int windowNumber() const { return m_frame.number; }
+    const WindowFrame& frame() const { return m_frame; }
+
+    // The toolbar's click handler: a divider acts as the button after it,
+    // any index outside 1..20 as button 1.
+    void Toolbar1_ButtonClick(int index);
+    // What a menu entry or toolbar button of `command` does in this window.
+    void runCommand(FrameCommand command);
+    bool hasCommand(FrameCommand command) const;
+
+    // Window switching: shows working window n; in the window itself, the
+    // help prompt.
+    void fin1_Click() { showWorkingWindow(1); }
+    void fin2_Click() { showWorkingWindow(2); }
+    void fin3_Click() { showWorkingWindow(3); }
+    void fin4_Click() { showWorkingWindow(4); }
+    // The window-number title: the window's guide page at once.
+    void finestra_Click();
+    void colorare_Click();
+    void esci_Click();
+    void guida_Click();
+    void suggerimenti_Click();
+    void supporto_Click();
+    void informazioni_Click();
+
+    // The archive belongs to the data window: the others forward to it.
+    virtual void apri_Click();
+    virtual void salva_Click();
+    virtual void salvanome_Click();
+    virtual void elimina_click();
+    // "&modello di acquisizione dati": the data window's blank form.
+    virtual void modello_Click();
+    virtual void stampa_Click() = 0;
+    virtual void controlla_Click() = 0;
+    virtual void cancellaFinestra() {}
+
+    // The colour of the window's client area.
+    QColor backgroundColour() const;
+    void setBackgroundColour(const QColor& colour);
+
+protected:
+    ModuloTipolab& module() { return m_module; }
+    const ModuloTipolab& module() const { return m_module; }
+    QWidget* client() const { return centralWidget(); }
+    dati* dataWindow();
+
+    // The first steps of every window's load: the scaler sizes the window to
+    // 75 % of the screen, then the window takes its own size, 9600 x 6825 twips.
+    void sizeToScreen();
+    // A label across the client area saying that the window comes later.
+    void addComingLaterNote();
+
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    QAction* addEntry(QWidget* menu, const char* caption, FrameCommand command);
+    void showWorkingWindow(int number);
+    void askForWindowGuide();
+
+    ModuloTipolab& m_module;
+    const WindowFrame& m_frame;
+    clsResize m_scaler;
+    QToolBar* m_toolbar = nullptr;
+    QColor m_dialogColour = Qt::black; // what the colour dialog returned last here
+};
+
+} // namespace tipolab

@@ -1,0 +1,240 @@
+// The program's life as the user sees it: the splash, the working windows, the
+// exit with its question, the return to the splash and the end, with every
+// window made as the program makes it.
+#include "app/qt_translations.h"
+#include "app/window_registry.h"
+#include "help/splash_window.h"
+#include "state/modulo_tipolab.h"
+#include "windows/scripted_dialogs.h"
+#include "windows/tipi.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tipolab;
+
+namespace {
+
+const QString kReturnLine = QStringLiteral("         elaborazione eseguita con");
+
+struct Program {
+    ScriptedDialogs dialogs;
+    ModuloTipolab module{dialogs, InstallationData{}};
+
+    Program() { registerWindows(module, nullptr); }
+
+    frmSplash* splash()
+    {
+        return qobject_cast<frmSplash*>(module.existingWindow(WindowId::Splash));
+    }
+    tipi* types() { return qobject_cast<tipi*>(module.existingWindow(WindowId::Tipi)); }
+
+    // Starts the program and clicks on the splash.
+    tipi* startWorking()
+    {
+        module.start();
+        QTest::mouseClick(splash(), Qt::LeftButton);
+        return types();
+    }
+};
+
+void collectGarbage()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) names.append(w->objectName());
+    }
+    names.sort();
+    return names;
+}
+
+void judge(tipi* w, int type, int step)
+{
+    w->ceccBox(type)->click();
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("giud_%1").arg(step)),
+                      Qt::LeftButton);
+}
+
+} // namespace
+
+class TestLifecycle : public QObject {
+    Q_OBJECT
+private slots:
+    void clickOnTheSplashShowsTheTypesWindow();
+    void exitWithNoKeepsEverything();
+    void exitWithYesReturnsToTheSplash();
+    void exitBringsBackAClosedSplash();
+    void keyInTheSplashEndsTheProgram();
+    void programEndsWhenTheLastWindowIsHidden();
+    void windowClosedAndOpenedAgainStartsAfresh();
+    void standardButtonsSpeakItalian();
+};
+
+void TestLifecycle::clickOnTheSplashShowsTheTypesWindow()
+{
+    Program program;
+    tipi* types = program.startWorking();
+    QVERIFY(types);
+    QVERIFY(types->isVisible());
+    QVERIFY(program.splash()->isVisible()); // stays open behind
+    // The data window is loaded with the types window, not shown.
+    QWidget* data = program.module.existingWindow(WindowId::Dati);
+    QVERIFY(data && !data->isVisible());
+    // A second click shows the same window again.
+    QTest::mouseClick(program.splash(), Qt::LeftButton);
+    QCOMPARE(program.types(), types);
+}
+
+void TestLifecycle::exitWithNoKeepsEverything()
+{
+    Program program;
+    tipi* types = program.startWorking();
+    judge(types, 2, 3);
+    program.dialogs.messageAnswers << QMessageBox::No;
+
+    types->findChild<QAction*>(QStringLiteral("esci"))->trigger();
+
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    const MessageCall& asked = program.dialogs.messages.first();
+    QCOMPARE(asked.text, QStringLiteral("Vuoi uscire da Tipolab?"));
+    QCOMPARE(asked.title, QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
+    QCOMPARE(asked.icon, QMessageBox::Question);
+    QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(asked.defaultButton, QMessageBox::No);
+    collectGarbage();
+    QCOMPARE(program.types(), types);
+    QVERIFY(types->isVisible());
+    QCOMPARE(types->giudizLabel(2)->text(), QStringLiteral("molto"));
+    QVERIFY(program.splash()->label(2)->text().isEmpty());
+}
+
+void TestLifecycle::exitWithYesReturnsToTheSplash()
+{
+    Program program;
+    QSignalSpy ended(&program.module, &ModuloTipolab::noWindowVisible);
+    tipi* types = program.startWorking();
+    judge(types, 2, 3);
+    types->Toolbar1_ButtonClick(16); // the about window
+    program.dialogs.messageAnswers << QMessageBox::Yes;
+
+    QTest::mouseClick(types->findChild<QPushButton*>(QStringLiteral("cmdesci")), Qt::LeftButton);
+    collectGarbage();
+
+    QCOMPARE(visibleWindows(), QStringList({"frmSplash"}));
+    for (WindowId id : {WindowId::Tipi, WindowId::Dati, WindowId::About, WindowId::Risultati})
+        QVERIFY(!program.module.existingWindow(id));
+    QCOMPARE(program.splash()->label(2)->text(), kReturnLine);
+    QCOMPARE(program.module.data().type(2).word, Value::text("molto"));
+
+    // A click leads back to a types window as at its first load; the
+    // judgements are still in memory.
+    types = program.startWorking();
+    QVERIFY(types);
+    QVERIFY(!types->ceccBox(2)->isChecked());
+    QVERIFY(types->giudizLabel(2)->text().isEmpty());
+    QCOMPARE(types->tickCount(), 0);
+    QCOMPARE(program.module.data().type(2).word, Value::text("molto"));
+    QCoreApplication::processEvents();
+    QCOMPARE(ended.count(), 0);
+}
+
+void TestLifecycle::exitBringsBackAClosedSplash()
+{
+    Program program;
+    tipi* types = program.startWorking();
+    QTest::keyClick(program.splash(), Qt::Key_Space);
+    collectGarbage();
+    QVERIFY(!program.splash());
+    QVERIFY(types->isVisible());
+    program.dialogs.messageAnswers << QMessageBox::Yes;
+
+    types->esci_Click();
+    collectGarbage();
+
+    QVERIFY(program.splash());
+    QCOMPARE(visibleWindows(), QStringList({"frmSplash"}));
+    QCOMPARE(program.splash()->label(2)->text(), kReturnLine);
+}
+
+void TestLifecycle::keyInTheSplashEndsTheProgram()
+{
+    Program program;
+    QSignalSpy ended(&program.module, &ModuloTipolab::noWindowVisible);
+    program.module.start();
+
+    QTest::keyClick(program.splash(), Qt::Key_Escape);
+
+    QTRY_COMPARE(ended.count(), 1);
+    collectGarbage();
+    QVERIFY(!program.splash());
+    QVERIFY(!program.module.existingWindow(WindowId::Tipi));
+}
+
+void TestLifecycle::programEndsWhenTheLastWindowIsHidden()
+{
+    Program program;
+    QSignalSpy ended(&program.module, &ModuloTipolab::noWindowVisible);
+    tipi* types = program.startWorking();
+    QTest::keyClick(program.splash(), Qt::Key_Space); // the splash goes, the types window stays
+    types->Toolbar1_ButtonClick(16);                  // the about window
+    types->close();
+    QCoreApplication::processEvents();
+    QCOMPARE(ended.count(), 0); // the about window is still on screen
+
+    // Its OK only hides it, but nothing is left to see.
+    QWidget* about = program.module.existingWindow(WindowId::About);
+    QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QTRY_COMPARE(ended.count(), 1);
+}
+
+void TestLifecycle::windowClosedAndOpenedAgainStartsAfresh()
+{
+    Program program;
+    tipi* types = program.startWorking();
+    judge(types, 1, 2);
+    types->setBackgroundColour(Qt::red);
+
+    types->close(); // the title bar's close
+    QVERIFY(!program.module.existingWindow(WindowId::Tipi));
+    QVERIFY(program.module.existingWindow(WindowId::Dati)); // only that window goes
+    program.module.mostratipi();
+
+    types = program.types();
+    QVERIFY(types->isVisible());
+    QVERIFY(!types->ceccBox(1)->isChecked());
+    QVERIFY(types->mediaLabel()->text().isEmpty());
+    QCOMPARE(types->currentType(), 0);
+    QVERIFY(types->backgroundColour() != QColor(Qt::red));
+    QCOMPARE(program.module.data().type(1).word, Value::text("quasi massimo"));
+}
+
+void TestLifecycle::standardButtonsSpeakItalian()
+{
+    QVERIFY2(installItalianQtTexts(*QCoreApplication::instance()),
+             "Qt's Italian translation (qt6-translations-l10n) is missing");
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sì"));
+    QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("No"));
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    TestLifecycle t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_lifecycle.moc"

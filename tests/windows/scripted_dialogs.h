@@ -1,0 +1,75 @@
+// The dialogs of a test: every message, file dialog and colour dialog is
+// recorded, and answered from a queue without ever showing anything. A message
+// with no answer queued gets its default button (Yes where it has none and Yes
+// is offered, else OK); a file dialog with none gets an empty path (cancel);
+// a colour dialog with none gives back its starting colour (cancel).
+#pragma once
+
+#include "state/dialogs.h"
+
+#include <QList>
+
+struct MessageCall {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+struct FileCall {
+    bool save;
+    QString title;
+    QStringList filters;
+    int preselected;
+    QString initialName;
+};
+
+class ScriptedDialogs : public tipolab::Dialogs {
+public:
+    QList<MessageCall> messages;
+    QList<FileCall> files;
+    QList<QColor> colourStarts;
+
+    QList<QMessageBox::StandardButton> messageAnswers;
+    QList<QString> fileAnswers;
+    QList<QColor> colourAnswers;
+
+    void clear()
+    {
+        messages.clear();
+        files.clear();
+        colourStarts.clear();
+    }
+
+    QMessageBox::StandardButton message(const QString& text, const QString& title,
+                                        QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override
+    {
+        messages.append({text, title, icon, buttons, defaultButton});
+        if (!messageAnswers.isEmpty()) return messageAnswers.takeFirst();
+        if (defaultButton != QMessageBox::NoButton) return defaultButton;
+        return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+    }
+
+    QString openFile(const QString& title, const QStringList& filters, int preselected,
+                     const QString& initialName) override
+    {
+        files.append({false, title, filters, preselected, initialName});
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+
+    QString saveFile(const QString& title, const QStringList& filters, int preselected,
+                     const QString& initialName) override
+    {
+        files.append({true, title, filters, preselected, initialName});
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+
+    QColor chooseColour(const QColor& initial) override
+    {
+        colourStarts.append(initial);
+        return colourAnswers.isEmpty() ? initial : colourAnswers.takeFirst();
+    }
+};
