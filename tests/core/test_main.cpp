@@ -1,17 +1,7 @@
 #include "test_core.h"
-
-#include <QTest>
+#include "test_support.h"
 
 int main(int argc, char** argv)
 {
-    int status = 0;
-    {
-        TestModel t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestScoring t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
+    return tipolab::test::runTests<TestModel, TestScoring>(argc, argv);
 }

@@ -1,22 +1,14 @@
 #include "core/check.h"
 #include "core/scoring.h"
 #include "test_core.h"
+#include "test_support.h"
 
 #include <QTest>
 
 using namespace tipolab;
+using tipolab::test::judged;
 
 namespace {
-
-Judgement judged(int step)
-{
-    Judgement j;
-    j.tick = Value::number(1);
-    j.word = Value::text(std::string(stepWord(step)));
-    j.step = Value::text(std::to_string(step));
-    j.coefficient = Value::number(stepCoefficient(step));
-    return j;
-}
 
 // A type whose twelve characteristics are judged with `steps` and default weights.
 CharacteristicRow judgedRow(const std::array<int, kCharacteristicCount>& steps)

@@ -2,11 +2,13 @@
 #include "state/text_encoding.h"
 #include "test_paths.h"
 #include "test_state.h"
+#include "test_support.h"
 
 #include <QFile>
 #include <QTest>
 
 using namespace tipolab;
+using tipolab::test::judged;
 
 namespace {
 
@@ -35,16 +37,6 @@ std::string withLine(const std::string& bytes, int lineNo, const std::string& co
     for (const std::string& l : all)
         out += l + "\r\n";
     return out;
-}
-
-Judgement judged(int step)
-{
-    Judgement j;
-    j.tick = Value::number(1);
-    j.word = Value::text(std::string(stepWord(step)));
-    j.step = Value::text(std::to_string(step));
-    j.coefficient = Value::number(stepCoefficient(step));
-    return j;
 }
 
 ArchiveRecord judgedRecord()

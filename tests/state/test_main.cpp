@@ -1,23 +1,10 @@
 #include "test_state.h"
+#include "test_support.h"
 
 #include <QCoreApplication>
-#include <QTest>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    int status = 0;
-    {
-        TestArchiveCodec t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestArchiveFile t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestInstallation t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
+    return tipolab::test::runTests<TestArchiveCodec, TestArchiveFile, TestInstallation>(argc, argv);
 }

@@ -1,0 +1,36 @@
+// Small helpers shared by the test executables.
+#pragma once
+
+#include "core/judgement.h"
+
+#include <QTest>
+#include <string>
+
+namespace tipolab::test {
+
+template <class Test> int runTest(int argc, char** argv)
+{
+    Test t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+// Runs each test object in turn; non-zero when any failed.
+template <class... Tests> int runTests(int argc, char** argv)
+{
+    int status = 0;
+    ((status |= runTest<Tests>(argc, argv)), ...);
+    return status;
+}
+
+// An item ticked and judged with `step`, as the windows store it.
+inline Judgement judged(int step)
+{
+    Judgement j;
+    j.tick = Value::number(1);
+    j.word = Value::text(std::string(stepWord(step)));
+    j.step = Value::text(std::to_string(step));
+    j.coefficient = Value::number(stepCoefficient(step));
+    return j;
+}
+
+} // namespace tipolab::test
