@@ -1,22 +1,35 @@
 // tipolab-cli: works on archive files without opening the program.
+#include "document_command.h"
 #include "results_command.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
 const char kUsage[] =
     "Uso: tipolab-cli risultati [--csv] FILE...\n"
+    "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio risultati|dati|tipi FILE [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
     "\n"
     "  risultati   mostra, per ogni file di dati, i risultati che Tipolab mostrerebbe\n"
     "              dopo l'apertura del file e il tasto Risultati: la persona, i sei tipi\n"
     "              in ordine decrescente (sint.ass., anal.ass., sint.rel., anal.rel.)\n"
     "              e il tipo prevalente.\n"
     "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo.\n"
+    "  relazione   scrive la relazione completa del file di dati, come il tasto Stampa\n"
+    "              della finestra Frontespizio; senza -o accanto alla cartella del\n"
+    "              programma, come fa Tipolab.\n"
+    "  foglio      scrive il foglio di una finestra (risultati, dati, tipi) o il modello\n"
+    "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
     "\n"
-    "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati;\n"
+    "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
+    "(relazione e foglio dei risultati richiedono dati completi);\n"
     "lo stato di uscita vale 1 se qualche file e' stato segnalato, 2 per un uso errato.\n";
 
 int usage(QTextStream& err, const QString& problem = {})
@@ -29,9 +42,60 @@ int usage(QTextStream& err, const QString& problem = {})
 
 } // namespace
 
+bool writesDocuments(int argc, char** argv)
+{
+    return argc > 1 &&
+           (std::strcmp(argv[1], "relazione") == 0 || std::strcmp(argv[1], "foglio") == 0);
+}
+
+int documentCommand(const QString& command, QStringList args, QTextStream& out, QTextStream& err)
+{
+    tipolab::DocumentOptions options;
+    options.locale = QLocale::system();
+    if (command == QLatin1String("foglio")) {
+        if (args.isEmpty()) return usage(err, QStringLiteral("Indicare il foglio."));
+        const QString kind = args.takeFirst();
+        if (kind == QLatin1String("risultati"))
+            options.kind = tipolab::DocumentKind::ResultsSheet;
+        else if (kind == QLatin1String("dati"))
+            options.kind = tipolab::DocumentKind::DataSheet;
+        else if (kind == QLatin1String("tipi"))
+            options.kind = tipolab::DocumentKind::TypesSheet;
+        else if (kind == QLatin1String("modello"))
+            options.kind = tipolab::DocumentKind::AcquisitionForm;
+        else
+            return usage(err, QStringLiteral("Foglio sconosciuto: %1").arg(kind));
+    }
+    QStringList files;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
+            if (++i >= args.size()) return usage(err, QStringLiteral("Manca il nome dopo -o."));
+            options.output = args[i];
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(a));
+        } else {
+            files << a;
+        }
+    }
+    if (files.size() > 1) return usage(err, QStringLiteral("Indicare un solo file di dati."));
+    if (files.isEmpty() && options.kind != tipolab::DocumentKind::AcquisitionForm)
+        return usage(err, QStringLiteral("Indicare il file di dati."));
+    options.file = files.value(0);
+    return tipolab::runDocument(options, out, err);
+}
+
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Documents are laid out with the system's fonts, which takes a GUI
+    // application; it needs no display.
+    std::unique_ptr<QCoreApplication> app;
+    if (writesDocuments(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -43,6 +107,8 @@ int main(int argc, char** argv)
         out << QString::fromUtf8(kUsage);
         return 0;
     }
+    if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))
+        return documentCommand(command, args, out, err);
     if (command != QLatin1String("risultati"))
         return usage(err, QStringLiteral("Comando sconosciuto: %1").arg(command));
 

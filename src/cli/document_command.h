@@ -1,0 +1,25 @@
+// "tipolab-cli relazione" and "tipolab-cli foglio": the full report and the
+// sheets of an archive, written as the program writes them.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QTextStream>
+
+namespace tipolab {
+
+enum class DocumentKind { Report, ResultsSheet, DataSheet, TypesSheet, AcquisitionForm };
+
+struct DocumentOptions {
+    DocumentKind kind = DocumentKind::Report;
+    QString file;   // the archive; may be empty for the blank form
+    QString output; // empty: where the program would put it
+    QLocale locale;
+};
+
+// Writes the document and its path to `out`; refused archives, incomplete data
+// (for the documents that show results) and failed writes to `err`.
+// Returns 0 on success, 1 otherwise.
+int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& err);
+
+} // namespace tipolab

@@ -1,0 +1,27 @@
+// The document laid out on A4 pages with Qt's text engine: the page count the
+// reports state, the preview, printing and PDF export.
+#pragma once
+
+#include "report_document.h"
+
+#include <QTextDocument>
+#include <memory>
+
+class QPagedPaintDevice;
+class QPaintDevice;
+
+namespace tipolab {
+
+// The document as a QTextDocument whose pages are A4 sheets on `device`, with
+// the margins, fonts, sizes, tables and page breaks of the written file.
+std::unique_ptr<QTextDocument> buildTextDocument(const ReportDocument& document,
+                                                 QPaintDevice& device);
+
+// How many A4 pages the document fills.
+int layoutPageCount(const ReportDocument& document);
+
+// Paints every page on `device` (a printer, a PDF writer), after setting it to
+// A4 with no margins of its own. Returns false when painting cannot start.
+bool paintPages(const ReportDocument& document, QPagedPaintDevice& device);
+
+} // namespace tipolab

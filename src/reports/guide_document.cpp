@@ -1,0 +1,43 @@
+#include "guide_document.h"
+
+namespace tipolab {
+namespace {
+
+const QString kEnd(kParagraphEnd);
+
+void writeGuideOpening(ReportWriter& w, const SheetHeading& heading)
+{
+    w.open();
+    w.setTypingFont(QString::fromLatin1(kDocumentFont));
+    w.setTypingSize(20);
+    w.typeText(heading.programName + kEnd);
+    w.setTypingSize(16);
+    w.typeText(heading.description + kEnd + kEnd + kEnd);
+}
+
+} // namespace
+
+void composeGuidePage(ReportWriter& w, const SheetHeading& heading, const GuidePage& page)
+{
+    writeGuideOpening(w, heading);
+    w.document().title = QStringLiteral("Guida: ") + page.title;
+    w.typeText(QStringLiteral("Guida: ") + page.title + kEnd + kEnd);
+    w.setTypingSize(12);
+    w.typeText(page.text + kEnd);
+    w.justifyAll();
+}
+
+void composeFullGuide(ReportWriter& w, const SheetHeading& heading, const QList<GuidePage>& pages)
+{
+    writeGuideOpening(w, heading);
+    w.document().title = heading.programName + QStringLiteral(": guida");
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        w.typeText(QStringLiteral("Guida: ") + pages[i].title + kEnd + kEnd);
+        w.setTypingSize(12); // only the first title stays in 16 pt
+        w.typeText(pages[i].text + kEnd);
+        if (i + 1 < pages.size()) w.typeText(QString(kPageBreak));
+    }
+    w.justifyAll();
+}
+
+} // namespace tipolab

@@ -1,0 +1,66 @@
+// The print commands of the windows: each composes its document from a
+// snapshot of the window, writes it and hands it to the word processor. A
+// failure never ends the program or touches the assessment: it comes back as
+// a message for the window to show.
+#pragma once
+
+#include "document_files.h"
+#include "document_opener.h"
+#include "guide_document.h"
+#include "report_snapshot.h"
+
+#include <QString>
+
+namespace tipolab {
+
+// What the guidance line of a window shows while a sheet is being prepared.
+inline constexpr char kLoadingWordProcessor[] = "sto caricando Word";
+
+struct DocumentPlaces {
+    QString programDir;   // the program's own folder
+    QString documentsDir; // where a report goes when beside the program cannot be written
+    QString sheetsDir;    // where the unsaved sheets and help pages are written
+
+    // The program's folder, the user's documents folder and a "Tipolab"
+    // folder in the system's temporary folder.
+    static DocumentPlaces standard();
+};
+
+struct PrintOutcome {
+    bool opened = false; // a document was written and handed on
+    QString path;        // where it was written
+    QString message;     // for the user, in Italian; empty when there is nothing to tell
+    bool failed = false; // the message reports a failure rather than a change of place
+};
+
+class PrintCommands {
+public:
+    explicit PrintCommands(DocumentOpener& opener,
+                           DocumentPlaces places = DocumentPlaces::standard());
+
+    // The full report of the title-page window (`stampa_Click`), saved beside
+    // the program's folder. The caller has checked the data and computed the
+    // results, and the snapshot holds the windows as they then stand.
+    PrintOutcome fullReport(const ReportSnapshot& snapshot);
+    // The sheets of the results, data and types windows and the blank form.
+    PrintOutcome resultsSheet(const SheetHeading& heading, const ResultsWindowSnapshot& results);
+    PrintOutcome dataSheet(const SheetHeading& heading, const DataWindowSnapshot& data);
+    PrintOutcome acquisitionForm(const SheetHeading& heading, const ScaleCaptions& scale);
+    PrintOutcome typesSheet(const SheetHeading& heading, const TypesWindowSnapshot& types);
+    // One help page (`stampaguida`) and the whole guide, saved beside the program's folder.
+    PrintOutcome guidePage(const SheetHeading& heading, const GuidePage& page);
+    PrintOutcome fullGuide(const SheetHeading& heading, const QList<GuidePage>& pages);
+
+    const DocumentPlaces& places() const { return m_places; }
+
+private:
+    PrintOutcome saveBesideProgram(const ReportWriter& w, const QString& path);
+    PrintOutcome saveSheet(const ReportWriter& w, const SheetHeading& heading, const QString& kind,
+                           const QString& persona);
+    PrintOutcome finish(const ReportWriter& w, const SavedFile& saved);
+
+    DocumentOpener& m_opener;
+    DocumentPlaces m_places;
+};
+
+} // namespace tipolab

@@ -1,0 +1,24 @@
+#include "report_snapshot.h"
+
+#include "state/program_identity.h"
+
+namespace tipolab {
+
+SheetHeading sheetHeading(const QString& persona)
+{
+    const ProgramIdentity identity;
+    return {QString::fromStdString(identity.name), QString::fromStdString(identity.description),
+            persona};
+}
+
+ScaleCaptions scaleCaptions()
+{
+    ScaleCaptions out;
+    for (int n = 1; n <= kStepCount; ++n) {
+        const std::string_view caption = stepCaption(n);
+        out[n - 1] = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    }
+    return out;
+}
+
+} // namespace tipolab

@@ -1,0 +1,123 @@
+#include "snapshot_from_archive.h"
+
+#include "core/scoring.h"
+#include "state/archive_results.h"
+#include "state/number_format.h"
+
+namespace tipolab {
+namespace {
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString text(const Value& v)
+{
+    return QString::fromStdString(v.toText());
+}
+
+// After an open every coefficient on display holds a number: an empty one is
+// stored as 0.
+std::optional<double> coefficient(const Value& v)
+{
+    return v.toNumber();
+}
+
+TitlePageSnapshot titlePage(const ArchiveRecord& record, const InstallationData& installation)
+{
+    auto field = [&](int i) { return QString::fromStdString(record.title[i]); };
+    return {field(0),
+            field(1),
+            field(2),
+            field(3),
+            field(4),
+            field(5),
+            field(6),
+            installation.studioName,
+            installation.studioAddress};
+}
+
+TypesWindowSnapshot typesWindow(const AssessmentData& data, const QLocale& locale)
+{
+    TypesWindowSnapshot out;
+    out.scale = scaleCaptions();
+    out.locale = locale;
+    for (int t = 1; t <= kTypeCount; ++t) {
+        const Judgement& j = data.type(t);
+        out.rows[t - 1] = {text(typeName(t)), text(j.word), text(j.step),
+                           coefficient(j.coefficient)};
+    }
+    const std::optional<double> mean = meanSyntheticCoefficient(data.types);
+    out.mean = mean ? format000(*mean, locale) : QStringLiteral("0");
+    return out;
+}
+
+// The summaries as media_Change leaves them for a displayed type. A type with
+// no ticked characteristic shows "0" for the means; its other labels would keep
+// what the type displayed before left in them, which here is their cleared text.
+TypeSummarySnapshot summary(const CharacteristicRow& row, const QLocale& locale)
+{
+    const TypeIndicators in = computeTypeIndicators(row);
+    TypeSummarySnapshot out;
+    if (in.ticked == 0) {
+        out.valoreMedio = out.media = QStringLiteral("0");
+        out.complessivo = QStringLiteral("Giudizio complessivo: ");
+        out.pond = format000(0, locale);
+        return out;
+    }
+    out.valoreMedio = format0(in.meanStep.value_or(0), locale);
+    out.media = format000(in.meanCoefficient.value_or(0), locale);
+    out.complessivo = QString::fromStdString(in.overallJudgement);
+    out.pond = format000(in.weighted, locale);
+    return out;
+}
+
+DataWindowSnapshot dataWindow(const AssessmentData& data, const QLocale& locale)
+{
+    DataWindowSnapshot out;
+    out.scale = scaleCaptions();
+    out.locale = locale;
+    for (int t = 1; t <= kTypeCount; ++t) {
+        TypeCharacteristicsSnapshot& type = out.types[t - 1];
+        type.typeName = text(typeName(t));
+        for (int c = 1; c <= kCharacteristicCount; ++c) {
+            const CharacteristicEntry& e = data.characteristic(t, c);
+            type.rows[c - 1] = {text(characteristicName(t, c)), text(e.word), text(e.step),
+                                coefficient(e.coefficient), text(e.weight)};
+        }
+        type.summary = summary(data.characteristics[t - 1], locale);
+    }
+    return out;
+}
+
+ResultsWindowSnapshot resultsWindow(const Results& results, const QLocale& locale)
+{
+    ResultsWindowSnapshot out;
+    for (int r = 0; r < kTypeCount; ++r) {
+        const TypeResult& v = results.row[r];
+        out.rows[r] = {text(typeName(results.typeOfRow[r])), format00(v.sintAss, locale),
+                       format00(v.anaAss, locale), format00(v.sintRel, locale),
+                       format00(v.anaRel, locale)};
+    }
+    out.prevailingType = results.prevailingType;
+    out.prevailingName = text(typeName(results.prevailingType));
+    return out;
+}
+
+} // namespace
+
+ArchiveSnapshot snapshotFromArchive(const ArchiveRecord& record,
+                                    const InstallationData& installation, const QLocale& locale)
+{
+    const ArchiveResults evaluated = evaluateArchive(record);
+    ArchiveSnapshot out;
+    out.missing = evaluated.missing;
+    out.windows.title = titlePage(record, installation);
+    out.windows.types = typesWindow(evaluated.data, locale);
+    out.windows.data = dataWindow(evaluated.data, locale);
+    if (out.missing.empty()) out.windows.results = resultsWindow(evaluated.results, locale);
+    return out;
+}
+
+} // namespace tipolab

@@ -1,0 +1,16 @@
+// The widths of a table's columns, the same for the RTF file and the layout.
+#pragma once
+
+#include "report_document.h"
+
+#include <vector>
+
+namespace tipolab {
+
+// Width of every column in twips, cell padding and grid line included. A
+// formatted table is fitted to its contents: no wider than the text column
+// (wrapping the widest columns first), and as wide as it when it has four
+// columns or more. An unformatted table spans the text column in equal parts.
+std::vector<int> columnWidths(const Table& table);
+
+} // namespace tipolab

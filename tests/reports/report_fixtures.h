@@ -1,0 +1,45 @@
+// What the document tests share: the sample assessment as the windows show it,
+// a recorder in place of the word processor, and ways to read a document back.
+#pragma once
+
+#include "reports/document_opener.h"
+#include "reports/report_document.h"
+#include "reports/report_snapshot.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace fixtures {
+
+// The studio of the test installation.
+inline const QString kStudio = QStringLiteral("Studio Bianchi");
+inline const QString kAddress = QStringLiteral("Via Roma 1, 06100 Perugia");
+
+// tests/data/Tipolab-dati-esempio ("Mario Rossi") after open and "&Risultati".
+tipolab::ReportSnapshot sample(const QLocale& locale = QLocale::c());
+// A new assessment: nothing entered, the data window having shown every type.
+tipolab::ReportSnapshot newAssessment();
+
+// The text of every paragraph outside tables (page breaks as character 12).
+QStringList paragraphTexts(const tipolab::ReportDocument& document);
+// The texts of one row of a table (row from 1).
+QStringList rowTexts(const tipolab::Table& table, int row);
+// The number of manual page breaks in the document.
+int pageBreakCount(const tipolab::ReportDocument& document);
+
+// The pages of a PDF file (pdfinfo where installed); -1 when unreadable.
+int pdfPages(const QString& path);
+
+// Remembers every document handed to it instead of opening it.
+class RecordingOpener : public tipolab::DocumentOpener {
+public:
+    QStringList paths;
+    QList<tipolab::ReportDocument> documents;
+    void open(const QString& path, const tipolab::ReportDocument& document) override
+    {
+        paths << path;
+        documents << document;
+    }
+};
+
+} // namespace fixtures

@@ -1,0 +1,65 @@
+#include "test_paths.h"
+#include "test_reports.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Lays documents out, here and in LibreOffice, with the stand-in for Century
+// Gothic that the program's installation configures.
+void useInstalledFontConfiguration(const QTemporaryDir& dir)
+{
+    const QString system = QStringLiteral("/etc/fonts/fonts.conf");
+    if (!dir.isValid() || !QFile::exists(system) || qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
+        return;
+    const QString path = dir.filePath(QStringLiteral("fonts.conf"));
+    QFile conf(path);
+    if (!conf.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+    conf.write(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+        "<fontconfig>\n  <include ignore_missing=\"yes\">" +
+        system.toUtf8() + "</include>\n  <include ignore_missing=\"yes\">" +
+        QByteArray(TIPOLAB_SOURCE_DIR "/src/reports/century-gothic.conf") +
+        "</include>\n</fontconfig>\n");
+    conf.close();
+    qputenv("FONTCONFIG_FILE", path.toUtf8());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QTemporaryDir fonts;
+    useInstalledFontConfiguration(fonts);
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        TestReportWriter t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestFullReport t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestWindowSheets t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestDocumentFiles t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestDocumentCli t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestLibreOffice t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class TestReportWriter : public QObject {
+    Q_OBJECT
+private slots:
+    void operations_data();
+    void operations();
+    void rtfCharacters_data();
+    void rtfCharacters();
+    void rtfFile();
+    void pageCount_data();
+    void pageCount();
+};
+
+class TestFullReport : public QObject {
+    Q_OBJECT
+private slots:
+    void titlePage_data();
+    void titlePage();
+    void pageBreaks();
+    void tables_data();
+    void tables();
+    void cells_data();
+    void cells();
+    void finalLayout_data();
+    void finalLayout();
+    void closingLines();
+    void edgeCases_data();
+    void edgeCases();
+    void regionalDecimalSeparator();
+};
+
+class TestWindowSheets : public QObject {
+    Q_OBJECT
+private slots:
+    void resultsSheet_data();
+    void resultsSheet();
+    void dataSheet();
+    void newAssessment();
+    void typesSheet_data();
+    void typesSheet();
+    void acquisitionForm();
+};
+
+class TestDocumentFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void reportFileNames_data();
+    void reportFileNames();
+    void guideFileName();
+    void reportGoesToDocumentsWhenFolderCannotBeWritten();
+    void failureLeavesEverythingAsItWas();
+    void sheetsGoToTheirFolderUnderTellingNames();
+    void previewExportsThePages();
+};
+
+class TestDocumentCli : public QObject {
+    Q_OBJECT
+private slots:
+    void commands_data();
+    void commands();
+};
+
+class TestLibreOffice : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void opensEveryDocument_data();
+    void opensEveryDocument();
+    void statedPageCountMatches();
+
+private:
+    QString m_soffice;
+    QTemporaryDir m_dir;
+    QStringList m_documents;
+};
