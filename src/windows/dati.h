@@ -1,32 +1,128 @@
-// The data window `dati`, window 2 of 4. This version carries the common frame
-// and the archive commands' entry points; the characteristics come later.
+// The data window `dati`, window 2 of 4: the analytic judgement of the twelve
+// characteristics of one personality type at a time, with the weight of each
+// in percent, the indicators of the type on display (mean step, mean
+// coefficient, overall judgement, weight still to assign, weighted
+// coefficient), the guidance line, the check, the help on the next step, the
+// clear and the way on to the results. The window also owns the archive
+// commands, which the other windows forward to it.
+//
+// Control arrays are indexed from 1, as the rows are numbered: slot 0 is unused.
 #pragma once
 
+#include "core/model.h"
+#include "scale_frame.h"
 #include "working_window.h"
 
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+
 namespace tipolab {
+
+class ArchiveCommands;
+class WeightArrows;
 
 class dati : public WorkingWindow {
     Q_OBJECT
 public:
     explicit dati(ModuloTipolab& module);
+    ~dati() override;
 
-    // The archive operations, which the other windows forward to.
-    void archiveOpen();
-    void archiveSave();
-    void archiveSaveAs();
-    void archiveDelete();
-    // The blank acquisition form.
-    void modelloacquisizione_click();
+    // Display of the next type; REALISTA follows CONVENZIONALE.
+    void successive_Click();
+    // Tick procedure: runs on every change of box `index`, by a click or from code.
+    void cecc_Click(int index);
+    // Judgement procedure: step `index` 1..11 for the row awaiting a judgement.
+    void giud_Click(int index);
+    // Weight procedure: an arrow click on row `index`.
+    void scrolla_Change(int index);
+    // Recomputes the indicators of the type on display.
+    void media_Change();
+    // Recomputes the remainder of the weights and the weighted coefficient.
+    void aggiornaResto();
+    void aggiornaPasso();
+    void aiuto_Click();
+    // "&Risultati": the silent check, every type displayed once, the results.
+    void avanti_Click();
+    void cmdGuida_Click();
+    void cmdesci_Click();
 
-    void apri_Click() override { archiveOpen(); }
-    void salva_Click() override { archiveSave(); }
-    void salvanome_Click() override { archiveSaveAs(); }
-    void elimina_click() override { archiveDelete(); }
-    void modello_Click() override { modelloacquisizione_click(); }
-    void stampa_Click() override;
+    // The check. Called with the assessment's check flag at 1 it stays silent
+    // when the data are complete and clears the flag; a failure is always shown.
     void controlla_Click() override;
-    void cancellaFinestra() override;
+    // Runs the check silently and leaves the flag at 0. True when the data
+    // are complete; otherwise the check has shown what is missing.
+    bool checkSilently();
+    // Clears the characteristic data of all six types.
+    void cancella_click();
+    void cancellaFinestra() override { cancella_click(); }
+
+    // The archive commands.
+    void apri_Click() override;
+    void salva_Click() override;
+    void salvanome_Click() override;
+    void elimina_click() override;
+    // The data sheet and the blank acquisition form.
+    void stampa_Click() override;
+    void modelloacquisizione_click();
+    void modello_Click() override { modelloacquisizione_click(); }
+
+    // After an archive is loaded: each type displayed once, ending on the one
+    // on display before, and no row awaiting a judgement.
+    void showLoadedCharacteristics();
+
+    // The archive file the assessment was last opened from or saved to; empty
+    // until then.
+    QString currentFileName() const;
+    int currentType() const;
+    int pendingRow() const { return m_pendingRow; }
+    int tickCount() const { return m_tickCount; }
+    // The captions as they stand, for the documents that read this window.
+    QString giudCaption(int n) const;
+    QLabel* valoremedioLabel() const { return valoremedio; }
+    QLabel* mediaLabel() const { return media; }
+    QLabel* pondLabel() const { return pond; }
+    QLabel* complessivoLabel() const { return complessivo; }
+    QLabel* restoLabel() const { return resto; }
+    QLabel* passoLabel() const { return passo; }
+
+private:
+    void placeControls();
+    void placeHeadings(QWidget* area);
+    void placeRows(QWidget* area);
+    void placeIndicators(QWidget* area);
+    void placeButtons(QWidget* area);
+    // The display procedure for the current type.
+    void mostraTipo();
+    void togliCaratteristica();
+    void attivaScala() { Frame1->setStepsEnabled(true); }
+    void disattivaScala() { Frame1->setStepsEnabled(false); }
+    void showWeight(int c, int weight);
+    bool nothingEntered() const;
+    CharacteristicEntry& entry(int c);
+
+    std::array<QLabel*, kCharacteristicCount + 1> num{};
+    std::array<QCheckBox*, kCharacteristicCount + 1> cecc{};
+    std::array<QLabel*, kCharacteristicCount + 1> caratt{};
+    std::array<QLabel*, kCharacteristicCount + 1> giudiz{};
+    std::array<QLabel*, kCharacteristicCount + 1> valor{};
+    std::array<QLabel*, kCharacteristicCount + 1> coeff{};
+    std::array<QLabel*, kCharacteristicCount + 1> perc{};
+    std::array<WeightArrows*, kCharacteristicCount + 1> scrolla{};
+    QLabel* appunti = nullptr;
+    QLabel* valoremedio = nullptr;
+    QLabel* media = nullptr;
+    QLabel* complessivo = nullptr;
+    QLabel* resto = nullptr;
+    QLabel* pond = nullptr;
+    QLabel* passo = nullptr;
+    ScaleFrame* Frame1 = nullptr; // the scale buttons `giud`(1..11)
+
+    int m_pendingRow = 0; // the row awaiting a judgement; 0 when none
+    int m_tickCount = 0;  // ticked boxes among the twelve on display
+    std::unique_ptr<ArchiveCommands> m_archive;
 };
 
 } // namespace tipolab

@@ -1,19 +1,81 @@
-// The results window `risultati`, window 3 of 4. This version carries the
-// common frame; the results table comes later.
+// The results window `risultati`, window 3 of 4: the six personality types in
+// decreasing order with their four percentages, the sentence naming the
+// prevailing type, its icon, and the description of every type with the
+// prevailing one highlighted. The window only shows: `calcolo` puts every
+// number in place, and none of its commands changes the assessment.
+//
+// Control arrays are indexed from 1 (rows 1..6, or types 1..6 for `Image1` and
+// `Text1`): slot 0 is unused.
 #pragma once
 
+#include "core/model.h"
 #include "working_window.h"
 
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+
 namespace tipolab {
+
+class IconImage;
 
 class risultati : public WorkingWindow {
     Q_OBJECT
 public:
     explicit risultati(ModuloTipolab& module);
 
+    // Computes the results from the general coefficients and the weighted
+    // coefficients held in the assessment, fills the table, the sentence, the
+    // prevailing type and its highlight, and stores the prevailing type. It
+    // does not check the data: its callers do.
+    void calcolo();
+
+    void aiuto_Click();
+    void guidainlinea_Click();
+    void indietro_Click();
+    void front_Click();
+    void esco_Click();
+
+    // The results sheet.
     void stampa_Click() override;
     // The results window checks through the data window.
     void controlla_Click() override;
+
+    // What the window shows, row r in 1..6 of the table.
+    QLabel* tipolLabel(int r) const { return tipol[r]; }
+    QLabel* sintassLabel(int r) const { return sintass[r]; }
+    QLabel* anassLabel(int r) const { return anass[r]; }
+    QLabel* sintrelLabel(int r) const { return sintrel[r]; }
+    QLabel* anrelLabel(int r) const { return anrel[r]; }
+    QLabel* risultatLabel() const { return risultat; }
+    QLabel* sentenceLabel() const { return Label14; }
+
+private:
+    void placeControls();
+    void placeTable(QWidget* area);
+    void placeResult(QWidget* area);
+    void placeButtons(QWidget* area);
+    // Hides every icon but the prevailing type's and sets its description bold
+    // in dark blue, the others plain; 0 highlights none.
+    void evidenzia(int prevailingType);
+    // The examined person's name as typed on the title page.
+    QString persona() const;
+
+    using RowLabels = std::array<QLabel*, kTypeCount + 1>;
+    RowLabels num{};
+    RowLabels tipol{};
+    RowLabels sintass{};
+    RowLabels anass{};
+    RowLabels sintrel{};
+    RowLabels anrel{};
+    QLabel* Label14 = nullptr;
+    QLabel* risultat = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<IconImage*, kTypeCount + 1> Image1{};
+    std::array<QPlainTextEdit*, kTypeCount + 1> Text1{};
+    QLabel* passo = nullptr;
 };
 
 } // namespace tipolab

@@ -1,12 +1,12 @@
 #include "tipi.h"
 
 #include "core/scoring.h"
+#include "designed_controls.h"
+#include "entry_row.h"
 #include "qt_text.h"
 #include "state/number_format.h"
 
 #include <QCheckBox>
-#include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -48,47 +48,10 @@ const QString kTickTooltip = QStringLiteral(
 const char* const kTypeInWords[] = {"realista", "investigativo",  "artistico",
                                     "sociale",  "intraprendente", "convenzionale"};
 
-QLabel* newLabel(QWidget* parent, const QString& objectName, const QString& text = {},
-                 const QString& tooltip = {})
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setToolTip(tooltip);
-    return label;
-}
-
-QLabel* newHeading(QWidget* parent, const QString& objectName, const QString& text,
-                   const QString& tooltip, Qt::Alignment alignment = Qt::AlignCenter)
-{
-    QLabel* heading = newLabel(parent, objectName, text, tooltip);
-    QFont font = heading->font();
-    font.setBold(true);
-    heading->setFont(font);
-    heading->setAlignment(alignment | Qt::AlignVCenter);
-    return heading;
-}
-
-QPushButton* newButton(QWidget* parent, const QString& objectName, const QString& caption,
-                       const QString& tooltip)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setToolTip(tooltip);
-    return button;
-}
-
-void addRule(QWidget* parent, int top)
-{
-    auto* rule = new QFrame(parent);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    placeTwips(rule, kLeft, top, kBlockWidth, 30);
-}
-
-QString indexed(const char* name, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
+// The columns of the six rows.
+constexpr EntryColumns kColumns{kNumberLeft, kNumberWidth, kTickLeft,  kTickWidth,
+                                kNameLeft,   kNameWidth,   kWordLeft,  kWordWidth,
+                                kStepLeft,   kStepWidth,   kCoeffLeft, kCoeffWidth};
 
 } // namespace
 
@@ -144,36 +107,21 @@ void tipi::placeControls()
     placeTwips(newHeading(area, QStringLiteral("Label2"), QStringLiteral("coeff."),
                           QStringLiteral("il coefficiente associato al giudizio prescelto")),
                kCoeffLeft, kHeadingTop, kCoeffWidth, 255);
-    addRule(area, kHeadingTop + 285);
+    addRule(area, kLeft, kHeadingTop + 285, kBlockWidth);
 
     for (int t = 1; t <= kTypeCount; ++t) {
-        const int top = kFirstRowTop + (t - 1) * kRowPitch;
-        numero[t] = newLabel(area, indexed("numero", t), QString::number(t));
-        numero[t]->setAlignment(Qt::AlignCenter);
-        placeTwips(numero[t], kNumberLeft, top, kNumberWidth, kRowHeight);
-
-        cecc[t] = new QCheckBox(area);
-        cecc[t]->setObjectName(indexed("cecc", t));
-        placeTwips(cecc[t], kTickLeft, top, kTickWidth, kRowHeight);
+        const EntryRow row = makeEntryRow(area, t, kFirstRowTop + (t - 1) * kRowPitch, kRowHeight,
+                                          kColumns, {"numero", "Label11", true});
+        numero[t] = row.number;
+        cecc[t] = row.tick;
+        Label11[t] = row.name;
+        giudiz[t] = row.word;
+        valor[t] = row.step;
+        coeff[t] = row.coefficient;
         // Every change of the box runs the tick procedure, from a click or from code.
         connect(cecc[t], &QCheckBox::toggled, this, [this, t] { cecc_Click(t); });
-
-        Label11[t] = newLabel(area, indexed("Label11", t));
-        QFont bold = Label11[t]->font();
-        bold.setBold(true);
-        Label11[t]->setFont(bold);
-        placeTwips(Label11[t], kNameLeft, top, kNameWidth, kRowHeight);
-
-        giudiz[t] = newLabel(area, indexed("giudiz", t));
-        placeTwips(giudiz[t], kWordLeft, top, kWordWidth, kRowHeight);
-        valor[t] = newLabel(area, indexed("valor", t));
-        valor[t]->setAlignment(Qt::AlignCenter);
-        placeTwips(valor[t], kStepLeft, top, kStepWidth, kRowHeight);
-        coeff[t] = newLabel(area, indexed("coeff", t));
-        coeff[t]->setAlignment(Qt::AlignCenter);
-        placeTwips(coeff[t], kCoeffLeft, top, kCoeffWidth, kRowHeight);
     }
-    addRule(area, kFirstRowTop + kTypeCount * kRowPitch);
+    addRule(area, kLeft, kFirstRowTop + kTypeCount * kRowPitch, kBlockWidth);
 
     auto* Label4 =
         newLabel(area, QStringLiteral("Label4"), QStringLiteral("media dei coefficienti"),
@@ -184,12 +132,7 @@ void tipi::placeControls()
     media = newHeading(area, QStringLiteral("media"), QString(), QString());
     placeTwips(media, kCoeffLeft, kMeanTop, kCoeffWidth, kRowHeight);
 
-    passo = newLabel(area, QStringLiteral("passo"));
-    passo->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    passo->setIndent(6);
-    QPalette guidance = passo->palette();
-    guidance.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80)); // dark blue: the next step
-    passo->setPalette(guidance);
+    passo = newGuidanceLine(area, {});
     placeTwips(passo, kLeft, kGuidanceTop, kBlockWidth, 330);
 
     auto* aiuto =
@@ -211,25 +154,12 @@ void tipi::placeControls()
     connect(cmdGuida, &QPushButton::clicked, this, &tipi::cmdGuida_Click);
     connect(cmdesci, &QPushButton::clicked, this, &tipi::cmdesci_Click);
 
-    Frame1 = new QGroupBox(QStringLiteral("SCALA GIUDIZI"), area);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    QFont frameFont = Frame1->font();
-    frameFont.setBold(true);
-    Frame1->setFont(frameFont);
-    Frame1->setToolTip(QStringLiteral("giudizi, in ordine decrescente, da esprimere cliccando sul "
-                                      "tasto prescelto per la tipologia selezionata"));
-    placeTwips(Frame1, kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight);
-    // The captions carry blanks that pad them to one length: read left-aligned.
-    Frame1->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 16px; }"));
-    for (int n = 1; n <= kStepCount; ++n) {
-        giud[n] = newButton(Frame1, indexed("giud", n), toQString(stepCaption(n)),
-                            toQString(stepTooltip(n)));
-        giud[n]->setFont(area->font()); // the frame's title only is bold
-        giud[n]->setEnabled(false);
-        placeTwips(giud[n], 150, kScaleButtonTop + (n - 1) * kScaleButtonPitch, kScaleWidth - 300,
-                   kScaleButtonHeight);
-        connect(giud[n], &QPushButton::clicked, this, [this, n] { giud_Click(n); });
-    }
+    Frame1 = new ScaleFrame(area,
+                            QStringLiteral("giudizi, in ordine decrescente, da esprimere cliccando "
+                                           "sul tasto prescelto per la tipologia selezionata"),
+                            {kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight, kScaleButtonTop,
+                             kScaleButtonPitch, kScaleButtonHeight, 150});
+    connect(Frame1, &ScaleFrame::stepClicked, this, &tipi::giud_Click);
 }
 
 void tipi::cecc_Click(int index)
@@ -293,14 +223,12 @@ void tipi::togliTipo()
 
 void tipi::attivaScala()
 {
-    for (int n = 1; n <= kStepCount; ++n)
-        giud[n]->setEnabled(true);
+    Frame1->setStepsEnabled(true);
 }
 
 void tipi::disattivaScala()
 {
-    for (int n = 1; n <= kStepCount; ++n)
-        giud[n]->setEnabled(false);
+    Frame1->setStepsEnabled(false);
 }
 
 void tipi::aggiornaPasso()
@@ -327,6 +255,21 @@ void tipi::showJudgement(int t)
     if (judgement.coefficient.isEmpty()) judgement.coefficient = Value::number(0);
     const auto coefficient = static_cast<float>(judgement.coefficient.toNumber());
     coeff[t]->setText(format00(twoDecimalValue(coefficient)));
+}
+
+void tipi::showLoadedJudgements(const TypeJudgements& loaded)
+{
+    for (int t = 1; t <= kTypeCount; ++t) {
+        cecc[t]->setChecked(loaded[t - 1].isTicked()); // a change runs the tick procedure
+        // An untick withdraws the judgement in memory; the file's holds all the same.
+        judgementOf(t) = loaded[t - 1];
+        showJudgement(t);
+    }
+    media_Change();
+    // Nothing awaits a judgement after a load, whichever window asked for it.
+    disattivaScala();
+    m_currentType = 0;
+    aggiornaPasso();
 }
 
 void tipi::controlla_Click()
@@ -367,7 +310,7 @@ void tipi::aiuto_Click()
     }
     // A ticked type still without a judgement while the scale is closed: it can
     // only be judged after ticking it again.
-    const bool scaleOpen = giud[1]->isEnabled();
+    const bool scaleOpen = Frame1->stepsEnabled();
     for (int t = 1; t <= kTypeCount; ++t) {
         if (cecc[t]->isChecked() && judgementOf(t).step.isEmpty() && !scaleOpen) {
             inform(QStringLiteral("Spuntare ogni tipologia da valutare e scegliere il giudizio di "

@@ -6,15 +6,14 @@
 // Control arrays are indexed from 1, as the rows are numbered: slot 0 is unused.
 #pragma once
 
-#include "core/model.h"
+#include "core/judgement.h"
+#include "scale_frame.h"
 #include "working_window.h"
 
 #include <array>
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
-class QPushButton;
 
 namespace tipolab {
 
@@ -44,8 +43,12 @@ public:
     void aggiornaPasso();
 
     // Shows the word, step and coefficient stored for type t (an empty
-    // coefficient is stored as 0), as the archive loader needs.
+    // coefficient is stored as 0).
     void showJudgement(int t);
+    // After an archive is loaded: each type's box takes its tick flag (running
+    // the tick procedure as a click would), then the loaded judgement is shown
+    // as the file holds it, the mean recomputed and the scale closed.
+    void showLoadedJudgements(const TypeJudgements& loaded);
 
     QCheckBox* ceccBox(int t) const { return cecc[t]; }
     QLabel* giudizLabel(int t) const { return giudiz[t]; }
@@ -67,11 +70,10 @@ private:
     std::array<QLabel*, kTypeCount + 1> giudiz{};
     std::array<QLabel*, kTypeCount + 1> valor{};
     std::array<QLabel*, kTypeCount + 1> coeff{};
-    std::array<QPushButton*, kStepCount + 1> giud{};
     QLabel* media = nullptr;
     QLabel* passo = nullptr;
     QLabel* didas = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    ScaleFrame* Frame1 = nullptr; // the scale buttons `giud`(1..11)
 
     int m_currentType = 0; // the type whose box changed last; 0 after a judgement
     int m_tickCount = 0;   // ticked boxes

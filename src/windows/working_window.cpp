@@ -277,22 +277,22 @@ void WorkingWindow::apri_Click()
     dati* d = dataWindow();
     if (!d) return;
     if (m_frame.openShowsDataWindow) m_module.showWindow(WindowId::Dati);
-    d->archiveOpen();
+    d->apri_Click();
 }
 
 void WorkingWindow::salva_Click()
 {
-    if (dati* d = dataWindow()) d->archiveSave();
+    if (dati* d = dataWindow()) d->salva_Click();
 }
 
 void WorkingWindow::salvanome_Click()
 {
-    if (dati* d = dataWindow()) d->archiveSaveAs();
+    if (dati* d = dataWindow()) d->salvanome_Click();
 }
 
 void WorkingWindow::elimina_click()
 {
-    if (dati* d = dataWindow()) d->archiveDelete();
+    if (dati* d = dataWindow()) d->elimina_click();
 }
 
 void WorkingWindow::modello_Click()

@@ -33,6 +33,8 @@ QStringList observe(TestProgram& program)
     QStringList seen;
     for (const MessageCall& m : program.dialogs.messages)
         seen << QStringLiteral("message: %1 | %2").arg(m.text, m.title);
+    for (const FileCall& f : program.dialogs.files)
+        seen << QStringLiteral("file dialog: %1").arg(f.title);
     for (const QColor& c : program.dialogs.colourStarts)
         seen << QStringLiteral("colour dialog from %1").arg(c.name());
     seen << QStringLiteral("windows: %1").arg(program.visibleWindows().join(u' '));

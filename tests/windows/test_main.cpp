@@ -17,5 +17,13 @@ int main(int argc, char** argv)
         TestFrame t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        TestRisultati t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestFrontespizio t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }

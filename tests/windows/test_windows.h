@@ -41,3 +41,27 @@ private slots:
     void greySpreadsToAllFourWindows();
     void colourDialogOfEachWindow();
 };
+
+class TestRisultati : public QObject {
+    Q_OBJECT
+private slots:
+    void calcolo_data();
+    void calcolo();
+    void sentenceNamesThePerson_data();
+    void sentenceNamesThePerson();
+    void beforeAnyComputation();
+    void resultsLastUntilTheNextComputation();
+    void checkIsTheDataWindowCheck();
+};
+
+class TestFrontespizio : public QObject {
+    Q_OBJECT
+private slots:
+    void loadAndClear();
+    void lengthWarning_data();
+    void lengthWarning();
+    void check_data();
+    void check();
+    void studioValuesCannotBeChanged();
+    void fieldsStayOnOneLine();
+};

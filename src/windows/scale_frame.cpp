@@ -1,0 +1,44 @@
+#include "scale_frame.h"
+
+#include "designed_controls.h"
+#include "qt_text.h"
+#include "scaling/cls_resize.h"
+
+#include <QPushButton>
+
+namespace tipolab {
+
+ScaleFrame::ScaleFrame(QWidget* parent, const QString& tooltip, const ScaleLayout& layout)
+    : QGroupBox(QStringLiteral("SCALA GIUDIZI"), parent)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    QFont frameFont = font();
+    frameFont.setBold(true);
+    setFont(frameFont);
+    setToolTip(tooltip);
+    placeTwips(this, layout.left, layout.top, layout.width, layout.height);
+    // The captions carry blanks that pad them to one length: read left-aligned.
+    setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 16px; }"));
+    for (int n = 1; n <= kStepCount; ++n) {
+        m_giud[n] = newButton(this, indexedName("giud", n), toQString(stepCaption(n)),
+                              toQString(stepTooltip(n)));
+        m_giud[n]->setFont(parent->font()); // the frame's title only is bold
+        m_giud[n]->setEnabled(false);
+        placeTwips(m_giud[n], layout.buttonMargin, layout.buttonTop + (n - 1) * layout.buttonPitch,
+                   layout.width - 2 * layout.buttonMargin, layout.buttonHeight);
+        connect(m_giud[n], &QPushButton::clicked, this, [this, n] { emit stepClicked(n); });
+    }
+}
+
+void ScaleFrame::setStepsEnabled(bool enabled)
+{
+    for (int n = 1; n <= kStepCount; ++n)
+        m_giud[n]->setEnabled(enabled);
+}
+
+bool ScaleFrame::stepsEnabled() const
+{
+    return m_giud[1]->isEnabled();
+}
+
+} // namespace tipolab

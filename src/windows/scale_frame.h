@@ -1,0 +1,47 @@
+// The judgement scale of the types and data windows: the frame "SCALA GIUDIZI"
+// (`Frame1`) with the eleven step buttons `giud`(1..11), top to bottom from
+// "1 = massimo" to "11 = nullo", disabled until a row is ticked.
+#pragma once
+
+#include "core/model.h"
+
+#include <QGroupBox>
+#include <array>
+
+class QPushButton;
+
+namespace tipolab {
+
+// Where the frame and its buttons stand, in twips; the buttons relative to the frame.
+struct ScaleLayout {
+    int left;
+    int top;
+    int width;
+    int height;
+    int buttonTop;   // the first button
+    int buttonPitch; // from one button to the next
+    int buttonHeight;
+    int buttonMargin; // on either side of the buttons
+};
+
+class ScaleFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    // `tooltip` names what the scale judges (a type, a characteristic).
+    ScaleFrame(QWidget* parent, const QString& tooltip, const ScaleLayout& layout);
+
+    // Step button n, 1..11.
+    QPushButton* giud(int n) const { return m_giud[n]; }
+    // attivaScala / disattivaScala.
+    void setStepsEnabled(bool enabled);
+    bool stepsEnabled() const;
+
+signals:
+    // A click on step n.
+    void stepClicked(int n);
+
+private:
+    std::array<QPushButton*, kStepCount + 1> m_giud{}; // slot 0 unused
+};
+
+} // namespace tipolab

@@ -1,0 +1,354 @@
+// The data window driven through its own controls: ticks, judgements, weight
+// arrows and the indicators, the display of each type, the guidance line, the
+// check, the help, the clear and the way on to the results.
+#include "test_dati.h"
+
+#include "core/check.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tipolab;
+
+namespace {
+
+const QString kStart = QStringLiteral("Aprire un file archiviato o iniziare l'immissione dati "
+                                      "spuntando la caratteristica da valutare.");
+const QString kChooseStep =
+    QStringLiteral("Scegliere il giudizio di stima cliccando su uno dei tasti della scala.");
+const QString kTickAnother = QStringLiteral("Spuntare un'altra caratteristica.");
+const QString kGoOn = QStringLiteral("Correggere, archiviare i dati o andare oltre "
+                                     "nell'elaborazione cliccando sul tasto Risultati.");
+const QString kTicks = QString::fromUtf8(kCheckTicks.data(), kCheckTicks.size());
+const QString kJudgements = QString::fromUtf8(kCheckJudgements.data(), kCheckJudgements.size());
+const QString kWeights = QString::fromUtf8(kCheckWeights.data(), kCheckWeights.size());
+const QString kGeneral = QString::fromUtf8(kCheckGeneral.data(), kCheckGeneral.size());
+
+bool scaleEnabled(QWidget* w)
+{
+    return control<QPushButton>(w, QStringLiteral("giud_1"))->isEnabled();
+}
+
+QString row(QWidget* w, const char* name, int c)
+{
+    return caption(w, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(c));
+}
+
+bool ticked(QWidget* w, int c)
+{
+    return control<QCheckBox>(w, QStringLiteral("cecc_%1").arg(c))->isChecked();
+}
+
+QStringList rowShows(QWidget* w, int c)
+{
+    return {row(w, "giudiz", c), row(w, "valor", c), row(w, "coeff", c), row(w, "perc", c)};
+}
+
+} // namespace
+
+void TestDati::judgementsAndIndicators_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("rowShows"); // word, step, coefficient, weight
+    QTest::addColumn<QStringList>("shows");    // valoremedio, media, complessivo, resto, pond
+    auto shows = [](const char* mean, const char* coefficient, const char* overall,
+                    const char* rest, const char* weighted) {
+        return QStringList{QLatin1String(mean), QLatin1String(coefficient),
+                           QStringLiteral("Giudizio complessivo: ") + QString::fromUtf8(overall),
+                           QLatin1String(rest), QLatin1String(weighted)};
+    };
+    const QStringList unjudged{"", "", "", "9"};
+    QTest::newRow("a step before any tick does nothing")
+        << "j1" << 1 << unjudged << QStringList{"", "", "Giudizio complessivo..: ", "0", ""};
+    QTest::newRow("row 3, abbastanza")
+        << "t3 j4" << 3 << QStringList{"abbastanza", "4", "0,70", "9"}
+        << shows("4,0", "0,700", "abbastanza", "0", "0,063");
+    QTest::newRow("mean step between two words")
+        << "t1 j3 t2 j4" << 2 << QStringList{"abbastanza", "4", "0,70", "9"}
+        << shows("3,5", "0,750", "molto-abbastanza", "0", "0,135");
+    QTest::newRow("half up to one and three decimals")
+        << "t1 j10 t2 j11 t3 j11 t4 j11 t5 j11 t6 j11 t7 j11 t8 j11" << 1
+        << QStringList{"minimo", "10", "0,10", "9"}
+        << shows("10,9", "0,013", "minimo-nullo", "0", "0,009");
+    QTest::newRow("an untick drops its row")
+        << "t1 j3 t2 j4 t2" << 2 << unjudged << shows("3,0", "0,800", "molto", "0", "0,072");
+    QTest::newRow("tick and untick only")
+        << "t1 t1" << 1 << unjudged
+        << QStringList{"0", "0", shows("", "", "", "", "")[2], "0", "0"};
+    QTest::newRow("a tick alone recomputes nothing")
+        << "t1 j1 t2" << 2 << unjudged << shows("1,0", "1,000", "massimo", "0", "0,090");
+    QTest::newRow("a raised weight") << "t1 j1 u1" << 1 << QStringList{"massimo", "1", "1,00", "10"}
+                                     << shows("1,0", "1,000", "massimo", "-1", "0,100");
+    QTest::newRow("weight down to 0 and no further")
+        << QStringLiteral("t1 j1 ") + QStringLiteral("d1 ").repeated(11) << 1
+        << QStringList{"massimo", "1", "1,00", "0"}
+        << shows("1,0", "1,000", "massimo", "9", "0,000");
+    QTest::newRow("weight up to 100 and no further")
+        << QStringLiteral("t1 j1 ") + QStringLiteral("u1 ").repeated(93) << 1
+        << QStringList{"massimo", "1", "1,00", "100"}
+        << shows("1,0", "1,000", "massimo", "-91", "1,000");
+}
+
+void TestDati::judgementsAndIndicators()
+{
+    QFETCH(QString, script);
+    QFETCH(int, row);
+    QFETCH(QStringList, rowShows);
+    QFETCH(QStringList, shows);
+    DataProgram program;
+    dati* w = program.data();
+
+    play(w, script);
+
+    QCOMPARE(::rowShows(w, row), rowShows);
+    QStringList indicators;
+    for (const char* name : {"valoremedio", "media", "complessivo", "resto", "pond"})
+        indicators << caption(w, QLatin1String(name));
+    QCOMPARE(indicators, shows);
+    // The assessment holds what the row shows.
+    const CharacteristicEntry& stored = program.module.data().characteristic(1, row);
+    QCOMPARE(QString::fromStdString(stored.word.toText()), rowShows[0]);
+    QCOMPARE(QString::fromStdString(stored.step.toText()), rowShows[1]);
+    QCOMPARE(QString::fromStdString(stored.weight.toText()), rowShows[3]);
+}
+
+void TestDati::eachTypeKeepsItsEntries()
+{
+    DataProgram program;
+    dati* w = program.data();
+    // REALISTA: row 1 "quasi massimo" weighing 10, row 2 judged then withdrawn;
+    // INVESTIGATIVO: row 3 "leggermente" weighing 8.
+    play(w, QStringLiteral("t1 j2 u1 t2 j4 t2 n t3 j5 d3"));
+    QSignalSpy arrowClicks(control<WeightArrows>(w, QStringLiteral("scrolla_1")),
+                           &WeightArrows::changed);
+    QStringList names;
+    for (int i = 0; i < kTypeCount - 1; ++i) {
+        play(w, QStringLiteral("n"));
+        names << caption(w, QStringLiteral("appunti"));
+        QCOMPARE(row(w, "caratt", 6), QString::fromUtf8(characteristicName(w->currentType(), 6)));
+    }
+    QCOMPARE(names,
+             (QStringList{"ARTISTICO", "SOCIALE", "INTRAPRENDENTE", "CONVENZIONALE", "REALISTA"}));
+    QCOMPARE(arrowClicks.count(), 0); // a display sets the arrows, it does not click them
+
+    QVERIFY(ticked(w, 1) && !ticked(w, 2) && !ticked(w, 3));
+    QCOMPARE(rowShows(w, 1), (QStringList{"quasi massimo", "2", "0,90", "10"}));
+    QCOMPARE(rowShows(w, 2), (QStringList{"", "", "0,00", "9"}));
+    QVERIFY(!scaleEnabled(w)); // a display leaves no row awaiting a judgement
+    play(w, QStringLiteral("u1 n"));
+    QVERIFY(!ticked(w, 1));
+    QCOMPARE(rowShows(w, 3), (QStringList{"leggermente", "5", "0,60", "8"}));
+    play(w, QStringLiteral("n n n n n"));
+    QCOMPARE(row(w, "perc", 1), QStringLiteral("11")); // on from the weight shown
+}
+
+void TestDati::windowMadeAgainShowsTheEntries()
+{
+    DataProgram program;
+    dati* w = program.data();
+    play(w, QStringLiteral("t1 j3 u1"));
+    w->close(); // by its title bar: the assessment stays
+
+    dati* again = program.data();
+    QVERIFY(again != w);
+    QVERIFY(ticked(again, 1));
+    QCOMPARE(rowShows(again, 1), (QStringList{"molto", "3", "0,80", "10"}));
+    QCOMPARE(caption(again, QStringLiteral("resto")), QStringLiteral("-1"));
+}
+
+void TestDati::guidanceLine_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("guidance");
+    const QString all = judgeAll(3);
+    QString elevenJudged;
+    for (int c = 1; c <= 11; ++c)
+        elevenJudged += QStringLiteral("t%1 j3 ").arg(c);
+    QTest::newRow("at start") << "" << kStart;
+    QTest::newRow("a row ticked") << "t1" << kChooseStep;
+    QTest::newRow("a second tick before judging") << "t1 t2" << kChooseStep;
+    QTest::newRow("the only tick withdrawn") << "t1 t1" << kStart;
+    QTest::newRow("all judged") << all << kGoOn;
+    QTest::newRow("all judged, 1 % to assign")
+        << all + "d1"
+        << "Assegnare le percentuali fino ad ottenere il resto 0.";
+    QTest::newRow("all judged, 1 % too many") << all + "u1" << kGoOn;
+    QTest::newRow("a row missing comes before the weights") << elevenJudged + "d1" << kTickAnother;
+    QTest::newRow("another type, never entered") << "t1 j1 n" << kStart;
+}
+
+void TestDati::guidanceLine()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, guidance);
+    DataProgram program;
+    dati* w = program.data();
+    play(w, script);
+    QCOMPARE(caption(w, QStringLiteral("passo")), guidance);
+}
+
+void TestDati::check_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("typesJudged");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QString>("message"); // empty: none shown
+    const QString all = judgeAll(2);
+    QString firstUnjudged = QStringLiteral("t1 ");
+    for (int c = 2; c <= kCharacteristicCount; ++c)
+        firstUnjudged += QStringLiteral("t%1 j2 ").arg(c);
+    const QString nl = QStringLiteral("\n");
+    QTest::newRow("everything missing")
+        << "d1" << false << false << kTicks + nl + kJudgements + nl + kWeights + nl + kGeneral;
+    QTest::newRow("nothing entered")
+        << "" << false << false << kTicks + nl + kJudgements + nl + nl + kGeneral;
+    QTest::newRow("only the remainder") << all + "u1" << true << false << nl + nl + kWeights + nl;
+    QTest::newRow("a ticked row without judgement")
+        << firstUnjudged << true << false << nl + kJudgements + nl + nl;
+    QTest::newRow("complete, from the menu")
+        << all << true << false << "I dati sono stati immessi correttamente.";
+    QTest::newRow("complete, silent") << all << true << true << "";
+    QTest::newRow("incomplete, silent")
+        << "t1 j2" << true << true << kTicks + nl + kJudgements + nl + nl;
+}
+
+void TestDati::check()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, typesJudged);
+    QFETCH(bool, silent);
+    QFETCH(QString, message);
+    DataProgram program;
+    if (typesJudged) program.judgeTypes();
+    dati* w = program.data();
+    play(w, script);
+    program.dialogs.clear();
+
+    if (silent)
+        QCOMPARE(w->checkSilently(), message.isEmpty());
+    else
+        control<QAction>(w, QStringLiteral("controlla"))->trigger();
+
+    QCOMPARE(program.dialogs.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        const MessageCall& shown = program.dialogs.messages.first();
+        QCOMPARE(shown.text, message);
+        QCOMPARE(shown.title,
+                 QStringLiteral("Tipolab: controllo dati immessi nella finestra attiva"));
+        QCOMPARE(shown.icon,
+                 message.startsWith(u'I') ? QMessageBox::Information : QMessageBox::Critical);
+    }
+    // Whatever the outcome, the next check from the menu is not silent.
+    QCOMPARE(program.module.data().checkFlag, 0);
+}
+
+void TestDati::helpOnTheNextStep_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("weights not summing to 100")
+        << "t1 j1 u1"
+        << "Completare l'assegnazione delle percentuali." << int(QMessageBox::Warning);
+    QTest::newRow("another type still to judge")
+        << judgeAll(4)
+        << "Spuntare ogni caratteristica da valutare e scegliere il giudizio di stima o "
+           "correggere (se già appare selezionata occorre deselezionarla e, quindi, spuntarla "
+           "di nuovo)."
+        << int(QMessageBox::Information);
+}
+
+void TestDati::helpOnTheNextStep()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    DataProgram program;
+    dati* w = program.data();
+    play(w, script);
+    program.dialogs.clear();
+
+    clickButton(w, QStringLiteral("aiuto"));
+
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    QCOMPARE(program.dialogs.messages.first().text, message);
+    QCOMPARE(program.dialogs.messages.first().title, QStringLiteral("Tipolab: aiuto in linea"));
+    QCOMPARE(int(program.dialogs.messages.first().icon), icon);
+}
+
+void TestDati::clear_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("clears");
+    QTest::newRow("nothing entered") << "" << false;
+    QTest::newRow("a tick alone") << "t1" << true;
+    QTest::newRow("a weight alone") << "u4" << true;
+    QTest::newRow("two types entered, on a third") << "t1 j2 t5 j3 n t1 j3 d2 n" << true;
+}
+
+void TestDati::clear()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, clears);
+    DataProgram program;
+    program.judgeTypes();
+    dati* w = program.data();
+    play(w, script);
+    const AssessmentData before = program.module.data();
+    const int type = w->currentType();
+
+    play(w, QStringLiteral("c"));
+
+    const AssessmentData& data = program.module.data();
+    QVERIFY(data.types == before.types); // the general judgements stay
+    if (!clears) {
+        QVERIFY(data.characteristics == before.characteristics);
+        return;
+    }
+    for (const char* name : {"media", "pond", "resto", "valoremedio"})
+        QVERIFY2(caption(w, QLatin1String(name)).isEmpty(), name);
+    QCOMPARE(caption(w, QStringLiteral("complessivo")), QStringLiteral("Giudizio complessivo: "));
+    QCOMPARE(w->currentType(), type);
+    CharacteristicEntry cleared;
+    cleared.tick = Value::number(0);
+    cleared.word = cleared.step = cleared.coefficient = Value::text("");
+    for (int t = 1; t <= kTypeCount; ++t) {
+        QVERIFY(!data.weighted[t - 1].has_value());
+        for (int c = 1; c <= kCharacteristicCount; ++c) {
+            cleared.weight = Value::number(defaultWeight(c));
+            QVERIFY(data.characteristic(t, c) == cleared);
+        }
+    }
+    // Every type now shows unticked rows with the default weights.
+    for (int i = 0; i < kTypeCount; ++i) {
+        play(w, QStringLiteral("n"));
+        for (int c = 1; c <= kCharacteristicCount; ++c) {
+            QVERIFY(!ticked(w, c));
+            QCOMPARE(rowShows(w, c),
+                     (QStringList{"", "", "0,00", QString::number(defaultWeight(c))}));
+        }
+    }
+}
+
+void TestDati::risultatiChecksThenShowsTheResults()
+{
+    DataProgram program;
+    program.judgeTypes();
+    dati* w = program.data();
+    play(w, judgeAll(3) + QStringLiteral("n n"));
+    program.dialogs.clear();
+
+    // ARTISTICO is on display and empty: the check stops the results.
+    clickButton(w, QStringLiteral("avanti"));
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    QVERIFY(!program.visibleWindows().contains(QStringLiteral("risultati")));
+
+    play(w, judgeAll(5));
+    clickButton(w, QStringLiteral("avanti"));
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    QVERIFY(program.visibleWindows().contains(QStringLiteral("risultati")));
+    QCOMPARE(w->currentType(), 3); // each type displayed once, ending where it was
+    QCOMPARE(program.module.data().prevailingType, 1); // 0.800 before ARTISTICO's 0.600
+}

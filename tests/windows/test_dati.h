@@ -1,0 +1,92 @@
+// The data window and the archive commands, driven through the controls.
+#pragma once
+
+#include "test_program.h"
+#include "windows/weight_arrows.h"
+
+#include <QObject>
+#include <QToolButton>
+
+class TestDati : public QObject {
+    Q_OBJECT
+private slots:
+    void judgementsAndIndicators_data();
+    void judgementsAndIndicators();
+    void eachTypeKeepsItsEntries();
+    void windowMadeAgainShowsTheEntries();
+    void guidanceLine_data();
+    void guidanceLine();
+    void check_data();
+    void check();
+    void helpOnTheNextStep_data();
+    void helpOnTheNextStep();
+    void clear_data();
+    void clear();
+    void risultatiChecksThenShowsTheResults();
+};
+
+class TestArchiveCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void dialogsAndTheirCancel_data();
+    void dialogsAndTheirCancel();
+    void saveRefusedWithoutAName();
+    void wholeAssessmentThroughTheWindows();
+    void damagedFileIsRefusedWhole_data();
+    void damagedFileIsRefusedWhole();
+    void failedSaveIsReported();
+    void deleteMovesTheFileToTheTrash();
+};
+
+// Runs a script of actions on the data window: "t3" clicks the box of row 3,
+// "j4" scale step 4, "u2" / "d2" the upper / lower weight arrow of row 2,
+// "n" "&Caratteristiche successive", "c" the clear.
+inline void play(tipolab::dati* w, const QString& script)
+{
+    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+        const int n = step.mid(1).toInt();
+        auto arrows = [&] {
+            return control<tipolab::WeightArrows>(w, QStringLiteral("scrolla_%1").arg(n));
+        };
+        switch (step.at(0).toLatin1()) {
+        case 't':
+            clickBox(w, QStringLiteral("cecc_%1").arg(n));
+            break;
+        case 'j':
+            clickButton(w, QStringLiteral("giud_%1").arg(n));
+            break;
+        case 'u':
+            QTest::mouseClick(arrows()->upArrow(), Qt::LeftButton);
+            break;
+        case 'd':
+            QTest::mouseClick(arrows()->downArrow(), Qt::LeftButton);
+            break;
+        case 'n':
+            clickButton(w, QStringLiteral("successive"));
+            break;
+        case 'c':
+            w->Toolbar1_ButtonClick(19);
+            break;
+        default:
+            qFatal("unknown step %s", qPrintable(step));
+        }
+    }
+}
+
+// Ticks and judges the twelve rows on display, each with `step`.
+inline QString judgeAll(int step)
+{
+    QString script;
+    for (int c = 1; c <= tipolab::kCharacteristicCount; ++c)
+        script += QStringLiteral("t%1 j%2 ").arg(c).arg(step);
+    return script;
+}
+
+struct DataProgram : TestProgram {
+    tipolab::dati* data()
+    {
+        return qobject_cast<tipolab::dati*>(module.showWindow(tipolab::WindowId::Dati));
+    }
+    // The six general judgements entered in the types window.
+    void judgeTypes() { play(types(), QString::fromLatin1(kAllJudged)); }
+};
