@@ -1,12 +1,15 @@
 // Takes the documentation's screenshots: the splash, the types window with some
-// judgements entered through its own controls, and the about window. Run by
-// scripts/screenshots under a virtual display; writes PNG files into the
-// folder given as the first argument.
+// judgements entered through its own controls, the about window, the help
+// contents, a guide page, the results, the title page and the data window
+// half-way through an entry. Run by scripts/screenshots under a virtual
+// display; writes PNG files into the folder given as the first argument.
 #include "qt_translations.h"
 #include "state/installation_data.h"
 #include "state/modulo_tipolab.h"
 #include "state/qt_dialogs.h"
 #include "window_registry.h"
+#include "windows/frontespizio.h"
+#include "windows/risultati.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -41,6 +45,50 @@ void click(QWidget* window, const char* objectName)
 {
     if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(objectName)))
         button->click();
+}
+
+// The title page filled in for a sample person, and the results of a sample
+// assessment: the last two general judgements entered in the types window,
+// and the weighted coefficients as the data window would leave them.
+void fillTitlePageAndResults(tipolab::ModuloTipolab& module, QWidget* types)
+{
+    using tipolab::WindowId;
+    auto* titlePage = module.windowAs<tipolab::frontespizio>(WindowId::Frontespizio);
+    tipolab::TitleFields fields = titlePage->fields(); // today's date stays
+    fields[0] = "Orientamento professionale";
+    fields[1] = "Giulia Ferri";
+    fields[2] = "analisi situazione attuale";
+    fields[3] = "Istituto tecnico \"Leonardo da Vinci\"";
+    fields[4] = "Perugia";
+    fields[6] = "questionario compilato, colloquio";
+    titlePage->setFields(fields);
+
+    click(types, "giud_7");
+    click(types, "cecc_6");
+    click(types, "giud_5");
+    module.data().weighted = {0.640, 0.512, 0.805, 0.731, 0.433, 0.377};
+    module.windowAs<tipolab::risultati>(WindowId::Risultati)->calcolo();
+}
+
+// The data window half-way through REALISTA, entered through its own
+// controls: seven characteristics judged, two weights moved by their arrows,
+// the eighth ticked and awaiting its judgement.
+QWidget* fillDataWindowMidway(tipolab::ModuloTipolab& module)
+{
+    QWidget* data = module.showWindow(tipolab::WindowId::Dati);
+    const char* judgements[][2] = {{"cecc_1", "giud_3"}, {"cecc_2", "giud_2"}, {"cecc_3", "giud_5"},
+                                   {"cecc_4", "giud_4"}, {"cecc_5", "giud_6"}, {"cecc_6", "giud_3"},
+                                   {"cecc_7", "giud_7"}};
+    for (const auto& [tick, step] : judgements) {
+        click(data, tick);
+        click(data, step);
+    }
+    for (const auto& [row, arrow] : {std::pair{"scrolla_2", "su"}, std::pair{"scrolla_2", "su"},
+                                     std::pair{"scrolla_6", "giu"}}) {
+        if (auto* arrows = data->findChild<QWidget*>(QLatin1String(row))) click(arrows, arrow);
+    }
+    click(data, "cecc_8");
+    return data;
 }
 
 } // namespace
@@ -75,5 +123,13 @@ int main(int argc, char* argv[])
     ok &= save(types, folder, "tipi.png");
 
     ok &= save(module.showWindow(tipolab::WindowId::About), folder, "informa.png");
+
+    // The help contents, and the guide page of the types window beside it.
+    ok &= save(module.showWindow(tipolab::WindowId::HelpContents), folder, "sommario.png");
+    ok &= save(module.showWindow(tipolab::WindowId::GuideTypes), folder, "guidatipi.png");
+    fillTitlePageAndResults(module, types);
+    ok &= save(module.showWindow(tipolab::WindowId::Risultati), folder, "risultati.png");
+    ok &= save(module.showWindow(tipolab::WindowId::Frontespizio), folder, "frontespizio.png");
+    ok &= save(fillDataWindowMidway(module), folder, "dati.png");
     return ok ? 0 : 1;
 }

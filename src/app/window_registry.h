@@ -1,6 +1,6 @@
 // How the module makes each window of the program: the working windows, the
 // help and information windows and the splash. The one place that decides
-// which windows are the real ones and which still stand in for a later version.
+// which class makes each window.
 #pragma once
 
 namespace tipolab {

@@ -20,6 +20,7 @@ public:
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
 
     // File dialogs. `filters` are Qt name filters such as "Tutti i file (*)";
+    // the dialog shows only their descriptions, the text before the patterns.
     // `preselected` indexes them. Returns the chosen path, or an empty text when
     // the user cancels.
     virtual QString openFile(const QString& title, const QStringList& filters, int preselected,

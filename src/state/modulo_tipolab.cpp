@@ -123,6 +123,26 @@ void ModuloTipolab::chiudiSplash()
     }
 }
 
+void ModuloTipolab::setHelpPage(const QString& title, const QString& text)
+{
+    m_helpPageTitle = title;
+    m_helpPageText = text;
+}
+
+void ModuloTipolab::setGuidePrinter(GuidePrinter printer)
+{
+    m_guidePrinter = std::move(printer);
+}
+
+void ModuloTipolab::stampaguida()
+{
+    if (!m_guidePrinter) {
+        notYetAvailable();
+        return;
+    }
+    m_guidePrinter(m_helpPageTitle, m_helpPageText);
+}
+
 void ModuloTipolab::showHelpContents()
 {
     showWindow(WindowId::HelpContents);

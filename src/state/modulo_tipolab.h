@@ -1,7 +1,7 @@
 // The program's standard module: the assessment shared by all windows, the
 // program identity, the installation data, the dialogs, the windows themselves
 // (created on first use and kept) and the shared routines `datiprogramma`,
-// `mostratipi` and `confermauscita`.
+// `mostratipi`, `confermauscita` and `stampaguida`.
 //
 // The module does not know the window classes: the application registers a
 // factory for each window, so the state stays free of them.
@@ -73,7 +73,18 @@ public:
     // A key in the splash: closes the splash and the price list.
     void chiudiSplash();
 
-    // One route each for the windows that later versions complete.
+    // The help page title and text that `stampaguida` writes; a help page sets
+    // them just before it calls it.
+    void setHelpPage(const QString& title, const QString& text);
+    const QString& helpPageTitle() const { return m_helpPageTitle; }
+    const QString& helpPageText() const { return m_helpPageText; }
+    // How a help page becomes a document; the application sets it.
+    using GuidePrinter = std::function<void(const QString& title, const QString& text)>;
+    void setGuidePrinter(GuidePrinter printer);
+    // Writes the current help page title and text into a new document.
+    void stampaguida();
+
+    // The help windows, each shown (created on first use) and brought forward.
     void showHelpContents();
     void showTipOfTheDay();
     void showGuidePage(WindowId page);
@@ -102,6 +113,9 @@ private:
     std::array<WindowFactory, kWindowIdCount> m_factories;
     std::array<QPointer<QWidget>, kWindowIdCount> m_windows;
     std::function<void(QWidget*)> m_splashReturn;
+    QString m_helpPageTitle;
+    QString m_helpPageText;
+    GuidePrinter m_guidePrinter;
     QSet<QObject*> m_closed; // closed by their title bar, awaiting deletion
     bool m_visibilityCheckPending = false;
 };

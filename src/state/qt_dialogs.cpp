@@ -12,6 +12,10 @@ QString preselectedFilter(const QStringList& filters, int preselected)
     return preselected >= 0 && preselected < filters.size() ? filters.at(preselected) : QString();
 }
 
+// The dialogs show each filter's description alone: "Tutti i file (*.*) (*)"
+// reads "Tutti i file (*.*)" and matches every name, dotted or not.
+constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterDetails;
+
 } // namespace
 
 QMessageBox::StandardButton QtDialogs::message(const QString& text, const QString& title,
@@ -29,7 +33,8 @@ QString QtDialogs::openFile(const QString& title, const QStringList& filters, in
 {
     QString selected = preselectedFilter(filters, preselected);
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, initialName,
-                                        filters.join(QStringLiteral(";;")), &selected);
+                                        filters.join(QStringLiteral(";;")), &selected,
+                                        kFileDialogOptions);
 }
 
 QString QtDialogs::saveFile(const QString& title, const QStringList& filters, int preselected,
@@ -37,7 +42,8 @@ QString QtDialogs::saveFile(const QString& title, const QStringList& filters, in
 {
     QString selected = preselectedFilter(filters, preselected);
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialName,
-                                        filters.join(QStringLiteral(";;")), &selected);
+                                        filters.join(QStringLiteral(";;")), &selected,
+                                        kFileDialogOptions);
 }
 
 QColor QtDialogs::chooseColour(const QColor& initial)

@@ -1,0 +1,144 @@
+#include "help_page_window.h"
+
+#include "state/modulo_tipolab.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace tipolab {
+namespace {
+
+constexpr int kCentred = -1;      // the page keeps the left edge the scaler centred it at
+constexpr int kPageHeight = 6825; // twips, every page
+
+// How each page window is made, in HelpPageId order.
+struct PageForm {
+    const char* name;
+    int width; // twips
+    int left;  // twips from the screen's left edge, or kCentred
+    bool tooltips;
+};
+
+constexpr PageForm kPageForms[kHelpPageCount] = {
+    {"manuale", 9600, kCentred, true},        {"guidafunzionamento", 5640, 5467, false},
+    {"guidaarchivio", 5640, 5467, false},     {"guidatipi", 5640, 5467, false},
+    {"guidadati", 5640, 5467, false},         {"guidarisultati", 5640, 5467, false},
+    {"guidafrontespizio", 5640, 5467, false},
+};
+
+// Designed layout, in twips: the title above, the text below it, the three
+// buttons centred along the bottom.
+constexpr int kMargin = 240;
+constexpr int kTitleTop = 180, kTitleHeight = 420;
+constexpr int kTextTop = 720, kTextHeight = 5160;
+constexpr int kButtonsTop = 6060, kButtonHeight = 420, kButtonWidth = 1500, kButtonGap = 120;
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QPushButton* newButton(QWidget* parent, const QString& objectName, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+} // namespace
+
+WindowId helpPageWindowId(HelpPageId page)
+{
+    return static_cast<WindowId>(static_cast<int>(WindowId::Manual) + static_cast<int>(page));
+}
+
+HelpPageId helpPageOfWindow(WindowId window)
+{
+    return static_cast<HelpPageId>(static_cast<int>(window) - static_cast<int>(WindowId::Manual));
+}
+
+HelpPageWindow::HelpPageWindow(ModuloTipolab& module, HelpPageId page, QWidget* parent)
+    : QWidget(parent), m_module(module), m_page(page)
+{
+    const PageForm& form = kPageForms[static_cast<int>(page)];
+    setObjectName(QString::fromLatin1(form.name));
+    setWindowTitle(toQString(kHelpPageCaption));
+    placeControls(form.width);
+
+    const HelpPage& texts = helpPage(page);
+    Label1->setText(toQString(texts.title));
+    Label2->setText(toQString(texts.text));
+    if (form.tooltips) {
+        cmdChiudi->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
+        cmdStampa->setToolTip(
+            QStringLiteral("cliccare per avere la copia su carta del MANUALE D'USO RAPIDO"));
+        cmdSommario->setToolTip(QStringLiteral("cliccare per tornare al sommario"));
+    }
+
+    // The scaler records the layout at the designed size, sizes the window to
+    // the screen, and the page then takes its own size (and place).
+    resizeWindowTwips(this, form.width, kPageHeight);
+    m_scaler.setSourceForm(this);
+    m_scaler.SizeFormToScreen(75);
+    resizeWindowTwips(this, form.width, kPageHeight);
+    if (form.left != kCentred) moveWindowTwips(this, form.left, pos().y() * kTwipsPerPixel);
+}
+
+void HelpPageWindow::placeControls(int width)
+{
+    const int inner = width - 2 * kMargin;
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    QFont titleFont = Label1->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    Label1->setFont(titleFont);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    placeTwips(Label1, kMargin, kTitleTop, inner, kTitleHeight);
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignJustify | Qt::AlignTop);
+    Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    placeTwips(Label2, kMargin, kTextTop, inner, kTextHeight);
+
+    cmdStampa = newButton(this, QStringLiteral("cmdStampa"), QStringLiteral("S&tampa"));
+    cmdSommario = newButton(this, QStringLiteral("cmdSommario"), QStringLiteral("&Sommario"));
+    cmdChiudi = newButton(this, QStringLiteral("cmdChiudi"), QStringLiteral("&Chiudi"));
+    int left = (width - 3 * kButtonWidth - 2 * kButtonGap) / 2;
+    for (QPushButton* button : {cmdStampa, cmdSommario, cmdChiudi}) {
+        placeTwips(button, left, kButtonsTop, kButtonWidth, kButtonHeight);
+        left += kButtonWidth + kButtonGap;
+    }
+    connect(cmdChiudi, &QPushButton::clicked, this, &HelpPageWindow::cmdchiudi_Click);
+    connect(cmdStampa, &QPushButton::clicked, this, &HelpPageWindow::cmdstampa_Click);
+    connect(cmdSommario, &QPushButton::clicked, this, &HelpPageWindow::cmdSommario_Click);
+}
+
+void HelpPageWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_scaler.ResizeControls();
+}
+
+void HelpPageWindow::cmdchiudi_Click()
+{
+    close();
+}
+
+void HelpPageWindow::cmdSommario_Click()
+{
+    m_module.showHelpContents();
+}
+
+void HelpPageWindow::cmdstampa_Click()
+{
+    m_module.setHelpPage(Label1->text(), Label2->text());
+    m_module.stampaguida();
+}
+
+} // namespace tipolab

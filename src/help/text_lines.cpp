@@ -1,0 +1,55 @@
+#include "text_lines.h"
+
+#include "state/text_encoding.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace tipolab {
+namespace {
+
+QString decodeText(std::string_view bytes)
+{
+    if (bytes.starts_with(kUtf8Bom)) {
+        bytes.remove_prefix(kUtf8Bom.size());
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    // Code page 1252 text with accented letters is practically never
+    // well-formed UTF-8, so a file that is must have been saved as UTF-8.
+    if (!ascii && findInvalidUtf8(bytes) == std::string_view::npos)
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return QString::fromStdString(decodeCp1252(bytes));
+}
+
+} // namespace
+
+QStringList decodeTextLines(const QByteArray& bytes)
+{
+    const QString text = decodeText(std::string_view(bytes.constData(), bytes.size()));
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n') continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.append(text.mid(start));
+    return lines;
+}
+
+std::optional<QStringList> readTextLines(const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return decodeTextLines(bytes);
+}
+
+} // namespace tipolab

@@ -1,0 +1,22 @@
+// The plain text files the program reads from its own folder, the tips and the
+// price list: one entry a line, written in the Western European code page
+// (1252) as they always were, or in UTF-8 as today's editors save them.
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <optional>
+
+namespace tipolab {
+
+// The lines of `bytes`. A line ends at CR LF, CR or LF; a last line without an
+// end still counts, and an end at the very end adds no empty line. The bytes
+// are UTF-8 when they start with its byte-order mark, or when they are
+// well-formed UTF-8 holding more than plain ASCII; code page 1252 otherwise.
+QStringList decodeTextLines(const QByteArray& bytes);
+
+// The lines of the ordinary file `path`; nothing when the path is empty, names
+// no ordinary file, or the file cannot be opened or read.
+std::optional<QStringList> readTextLines(const QString& path);
+
+} // namespace tipolab
