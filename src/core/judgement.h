@@ -17,6 +17,15 @@ struct Judgement {
     bool operator==(const Judgement&) const = default;
 
     bool isTicked() const { return tick.toNumber() != 0; }
+
+    // Unticked: the judgement is withdrawn whole, coefficient 0, word and
+    // step empty (kept, they would be saved and shown again by the next open).
+    void withdraw()
+    {
+        coefficient = Value::number(0);
+        word = Value::text({});
+        step = Value::text({});
+    }
 };
 
 struct CharacteristicEntry : Judgement {

@@ -335,9 +335,7 @@ void dati::cecc_Click(int index)
     if (ticked) {
         attivaScala();
     } else {
-        e.coefficient = Value::number(0);
-        e.word = Value::text({});
-        e.step = Value::text({});
+        e.withdraw();
         togliCaratteristica();
         valor[index]->clear();
         coeff[index]->clear();

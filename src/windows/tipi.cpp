@@ -175,11 +175,7 @@ void tipi::cecc_Click(int index)
     if (ticked) {
         attivaScala();
     } else {
-        // A withdrawn judgement is withdrawn whole: kept in memory it would be
-        // saved, and shown again by the next open, beside an unticked box.
-        judgement.coefficient = Value::number(0);
-        judgement.word = Value::text({});
-        judgement.step = Value::text({});
+        judgement.withdraw();
         togliTipo();
         valor[index]->clear();
         coeff[index]->clear();

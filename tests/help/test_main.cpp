@@ -1,4 +1,5 @@
 #include "help_tests.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -8,14 +9,5 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    int status = 0;
-    {
-        TestHelpWindows t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestTips t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
+    return tipolab::test::runTests<TestHelpWindows, TestTips>(argc, argv);
 }

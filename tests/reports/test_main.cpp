@@ -1,5 +1,6 @@
 #include "test_paths.h"
 #include "test_reports.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,30 +37,6 @@ int main(int argc, char** argv)
     const QTemporaryDir fonts;
     useInstalledFontConfiguration(fonts);
     QApplication app(argc, argv);
-    int status = 0;
-    {
-        TestReportWriter t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestFullReport t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestWindowSheets t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestDocumentFiles t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestDocumentCli t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestLibreOffice t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
+    return tipolab::test::runTests<TestReportWriter, TestFullReport, TestWindowSheets,
+                                   TestDocumentFiles, TestDocumentCli, TestLibreOffice>(argc, argv);
 }

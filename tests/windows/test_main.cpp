@@ -1,3 +1,4 @@
+#include "test_support.h"
 #include "test_windows.h"
 
 #include <QApplication>
@@ -8,22 +9,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    int status = 0;
-    {
-        TestTipi t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestFrame t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestRisultati t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestFrontespizio t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
+    return tipolab::test::runTests<TestTipi, TestFrame, TestRisultati, TestFrontespizio>(argc,
+                                                                                         argv);
 }
