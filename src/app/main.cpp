@@ -2,6 +2,7 @@
 // working windows, a key ends it.
 #include "help/tune_player.h"
 #include "qt_translations.h"
+#include "reports/document_desk.h"
 #include "state/installation_data.h"
 #include "state/modulo_tipolab.h"
 #include "state/qt_dialogs.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[])
     tipolab::TunePlayer tune; // outlives the module and its splash
     tipolab::QtDialogs dialogs;
     tipolab::ModuloTipolab module(dialogs, tipolab::InstallationData::loadDefault());
-    tipolab::registerWindows(module, &tune);
+    tipolab::registerWindows(module, &tune, tipolab::DocumentDesk::forDesktop(dialogs));
     QObject::connect(&module, &tipolab::ModuloTipolab::noWindowVisible, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
 

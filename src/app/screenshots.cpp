@@ -4,6 +4,7 @@
 // half-way through an entry. Run by scripts/screenshots under a virtual
 // display; writes PNG files into the folder given as the first argument.
 #include "qt_translations.h"
+#include "reports/document_desk.h"
 #include "state/installation_data.h"
 #include "state/modulo_tipolab.h"
 #include "state/qt_dialogs.h"
@@ -104,7 +105,7 @@ int main(int argc, char* argv[])
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     tipolab::QtDialogs dialogs;
     tipolab::ModuloTipolab module(dialogs, tipolab::InstallationData::loadDefault());
-    tipolab::registerWindows(module, nullptr);
+    tipolab::registerWindows(module, nullptr, tipolab::DocumentDesk::forDesktop(dialogs));
 
     bool ok = true;
     module.start();

@@ -1,7 +1,6 @@
 #include "window_registry.h"
 
 #include "help/about_window.h"
-#include "help/help_documents.h"
 #include "help/help_windows.h"
 #include "help/splash_window.h"
 #include "help/support_window.h"
@@ -15,12 +14,14 @@
 
 namespace tipolab {
 
-void registerWindows(ModuloTipolab& module, TunePlayer* tune)
+void registerWindows(ModuloTipolab& module, TunePlayer* tune, std::shared_ptr<DocumentDesk> desk)
 {
-    module.registerWindow(WindowId::Tipi, [&module] { return new tipi(module); });
-    module.registerWindow(WindowId::Dati, [&module] { return new dati(module); });
-    module.registerWindow(WindowId::Risultati, [&module] { return new risultati(module); });
-    module.registerWindow(WindowId::Frontespizio, [&module] { return new frontespizio(module); });
+    module.registerWindow(WindowId::Tipi, [&module, desk] { return new tipi(module, *desk); });
+    module.registerWindow(WindowId::Dati, [&module, desk] { return new dati(module, *desk); });
+    module.registerWindow(WindowId::Risultati,
+                          [&module, desk] { return new risultati(module, *desk); });
+    module.registerWindow(WindowId::Frontespizio,
+                          [&module, desk] { return new frontespizio(module, *desk); });
 
     module.registerWindow(WindowId::About, [&module] { return new informa(module.identity()); });
     module.registerWindow(WindowId::Support,
@@ -41,8 +42,7 @@ void registerWindows(ModuloTipolab& module, TunePlayer* tune)
 
     // The online help: contents, the seven pages and their documents, the tip
     // of the day and the price list, with their files in the program's folder.
-    registerHelpWindows(module, QCoreApplication::applicationDirPath(),
-                        HelpDocuments::forDesktop(module));
+    registerHelpWindows(module, QCoreApplication::applicationDirPath(), std::move(desk));
 }
 
 } // namespace tipolab

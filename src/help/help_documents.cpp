@@ -1,7 +1,6 @@
 #include "help_documents.h"
 
 #include "help_texts.h"
-#include "reports/desktop_opener.h"
 #include "state/modulo_tipolab.h"
 
 namespace tipolab {
@@ -14,16 +13,9 @@ QString toQString(std::string_view text)
 
 } // namespace
 
-HelpDocuments::HelpDocuments(ModuloTipolab& module, std::shared_ptr<DocumentOpener> opener,
-                             DocumentPlaces places)
-    : m_module(module), m_opener(std::move(opener)), m_commands(*m_opener, std::move(places))
+HelpDocuments::HelpDocuments(ModuloTipolab& module, std::shared_ptr<DocumentDesk> desk)
+    : m_module(module), m_desk(std::move(desk))
 {
-}
-
-std::shared_ptr<HelpDocuments> HelpDocuments::forDesktop(ModuloTipolab& module)
-{
-    return std::make_shared<HelpDocuments>(module,
-                                           std::make_shared<DesktopOpener>(module.dialogs()));
 }
 
 SheetHeading HelpDocuments::heading() const
@@ -33,7 +25,7 @@ SheetHeading HelpDocuments::heading() const
 
 PrintOutcome HelpDocuments::printPage(const QString& title, const QString& text)
 {
-    return tell(m_commands.guidePage(heading(), {title, text}));
+    return m_desk->tell(m_desk->commands().guidePage(heading(), {title, text}));
 }
 
 PrintOutcome HelpDocuments::printFullGuide()
@@ -43,17 +35,7 @@ PrintOutcome HelpDocuments::printFullGuide()
         const HelpPage& page = helpPage(static_cast<HelpPageId>(i));
         pages.append({toQString(page.title), toQString(page.text)});
     }
-    return tell(m_commands.fullGuide(heading(), pages));
-}
-
-PrintOutcome HelpDocuments::tell(PrintOutcome outcome)
-{
-    if (!outcome.message.isEmpty()) {
-        m_module.dialogs().message(outcome.message, m_module.programName(),
-                                   outcome.failed ? QMessageBox::Critical
-                                                  : QMessageBox::Information);
-    }
-    return outcome;
+    return m_desk->tell(m_desk->commands().fullGuide(heading(), pages));
 }
 
 } // namespace tipolab

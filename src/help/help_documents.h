@@ -1,11 +1,9 @@
 // The documents of the online help: one page (`stampaguida`) and the full guide
-// of the contents window. Both are written through the program's print
-// commands and handed to the word processor; what the user must know (the
-// document went to another folder, or could not be written) comes in a message
-// box. Nothing here touches the assessment.
+// of the contents window, written through the program's document desk and
+// handed to the word processor. Nothing here touches the assessment.
 #pragma once
 
-#include "reports/print_commands.h"
+#include "reports/document_desk.h"
 
 #include <memory>
 
@@ -15,12 +13,7 @@ class ModuloTipolab;
 
 class HelpDocuments {
 public:
-    HelpDocuments(ModuloTipolab& module, std::shared_ptr<DocumentOpener> opener,
-                  DocumentPlaces places = DocumentPlaces::standard());
-
-    // The program's own: documents go to the desktop's word processor, or to
-    // the program's preview where none answers.
-    static std::shared_ptr<HelpDocuments> forDesktop(ModuloTipolab& module);
+    HelpDocuments(ModuloTipolab& module, std::shared_ptr<DocumentDesk> desk);
 
     // One help page as a new document.
     PrintOutcome printPage(const QString& title, const QString& text);
@@ -30,11 +23,9 @@ public:
 
 private:
     SheetHeading heading() const;
-    PrintOutcome tell(PrintOutcome outcome);
 
     ModuloTipolab& m_module;
-    std::shared_ptr<DocumentOpener> m_opener;
-    PrintCommands m_commands;
+    std::shared_ptr<DocumentDesk> m_desk;
 };
 
 } // namespace tipolab

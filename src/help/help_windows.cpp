@@ -10,8 +10,9 @@
 namespace tipolab {
 
 void registerHelpWindows(ModuloTipolab& module, const QString& programDir,
-                         std::shared_ptr<HelpDocuments> documents)
+                         std::shared_ptr<DocumentDesk> desk)
 {
+    auto documents = std::make_shared<HelpDocuments>(module, std::move(desk));
     module.registerWindow(WindowId::HelpContents,
                           [&module, documents] { return new sommario(module, *documents); });
     for (int i = 0; i < kHelpPageCount; ++i) {

@@ -8,12 +8,12 @@
 
 namespace tipolab {
 
-class HelpDocuments;
+class DocumentDesk;
 class ModuloTipolab;
 
 // The tips and the price list are read from `programDir`; the documents go
-// through `documents`, which the module keeps as long as it lives.
+// through `desk`, which the module keeps as long as it lives.
 void registerHelpWindows(ModuloTipolab& module, const QString& programDir,
-                         std::shared_ptr<HelpDocuments> documents);
+                         std::shared_ptr<DocumentDesk> desk);
 
 } // namespace tipolab

@@ -21,4 +21,19 @@ ScaleCaptions scaleCaptions()
     return out;
 }
 
+std::optional<double> printedCoefficient(const Value& coefficient)
+{
+    if (coefficient.isEmpty()) return std::nullopt;
+    return coefficient.toNumber();
+}
+
+GeneralJudgementRow generalJudgementRow(int t, const Judgement& judgement)
+{
+    const std::string_view name = typeName(t);
+    return {QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+            QString::fromStdString(judgement.word.toText()),
+            QString::fromStdString(judgement.step.toText()),
+            printedCoefficient(judgement.coefficient)};
+}
+
 } // namespace tipolab

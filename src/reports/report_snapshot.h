@@ -5,6 +5,7 @@
 // numbers. Arrays are indexed from 0: type t is at [t - 1], step n at [n - 1].
 #pragma once
 
+#include "core/judgement.h"
 #include "core/model.h"
 
 #include <QLocale>
@@ -112,5 +113,12 @@ SheetHeading sheetHeading(const QString& persona);
 
 // The scale captions of the judgement scale, as the buttons carry them.
 ScaleCaptions scaleCaptions();
+
+// A stored coefficient as the documents print it: none (an empty cell) when
+// the item is empty.
+std::optional<double> printedCoefficient(const Value& coefficient);
+
+// The general judgement of type t as the assessment holds it.
+GeneralJudgementRow generalJudgementRow(int t, const Judgement& judgement);
 
 } // namespace tipolab

@@ -17,13 +17,6 @@ QString text(const Value& v)
     return QString::fromStdString(v.toText());
 }
 
-// After an open every coefficient on display holds a number: an empty one is
-// stored as 0.
-std::optional<double> coefficient(const Value& v)
-{
-    return v.toNumber();
-}
-
 TitlePageSnapshot titlePage(const ArchiveRecord& record, const InstallationData& installation)
 {
     auto field = [&](int i) { return QString::fromStdString(record.title[i]); };
@@ -44,9 +37,10 @@ TypesWindowSnapshot typesWindow(const AssessmentData& data, const QLocale& local
     out.scale = scaleCaptions();
     out.locale = locale;
     for (int t = 1; t <= kTypeCount; ++t) {
-        const Judgement& j = data.type(t);
-        out.rows[t - 1] = {text(typeName(t)), text(j.word), text(j.step),
-                           coefficient(j.coefficient)};
+        // After an open the types window stores an empty coefficient as 0.
+        Judgement shown = data.type(t);
+        if (shown.coefficient.isEmpty()) shown.coefficient = Value::number(0);
+        out.rows[t - 1] = generalJudgementRow(t, shown);
     }
     const std::optional<double> mean = meanSyntheticCoefficient(data.types);
     out.mean = mean ? format000(*mean, locale) : QStringLiteral("0");
@@ -84,7 +78,7 @@ DataWindowSnapshot dataWindow(const AssessmentData& data, const QLocale& locale)
         for (int c = 1; c <= kCharacteristicCount; ++c) {
             const CharacteristicEntry& e = data.characteristic(t, c);
             type.rows[c - 1] = {text(characteristicName(t, c)), text(e.word), text(e.step),
-                                coefficient(e.coefficient), text(e.weight)};
+                                printedCoefficient(e.coefficient), text(e.weight)};
         }
         type.summary = summary(data.characteristics[t - 1], locale);
     }

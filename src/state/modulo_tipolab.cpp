@@ -70,10 +70,7 @@ QWidget* ModuloTipolab::window(WindowId id)
 QWidget* ModuloTipolab::showWindow(WindowId id)
 {
     QWidget* w = window(id);
-    if (!w) {
-        notYetAvailable();
-        return nullptr;
-    }
+    if (!w) return nullptr;
     if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
     w->raise();
@@ -136,11 +133,7 @@ void ModuloTipolab::setGuidePrinter(GuidePrinter printer)
 
 void ModuloTipolab::stampaguida()
 {
-    if (!m_guidePrinter) {
-        notYetAvailable();
-        return;
-    }
-    m_guidePrinter(m_helpPageTitle, m_helpPageText);
+    if (m_guidePrinter) m_guidePrinter(m_helpPageTitle, m_helpPageText);
 }
 
 void ModuloTipolab::showHelpContents()
@@ -161,12 +154,6 @@ void ModuloTipolab::showGuidePage(WindowId page)
 void ModuloTipolab::showPriceList()
 {
     showWindow(WindowId::PriceList);
-}
-
-void ModuloTipolab::notYetAvailable()
-{
-    m_dialogs.message(QStringLiteral("Funzione disponibile in una prossima versione."),
-                      programName(), QMessageBox::Information);
 }
 
 bool ModuloTipolab::eventFilter(QObject* watched, QEvent* event)

@@ -47,7 +47,7 @@ public:
     void setBackgroundColour(const QColor& colour) { m_backgroundColour = colour; }
 
     // How window `id` is made. Without a factory the window does not exist and
-    // asking to show it tells the user that the function comes later.
+    // asking to show it does nothing.
     void registerWindow(WindowId id, WindowFactory factory);
     // What the exit does to the splash window before showing it again.
     void setSplashReturn(std::function<void(QWidget*)> showAfterExit);
@@ -89,8 +89,6 @@ public:
     void showTipOfTheDay();
     void showGuidePage(WindowId page);
     void showPriceList();
-    // The message of a command that a later version completes.
-    void notYetAvailable();
 
 signals:
     // No window of the program is visible any more: the program should end.

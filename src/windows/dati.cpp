@@ -68,8 +68,8 @@ int twipsOf(int pixels)
 
 } // namespace
 
-dati::dati(ModuloTipolab& module)
-    : WorkingWindow(module, 2), m_archive(std::make_unique<ArchiveCommands>(module, *this))
+dati::dati(ModuloTipolab& module, DocumentDesk& desk)
+    : WorkingWindow(module, desk, 2), m_archive(std::make_unique<ArchiveCommands>(module, *this))
 {
     placeControls();
     sizeToScreen();
@@ -597,14 +597,35 @@ void dati::elimina_click()
     m_archive->elimina();
 }
 
+DataWindowSnapshot dati::displayEachType()
+{
+    DataWindowSnapshot out;
+    out.scale = Frame1->captions();
+    module().data().currentType = 0;
+    successive_Click();
+    for (int t = 1; t <= kTypeCount; ++t) {
+        TypeCharacteristicsSnapshot& type = out.types[t - 1];
+        type.typeName = appunti->text();
+        for (int c = 1; c <= kCharacteristicCount; ++c) {
+            type.rows[c - 1] = {caratt[c]->text(), giudiz[c]->text(), valor[c]->text(),
+                                printedCoefficient(entry(c).coefficient), perc[c]->text()};
+        }
+        type.summary = {valoremedio->text(), media->text(), pond->text(), complessivo->text()};
+        successive_Click();
+    }
+    return out;
+}
+
 void dati::stampa_Click()
 {
-    module().notYetAvailable(); // the data sheet
+    passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+    desk().tell(desk().commands().dataSheet(sheetHeading(examinedPerson()), displayEachType()));
 }
 
 void dati::modelloacquisizione_click()
 {
-    module().notYetAvailable(); // the blank acquisition form
+    passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+    desk().tell(desk().commands().acquisitionForm(sheetHeading(QString()), Frame1->captions()));
 }
 
 } // namespace tipolab

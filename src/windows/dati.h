@@ -27,7 +27,7 @@ class WeightArrows;
 class dati : public WorkingWindow {
     Q_OBJECT
 public:
-    explicit dati(ModuloTipolab& module);
+    dati(ModuloTipolab& module, DocumentDesk& desk);
     ~dati() override;
 
     // Display of the next type; REALISTA follows CONVENZIONALE.
@@ -68,6 +68,10 @@ public:
     void stampa_Click() override;
     void modelloacquisizione_click();
     void modello_Click() override { modelloacquisizione_click(); }
+
+    // Displays each type in turn from REALISTA, reading what the window shows
+    // of it, and ends with REALISTA on display again.
+    DataWindowSnapshot displayEachType();
 
     // After an archive is loaded: each type displayed once, ending on the one
     // on display before, and no row awaiting a judgement.

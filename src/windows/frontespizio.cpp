@@ -1,8 +1,11 @@
 #include "frontespizio.h"
 
 #include "clickable_label.h"
+#include "dati.h"
 #include "designed_controls.h"
 #include "qt_text.h"
+#include "risultati.h"
+#include "tipi.h"
 
 #include <QDate>
 #include <QLabel>
@@ -74,7 +77,8 @@ QString oneLine(QString text)
 
 } // namespace
 
-frontespizio::frontespizio(ModuloTipolab& module) : WorkingWindow(module, 4)
+frontespizio::frontespizio(ModuloTipolab& module, DocumentDesk& desk)
+    : WorkingWindow(module, desk, 4)
 {
     placeControls();
     sizeToScreen();
@@ -296,10 +300,34 @@ void frontespizio::cmdesci_Click()
     esci_Click();
 }
 
+TitlePageSnapshot frontespizio::snapshot() const
+{
+    auto text = [this](Field f) { return field(f)->text(); };
+    return {text(Field::Progetto),    text(Field::Persona), text(Field::TipoStudio),
+            text(Field::Committente), text(Field::Luogo),   text(Field::Data),
+            text(Field::Allegati),    Labelstudio->text(),  labelindirizzo->text()};
+}
+
 void frontespizio::stampa_Click()
 {
-    // The full report comes with a later version.
-    module().notYetAvailable();
+    dati* data = dataWindow();
+    auto* types = module().windowAs<tipi>(WindowId::Tipi);
+    auto* results = module().windowAs<risultati>(WindowId::Risultati);
+    if (!data || !types || !results) return;
+    // An incomplete assessment: the check has said what is missing.
+    if (!data->checkSilently()) {
+        module().showWindow(WindowId::Dati);
+        return;
+    }
+    ReportSnapshot report;
+    report.title = snapshot();
+    report.types = types->snapshot();
+    // Every type displayed once before the results, so that each weighted
+    // coefficient is current when they are computed.
+    report.data = data->displayEachType();
+    results->calcolo();
+    report.results = results->snapshot();
+    desk().tell(desk().commands().fullReport(report));
 }
 
 } // namespace tipolab

@@ -20,13 +20,15 @@ class ClickableLabel;
 class frontespizio : public WorkingWindow {
     Q_OBJECT
 public:
-    explicit frontespizio(ModuloTipolab& module);
+    frontespizio(ModuloTipolab& module, DocumentDesk& desk);
 
     // The seven fields in archive order (progetto .. allegati), as typed.
     TitleFields fields() const;
     // Sets each field as if typed, so that its change handler runs.
     void setFields(const TitleFields& fields);
     QString persona() const;
+    // The fields and the studio's data as they stand.
+    TitlePageSnapshot snapshot() const;
 
     // The fields, in archive order.
     enum class Field { Progetto, Persona, TipoStudio, Committente, Luogo, Data, Allegati };

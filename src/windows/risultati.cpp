@@ -68,7 +68,7 @@ QString iconPath(int t)
 
 } // namespace
 
-risultati::risultati(ModuloTipolab& module) : WorkingWindow(module, 3)
+risultati::risultati(ModuloTipolab& module, DocumentDesk& desk) : WorkingWindow(module, desk, 3)
 {
     placeControls();
     sizeToScreen();
@@ -234,7 +234,7 @@ void risultati::calcolo()
     AssessmentData& data = module().data();
     const Results results = computeResults(data.types, data.weighted);
 
-    Label14->setText(toQString(resultsHeading(toStdString(persona()))));
+    Label14->setText(toQString(resultsHeading(toStdString(examinedPerson()))));
     for (int r = 1; r <= kTypeCount; ++r) {
         const TypeResult& row = results.row[r - 1];
         tipol[r]->setText(toQString(typeName(results.typeOfRow[r - 1])));
@@ -259,13 +259,6 @@ void risultati::evidenzia(int prevailingType)
         Text1[t]->setPalette(palette);
         setFontLook(Text1[t], 1.0, prevails);
     }
-}
-
-QString risultati::persona() const
-{
-    const auto* titlePage =
-        qobject_cast<const frontespizio*>(module().existingWindow(WindowId::Frontespizio));
-    return titlePage ? titlePage->persona() : QString();
 }
 
 void risultati::aiuto_Click()
@@ -296,10 +289,22 @@ void risultati::esco_Click()
     esci_Click();
 }
 
+ResultsWindowSnapshot risultati::snapshot() const
+{
+    ResultsWindowSnapshot out;
+    for (int r = 1; r <= kTypeCount; ++r) {
+        out.rows[r - 1] = {tipol[r]->text(), sintass[r]->text(), anass[r]->text(),
+                           sintrel[r]->text(), anrel[r]->text()};
+    }
+    out.prevailingName = risultat->text();
+    out.prevailingType = module().data().prevailingType;
+    return out;
+}
+
 void risultati::stampa_Click()
 {
-    // The results sheet comes with a later version.
-    module().notYetAvailable();
+    passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+    desk().tell(desk().commands().resultsSheet(sheetHeading(examinedPerson()), snapshot()));
 }
 
 void risultati::controlla_Click()

@@ -24,7 +24,7 @@ class IconImage;
 class risultati : public WorkingWindow {
     Q_OBJECT
 public:
-    explicit risultati(ModuloTipolab& module);
+    risultati(ModuloTipolab& module, DocumentDesk& desk);
 
     // Computes the results from the general coefficients and the weighted
     // coefficients held in the assessment, fills the table, the sentence, the
@@ -51,6 +51,9 @@ public:
     QLabel* anrelLabel(int r) const { return anrel[r]; }
     QLabel* risultatLabel() const { return risultat; }
     QLabel* sentenceLabel() const { return Label14; }
+    QLabel* passoLabel() const { return passo; }
+    // The table, the prevailing type's name and number as they stand.
+    ResultsWindowSnapshot snapshot() const;
 
 private:
     void placeControls();
@@ -60,8 +63,6 @@ private:
     // Hides every icon but the prevailing type's and sets its description bold
     // in dark blue, the others plain; 0 highlights none.
     void evidenzia(int prevailingType);
-    // The examined person's name as typed on the title page.
-    QString persona() const;
 
     using RowLabels = std::array<QLabel*, kTypeCount + 1>;
     RowLabels num{};

@@ -41,4 +41,12 @@ bool ScaleFrame::stepsEnabled() const
     return m_giud[1]->isEnabled();
 }
 
+ScaleCaptions ScaleFrame::captions() const
+{
+    ScaleCaptions out;
+    for (int n = 1; n <= kStepCount; ++n)
+        out[n - 1] = m_giud[n]->text();
+    return out;
+}
+
 } // namespace tipolab

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/model.h"
+#include "reports/report_snapshot.h"
 
 #include <QGroupBox>
 #include <array>
@@ -32,6 +33,8 @@ public:
 
     // Step button n, 1..11.
     QPushButton* giud(int n) const { return m_giud[n]; }
+    // The eleven captions as the buttons carry them, for the documents.
+    ScaleCaptions captions() const;
     // attivaScala / disattivaScala.
     void setStepsEnabled(bool enabled);
     bool stepsEnabled() const;

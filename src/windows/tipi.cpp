@@ -55,7 +55,7 @@ constexpr EntryColumns kColumns{kNumberLeft, kNumberWidth, kTickLeft,  kTickWidt
 
 } // namespace
 
-tipi::tipi(ModuloTipolab& module) : WorkingWindow(module, 1)
+tipi::tipi(ModuloTipolab& module, DocumentDesk& desk) : WorkingWindow(module, desk, 1)
 {
     placeControls();
     sizeToScreen();
@@ -358,10 +358,20 @@ void tipi::apri_Click()
     disattivaScala();
 }
 
+TypesWindowSnapshot tipi::snapshot() const
+{
+    TypesWindowSnapshot out;
+    out.scale = Frame1->captions();
+    for (int t = 1; t <= kTypeCount; ++t)
+        out.rows[t - 1] = generalJudgementRow(t, module().data().type(t));
+    out.mean = media->text();
+    return out;
+}
+
 void tipi::stampa_Click()
 {
-    // The types sheet comes with a later version.
-    module().notYetAvailable();
+    passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+    desk().tell(desk().commands().typesSheet(sheetHeading(examinedPerson()), snapshot()));
 }
 
 void tipi::avanti_Click()

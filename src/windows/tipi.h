@@ -20,7 +20,7 @@ namespace tipolab {
 class tipi : public WorkingWindow {
     Q_OBJECT
 public:
-    explicit tipi(ModuloTipolab& module);
+    tipi(ModuloTipolab& module, DocumentDesk& desk);
 
     // Tick procedure: runs on every change of box `index`, by a click or from code.
     void cecc_Click(int index);
@@ -34,6 +34,7 @@ public:
     void cmdesci_Click();
 
     void apri_Click() override;
+    // The types sheet.
     void stampa_Click() override;
     void controlla_Click() override;
     void cancellaFinestra() override;
@@ -58,6 +59,8 @@ public:
     QLabel* passoLabel() const { return passo; }
     int currentType() const { return m_currentType; }
     int tickCount() const { return m_tickCount; }
+    // The scale, the judgements and the mean as they stand.
+    TypesWindowSnapshot snapshot() const;
 
 private:
     void placeControls();

@@ -1,6 +1,7 @@
 #include "working_window.h"
 
 #include "dati.h"
+#include "frontespizio.h"
 #include "menu_bar_style.h"
 
 #include <QAction>
@@ -25,8 +26,8 @@ FrameCommand showCommandOf(int windowNumber)
 
 } // namespace
 
-WorkingWindow::WorkingWindow(ModuloTipolab& module, int windowNumber)
-    : m_module(module), m_frame(windowFrame(windowNumber))
+WorkingWindow::WorkingWindow(ModuloTipolab& module, DocumentDesk& desk, int windowNumber)
+    : m_module(module), m_desk(desk), m_frame(windowFrame(windowNumber))
 {
     setObjectName(QString::fromUtf8(m_frame.objectName));
     setWindowTitle(QString::fromUtf8(m_frame.caption));
@@ -272,6 +273,13 @@ dati* WorkingWindow::dataWindow()
     return qobject_cast<dati*>(m_module.window(WindowId::Dati));
 }
 
+QString WorkingWindow::examinedPerson() const
+{
+    const auto* titlePage =
+        qobject_cast<const frontespizio*>(m_module.existingWindow(WindowId::Frontespizio));
+    return titlePage ? titlePage->persona() : QString();
+}
+
 void WorkingWindow::apri_Click()
 {
     dati* d = dataWindow();
@@ -321,18 +329,6 @@ void WorkingWindow::sizeToScreen()
     m_scaler.setSourceForm(this);
     m_scaler.SizeFormToScreen(75);
     resizeWindowTwips(this, 9600, 6825);
-}
-
-void WorkingWindow::addComingLaterNote()
-{
-    auto* note =
-        new QLabel(QStringLiteral("La finestra %1 sarà completata in una prossima versione.")
-                       .arg(QString::fromUtf8(m_frame.name)),
-                   client());
-    note->setObjectName(QStringLiteral("prossimaVersione"));
-    note->setAlignment(Qt::AlignCenter);
-    note->setWordWrap(true);
-    placeTwips(note, 600, 2400, 8400, 900);
 }
 
 void WorkingWindow::resizeEvent(QResizeEvent* event)

@@ -3,13 +3,15 @@
 // switching, the help prompt of the window itself, the background colour and
 // the exit. What differs between the windows is read from their row of the
 // frame table (window_frames.h); the window-specific commands (print, check,
-// clear) are virtual.
+// clear) are virtual. The print commands write through the program's
+// document desk.
 //
 // A window places its controls in `client()`, the area below the toolbar, at
 // designed positions in twips (about 9600 x 6000), then calls sizeToScreen().
 #pragma once
 
 #include "frame_command.h"
+#include "reports/document_desk.h"
 #include "scaling/cls_resize.h"
 #include "state/modulo_tipolab.h"
 #include "window_frames.h"
@@ -26,7 +28,7 @@ class dati;
 class WorkingWindow : public QMainWindow {
     Q_OBJECT
 public:
-    WorkingWindow(ModuloTipolab& module, int windowNumber);
+    WorkingWindow(ModuloTipolab& module, DocumentDesk& desk, int windowNumber);
 
     int windowNumber() const { return m_frame.number; }
     const WindowFrame& frame() const { return m_frame; }
@@ -72,13 +74,15 @@ protected:
     ModuloTipolab& module() { return m_module; }
     const ModuloTipolab& module() const { return m_module; }
     QWidget* client() const { return centralWidget(); }
+    DocumentDesk& desk() { return m_desk; }
     dati* dataWindow();
+    // The examined person's name as typed on the title page; empty while that
+    // window does not exist.
+    QString examinedPerson() const;
 
     // The first steps of every window's load: the scaler sizes the window to
     // 75 % of the screen, then the window takes its own size, 9600 x 6825 twips.
     void sizeToScreen();
-    // A label across the client area saying that the window comes later.
-    void addComingLaterNote();
 
     void resizeEvent(QResizeEvent* event) override;
 
@@ -90,6 +94,7 @@ private:
     void askForWindowGuide();
 
     ModuloTipolab& m_module;
+    DocumentDesk& m_desk;
     const WindowFrame& m_frame;
     clsResize m_scaler;
     QToolBar* m_toolbar = nullptr;

@@ -5,6 +5,7 @@
 #include "app/window_registry.h"
 #include "help/splash_window.h"
 #include "state/modulo_tipolab.h"
+#include "recording_opener.h"
 #include "windows/scripted_dialogs.h"
 #include "windows/tipi.h"
 
@@ -27,7 +28,9 @@ struct Program {
     ScriptedDialogs dialogs;
     ModuloTipolab module{dialogs, InstallationData{}};
 
-    Program() { registerWindows(module, nullptr); }
+    RecordingDesk documents{dialogs};
+
+    Program() { registerWindows(module, nullptr, documents.desk); }
 
     frmSplash* splash()
     {

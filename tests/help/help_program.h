@@ -4,7 +4,8 @@
 #pragma once
 
 #include "app/window_registry.h"
-#include "help/help_documents.h"
+#include "recording_opener.h"
+#include "reports/document_desk.h"
 #include "help/help_windows.h"
 #include "state/modulo_tipolab.h"
 #include "windows/scripted_dialogs.h"
@@ -16,20 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-
-class RecordingOpener : public tipolab::DocumentOpener {
-public:
-    struct Opened {
-        QString path;
-        tipolab::ReportDocument document;
-    };
-    QList<Opened> opened;
-
-    void open(const QString& path, const tipolab::ReportDocument& document) override
-    {
-        opened.append({path, document});
-    }
-};
 
 struct HelpProgram {
     QTemporaryDir root;
@@ -45,9 +32,9 @@ struct HelpProgram {
         QDir(root.path()).mkpath(QStringLiteral("Tipolab"));
         places = {path("Tipolab"), path("Documenti"), path("fogli")};
         if (adjust) adjust(places, root.path());
-        tipolab::registerWindows(module, nullptr);
-        tipolab::registerHelpWindows(
-            module, programDir(), std::make_shared<tipolab::HelpDocuments>(module, opener, places));
+        const auto desk = std::make_shared<tipolab::DocumentDesk>(dialogs, opener, places);
+        tipolab::registerWindows(module, nullptr, desk);
+        tipolab::registerHelpWindows(module, programDir(), desk);
     }
 
     QString path(const QString& name) const { return QDir(root.path()).filePath(name); }

@@ -237,14 +237,15 @@ void TestHelpWindows::pageButtons()
     // Each print is a new document of its own, holding the page.
     clickButton(page, "cmdStampa");
     clickButton(page, "cmdStampa");
-    QCOMPARE(program.opener->opened.size(), 2);
-    QVERIFY(program.opener->opened[0].path != program.opener->opened[1].path);
-    for (const RecordingOpener::Opened& opened : program.opener->opened) {
-        QVERIFY(QFileInfo::exists(opened.path));
-        const QStringList paragraphs = paragraphTexts(opened.document);
+    const RecordingOpener& opener = *program.opener;
+    QCOMPARE(opener.paths.size(), 2);
+    QVERIFY(opener.paths[0] != opener.paths[1]);
+    for (int i = 0; i < opener.paths.size(); ++i) {
+        QVERIFY(QFileInfo::exists(opener.paths[i]));
+        const QStringList paragraphs = paragraphTexts(opener.documents[i]);
         QVERIFY(paragraphs.contains(QStringLiteral("Guida: ") + text(texts.title)));
         QVERIFY(paragraphs.contains(text(texts.text)));
-        QCOMPARE(pageBreaks(opened.document), 0);
+        QCOMPARE(pageBreaks(opener.documents[i]), 0);
     }
     QCOMPARE(program.module.helpPageTitle(), text(texts.title));
     QVERIFY(program.dialogs.messages.isEmpty());
@@ -287,18 +288,19 @@ void TestHelpWindows::fullGuide()
     clickButton(contents, "cmdStampa");
 
     if (where == u"nowhere") {
-        QCOMPARE(program.opener->opened.size(), 0);
+        QCOMPARE(program.opener->paths.size(), 0);
     } else {
-        QCOMPARE(program.opener->opened.size(), 1);
-        const RecordingOpener::Opened& guide = program.opener->opened.first();
+        QCOMPARE(program.opener->paths.size(), 1);
+        const QString& guidePath = program.opener->paths.first();
+        const ReportDocument& guideDocument = program.opener->documents.first();
         // The folder above the program's, named after the program's folder.
         const QString folder =
             where == u"beside" ? program.root.path() : program.places.documentsDir;
-        QCOMPARE(guide.path, QDir(folder).filePath("TipolabTipolab-guida.doc"));
-        QVERIFY(QFileInfo::exists(guide.path));
+        QCOMPARE(guidePath, QDir(folder).filePath("TipolabTipolab-guida.doc"));
+        QVERIFY(QFileInfo::exists(guidePath));
 
         QStringList titles;
-        for (QString p : paragraphTexts(guide.document)) {
+        for (QString p : paragraphTexts(guideDocument)) {
             p.remove(kPageBreak); // a page starts with the break that ends the one before
             if (p.startsWith(u"Guida: ")) titles << p.mid(7);
         }
@@ -306,7 +308,7 @@ void TestHelpWindows::fullGuide()
         for (int i = 0; i < kHelpPageCount; ++i)
             expected << text(helpPage(static_cast<HelpPageId>(i)).title);
         QCOMPARE(titles, expected);
-        QCOMPARE(pageBreaks(guide.document), 6);
+        QCOMPARE(pageBreaks(guideDocument), 6);
     }
     if (icon == 0) {
         QVERIFY(program.dialogs.messages.isEmpty());

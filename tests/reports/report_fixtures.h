@@ -2,6 +2,8 @@
 // a recorder in place of the word processor, and ways to read a document back.
 #pragma once
 
+#include "recording_opener.h"
+
 #include "reports/document_opener.h"
 #include "reports/report_document.h"
 #include "reports/report_snapshot.h"
@@ -30,16 +32,6 @@ int pageBreakCount(const tipolab::ReportDocument& document);
 // The pages of a PDF file (pdfinfo where installed); -1 when unreadable.
 int pdfPages(const QString& path);
 
-// Remembers every document handed to it instead of opening it.
-class RecordingOpener : public tipolab::DocumentOpener {
-public:
-    QStringList paths;
-    QList<tipolab::ReportDocument> documents;
-    void open(const QString& path, const tipolab::ReportDocument& document) override
-    {
-        paths << path;
-        documents << document;
-    }
-};
+using RecordingOpener = ::RecordingOpener;
 
 } // namespace fixtures

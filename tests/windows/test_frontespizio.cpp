@@ -49,7 +49,8 @@ void TestFrontespizio::loadAndClear()
     installation.studioName = QStringLiteral("Studio Verdi & Associati");
     installation.studioAddress = QStringLiteral("Via Roma 1, Perugia");
     ModuloTipolab module(dialogs, installation);
-    frontespizio w(module);
+    RecordingDesk documents(dialogs);
+    frontespizio w(module, *documents.desk);
 
     // Today, in the user's language: full weekday, day without a leading
     // zero, abbreviated month, four-digit year; the other fields empty.

@@ -1,8 +1,10 @@
 // A program for the window tests: the module with the four working windows and,
 // for every other window, a bare stand-in named after its id, so that a test
-// sees which window a command showed. Dialogs are scripted.
+// sees which window a command showed. Dialogs are scripted; documents are
+// written into a temporary folder and recorded instead of opened.
 #pragma once
 
+#include "recording_opener.h"
 #include "scripted_dialogs.h"
 #include "state/modulo_tipolab.h"
 #include "windows/dati.h"
@@ -31,17 +33,22 @@ inline QString windowIdName(tipolab::WindowId id)
 
 struct TestProgram {
     ScriptedDialogs dialogs;
-    tipolab::ModuloTipolab module{dialogs, tipolab::InstallationData{}};
+    RecordingDesk documents{dialogs};
+    tipolab::ModuloTipolab module;
 
-    TestProgram()
+    explicit TestProgram(tipolab::InstallationData installation = {})
+        : module(dialogs, std::move(installation))
     {
         using tipolab::WindowId;
-        module.registerWindow(WindowId::Tipi, [this] { return new tipolab::tipi(module); });
-        module.registerWindow(WindowId::Dati, [this] { return new tipolab::dati(module); });
+        tipolab::DocumentDesk& desk = *documents.desk;
+        module.registerWindow(WindowId::Tipi,
+                              [this, &desk] { return new tipolab::tipi(module, desk); });
+        module.registerWindow(WindowId::Dati,
+                              [this, &desk] { return new tipolab::dati(module, desk); });
         module.registerWindow(WindowId::Risultati,
-                              [this] { return new tipolab::risultati(module); });
+                              [this, &desk] { return new tipolab::risultati(module, desk); });
         module.registerWindow(WindowId::Frontespizio,
-                              [this] { return new tipolab::frontespizio(module); });
+                              [this, &desk] { return new tipolab::frontespizio(module, desk); });
         for (int i = static_cast<int>(WindowId::Support); i < tipolab::kWindowIdCount; ++i) {
             const QString name = windowIdName(static_cast<WindowId>(i));
             module.registerWindow(static_cast<WindowId>(i), [name] {
