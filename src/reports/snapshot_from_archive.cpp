@@ -47,9 +47,9 @@ TypesWindowSnapshot typesWindow(const AssessmentData& data, const QLocale& local
     return out;
 }
 
-// The summaries as media_Change leaves them for a displayed type. A type with
-// no ticked characteristic shows "0" for the means; its other labels would keep
-// what the type displayed before left in them, which here is their cleared text.
+// The summaries as the data window shows them for a displayed type. A type
+// with no ticked characteristic shows "0" for the means and the weighted
+// coefficient, and the overall judgement's opening alone.
 TypeSummarySnapshot summary(const CharacteristicRow& row, const QLocale& locale)
 {
     const TypeIndicators in = computeTypeIndicators(row);
@@ -57,7 +57,7 @@ TypeSummarySnapshot summary(const CharacteristicRow& row, const QLocale& locale)
     if (in.ticked == 0) {
         out.valoreMedio = out.media = QStringLiteral("0");
         out.complessivo = QStringLiteral("Giudizio complessivo: ");
-        out.pond = format000(0, locale);
+        out.pond = QStringLiteral("0");
         return out;
     }
     out.valoreMedio = format0(in.meanStep.value_or(0), locale);

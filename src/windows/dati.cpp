@@ -618,8 +618,10 @@ DataWindowSnapshot dati::displayEachType()
 
 void dati::stampa_Click()
 {
+    const DataWindowSnapshot shown = displayEachType();
+    // Set after the display, which rewrites the guidance line.
     passo->setText(QString::fromLatin1(kLoadingWordProcessor));
-    desk().tell(desk().commands().dataSheet(sheetHeading(examinedPerson()), displayEachType()));
+    desk().tell(desk().commands().dataSheet(sheetHeading(examinedPerson()), shown));
 }
 
 void dati::modelloacquisizione_click()

@@ -77,30 +77,6 @@ dati* enterWholeAssessment(DataProgram& program)
     return w;
 }
 
-// Everything the windows show and the assessment holds, to tell whether a
-// command changed anything.
-QStringList snapshot(DataProgram& program)
-{
-    QStringList seen;
-    for (WindowId id : {WindowId::Tipi, WindowId::Dati, WindowId::Frontespizio}) {
-        QWidget* w = program.module.existingWindow(id);
-        if (!w) continue;
-        for (const QLabel* l : w->findChildren<QLabel*>())
-            seen << l->objectName() + u'=' + l->text();
-        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
-            seen << b->objectName() +
-                        QStringLiteral(": %1 %2").arg(b->isChecked()).arg(b->isEnabled());
-        for (const QLineEdit* e : w->findChildren<QLineEdit*>())
-            seen << e->objectName() + u'=' + e->text();
-    }
-    const AssessmentData& data = program.module.data();
-    seen << QString::fromStdString(writeArchive(recordFrom(data, {})));
-    for (const std::optional<double>& w : data.weighted)
-        seen << (w ? QString::number(*w) : QStringLiteral("none"));
-    seen << QStringLiteral("type %1").arg(data.currentType);
-    return seen;
-}
-
 // The results table of the results window, by type: sint.ass., anal.ass.,
 // sint.rel., anal.rel. with a point, and the prevailing type's name.
 QStringList shownResults(DataProgram& program)
@@ -144,6 +120,30 @@ QStringList toolResults(const QString& file)
 
 } // namespace
 
+// Everything the windows show and the assessment holds, to tell whether a
+// command changed anything.
+QStringList windowState(DataProgram& program)
+{
+    QStringList seen;
+    for (WindowId id : {WindowId::Tipi, WindowId::Dati, WindowId::Frontespizio}) {
+        QWidget* w = program.module.existingWindow(id);
+        if (!w) continue;
+        for (const QLabel* l : w->findChildren<QLabel*>())
+            seen << l->objectName() + u'=' + l->text();
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            seen << b->objectName() +
+                        QStringLiteral(": %1 %2").arg(b->isChecked()).arg(b->isEnabled());
+        for (const QLineEdit* e : w->findChildren<QLineEdit*>())
+            seen << e->objectName() + u'=' + e->text();
+    }
+    const AssessmentData& data = program.module.data();
+    seen << QString::fromStdString(writeArchive(recordFrom(data, {})));
+    for (const std::optional<double>& w : data.weighted)
+        seen << (w ? QString::number(*w) : QStringLiteral("none"));
+    seen << QStringLiteral("type %1").arg(data.currentType);
+    return seen;
+}
+
 void TestArchiveCommands::dialogsAndTheirCancel_data()
 {
     QTest::addColumn<QString>("command"); // a menu entry of the data window
@@ -174,7 +174,7 @@ void TestArchiveCommands::dialogsAndTheirCancel()
     writeAll(existing, "not even an archive");
     DataProgram program;
     dati* w = enterSaveable(program);
-    const QStringList before = snapshot(program);
+    const QStringList before = windowState(program);
     program.dialogs.clear();
 
     control<QAction>(w, command)->trigger(); // and the dialog is cancelled
@@ -190,7 +190,7 @@ void TestArchiveCommands::dialogsAndTheirCancel()
     QVERIFY(program.dialogs.messages.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Tipolab-dati-Rossi"});
     QCOMPARE(readAll(existing), QByteArray("not even an archive"));
-    QCOMPARE(snapshot(program), before);
+    QCOMPARE(windowState(program), before);
     QVERIFY(w->currentFileName().isEmpty());
 }
 
@@ -221,7 +221,7 @@ void TestArchiveCommands::wholeAssessmentThroughTheWindows()
     QVERIFY(program.dialogs.messages.isEmpty());
     const QStringList results = shownResults(program);
     QCOMPARE(results.size(), kTypeCount + 1);
-    const QStringList entered = snapshot(program);
+    const QStringList entered = windowState(program);
 
     program.dialogs.fileAnswers << file;
     w->Toolbar1_ButtonClick(2);
@@ -233,12 +233,12 @@ void TestArchiveCommands::wholeAssessmentThroughTheWindows()
     w->Toolbar1_ButtonClick(19);
     program.types()->Toolbar1_ButtonClick(19);
     program.module.windowAs<frontespizio>(WindowId::Frontespizio)->cancella_click();
-    QVERIFY(snapshot(program) != entered);
+    QVERIFY(windowState(program) != entered);
     w->hide();
     program.dialogs.fileAnswers << file;
     program.working(4)->Toolbar1_ButtonClick(1); // from the title page: the data window first
     QVERIFY(w->isVisible());
-    QCOMPARE(snapshot(program), entered);
+    QCOMPARE(windowState(program), entered);
 
     clickButton(w, QStringLiteral("avanti"));
     QCOMPARE(shownResults(program), results);
@@ -285,7 +285,7 @@ void TestArchiveCommands::damagedFileIsRefusedWhole()
     DataProgram program;
     dati* w = enterSaveable(program);
     play(w, QStringLiteral("n t2 j7"));
-    const QStringList before = snapshot(program);
+    const QStringList before = windowState(program);
     program.dialogs.clear();
 
     program.dialogs.fileAnswers << path;
@@ -296,7 +296,7 @@ void TestArchiveCommands::damagedFileIsRefusedWhole()
     QVERIFY2(told.text.contains(QDir::toNativeSeparators(path)), qPrintable(told.text));
     QCOMPARE(told.title, kCheckTitle);
     QCOMPARE(told.icon, QMessageBox::Critical);
-    QCOMPARE(snapshot(program), before);
+    QCOMPARE(windowState(program), before);
     QVERIFY(w->currentFileName().isEmpty());
 }
 
@@ -333,7 +333,7 @@ void TestArchiveCommands::deleteMovesTheFileToTheTrash()
     writeAll(file, "an old assessment");
     DataProgram program;
     dati* w = enterSaveable(program);
-    const QStringList before = snapshot(program);
+    const QStringList before = windowState(program);
 
     program.dialogs.fileAnswers << file;
     w->Toolbar1_ButtonClick(3);
@@ -343,7 +343,7 @@ void TestArchiveCommands::deleteMovesTheFileToTheTrash()
     const QString trashed =
         qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files/Tipolab-dati-Neri");
     QCOMPARE(readAll(trashed), QByteArray("an old assessment"));
-    QCOMPARE(snapshot(program), before);
+    QCOMPARE(windowState(program), before);
     QVERIFY(w->currentFileName().isEmpty()); // a later save still asks for its name
 
     // A file no longer there is reported.

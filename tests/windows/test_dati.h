@@ -38,6 +38,17 @@ private slots:
     void deleteMovesTheFileToTheTrash();
 };
 
+class TestWindowDocuments : public QObject {
+    Q_OBJECT
+private slots:
+    void fullReportAgreesWithTheArchive();
+    void printCommands_data();
+    void printCommands();
+    void newAssessmentDataSheet();
+    void incompleteAssessmentGivesNoReport();
+    void failedReportIsToldAndChangesNothing();
+};
+
 // Runs a script of actions on the data window: "t3" clicks the box of row 3,
 // "j4" scale step 4, "u2" / "d2" the upper / lower weight arrow of row 2,
 // "n" "&Caratteristiche successive", "c" the clear.
@@ -90,3 +101,7 @@ struct DataProgram : TestProgram {
     // The six general judgements entered in the types window.
     void judgeTypes() { play(types(), QString::fromLatin1(kAllJudged)); }
 };
+
+// Everything the windows show and the assessment holds, to tell whether a
+// command changed anything.
+QStringList windowState(DataProgram& program);

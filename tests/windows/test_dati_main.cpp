@@ -24,5 +24,9 @@ int main(int argc, char** argv)
         TestArchiveCommands t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        TestWindowDocuments t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }

@@ -1,0 +1,230 @@
+// The print commands of the four working windows: each writes its document
+// from what its window shows and hands it on; the full report agrees with the
+// one the command-line tool makes from the same archive; an incomplete
+// assessment or a failed write leaves everything as it was.
+#include "reports/full_report.h"
+#include "reports/rtf_writer.h"
+#include "reports/snapshot_from_archive.h"
+#include "reports/window_sheets.h"
+#include "state/archive_file.h"
+#include "test_dati.h"
+#include "test_paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace tipolab;
+
+namespace {
+
+const QString kSample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
+const QString kLoading = QStringLiteral("sto caricando Word");
+
+// The paragraphs of a document and the cells of its tables, in order: enough
+// to tell at a glance where two documents part.
+QStringList textsOf(const ReportDocument& document)
+{
+    QStringList out;
+    int number = 0;
+    for (const Block& block : document.blocks) {
+        if (const auto* p = std::get_if<Paragraph>(&block)) {
+            out << p->text();
+            continue;
+        }
+        const Table& table = std::get<Table>(block);
+        ++number;
+        for (int r = 1; r <= table.rows; ++r) {
+            QStringList row;
+            for (int c = 1; c <= table.columns; ++c)
+                row << table.cell(r, c).text;
+            out << QStringLiteral("table %1: ").arg(number) + row.join(u'|');
+        }
+    }
+    return out;
+}
+
+// Opens the sample archive through the data window.
+void openSample(DataProgram& program)
+{
+    program.dialogs.fileAnswers << kSample;
+    program.data()->Toolbar1_ButtonClick(1);
+    QVERIFY(program.dialogs.messages.isEmpty());
+}
+
+QString guidanceLine(QWidget* window)
+{
+    return window->findChild<QLabel*>(QStringLiteral("passo"))->text();
+}
+
+} // namespace
+
+void TestWindowDocuments::fullReportAgreesWithTheArchive()
+{
+    DataProgram program;
+    program.types();
+    openSample(program);
+    // The data window left on another type: the report shows each in turn.
+    play(program.data(), QStringLiteral("n n"));
+
+    program.working(4)->Toolbar1_ButtonClick(4);
+
+    QVERIFY(program.dialogs.messages.isEmpty());
+    const RecordingOpener& opener = *program.documents.opener;
+    // Beside the program's folder, named after it and the person.
+    const QString expected = program.documents.path("Tipolab-RelazioneTipolab-Mario Rossi.doc");
+    QCOMPARE(opener.paths, QStringList{expected});
+    QVERIFY(QFileInfo(expected).size() > 0);
+
+    const ArchiveLoad load = loadArchiveFile(kSample);
+    QVERIFY(load.record);
+    ReportWriter fromArchive;
+    composeFullReport(fromArchive, snapshotFromArchive(*load.record, {}).windows);
+    QCOMPARE(textsOf(opener.documents[0]), textsOf(fromArchive.document()));
+    QCOMPARE(toRtf(opener.documents[0]), toRtf(fromArchive.document()));
+
+    // The data window back on REALISTA, the results computed.
+    QCOMPARE(program.module.data().currentType, 1);
+    QCOMPARE(caption(program.data(), QStringLiteral("appunti")), QStringLiteral("REALISTA"));
+    QCOMPARE(caption(program.working(3), QStringLiteral("risultat")), QStringLiteral("REALISTA"));
+}
+
+void TestWindowDocuments::printCommands_data()
+{
+    QTest::addColumn<int>("window");   // where the command is given
+    QTest::addColumn<QString>("entry"); // the menu entry; empty: toolbar button 4
+    QTest::addColumn<QString>("kind");  // of the document, as its file is named
+    QTest::addColumn<int>("tables");
+    QTest::addColumn<int>("guided"); // the window whose guidance line tells of the loading
+
+    QTest::newRow("types sheet") << 1 << QString() << "foglio-tipi" << 2 << 1;
+    QTest::newRow("types window: blank form")
+        << 1 << "modello" << "modello-acquisizione-dati" << 7 << 2;
+    QTest::newRow("data sheet") << 2 << "stampa" << "foglio-dati" << 13 << 2;
+    QTest::newRow("blank form") << 2 << "modelloacquisizione" << "modello-acquisizione-dati" << 7
+                                << 2;
+    QTest::newRow("results sheet") << 3 << QString() << "foglio-risultati" << 2 << 3;
+}
+
+// Each sheet is written into the sheets' folder under a name that says what
+// it is, holds what the window shows, and is handed on; a second print makes
+// a second document.
+void TestWindowDocuments::printCommands()
+{
+    QFETCH(int, window);
+    QFETCH(QString, entry);
+    QFETCH(QString, kind);
+    QFETCH(int, tables);
+    QFETCH(int, guided);
+    DataProgram program;
+    program.types();
+    openSample(program);
+    clickButton(program.data(), QStringLiteral("avanti"));
+    WorkingWindow* w = program.working(window);
+    auto print = [&] {
+        if (entry.isEmpty())
+            w->Toolbar1_ButtonClick(4);
+        else
+            control<QAction>(w, entry)->trigger();
+    };
+
+    print();
+    print();
+
+    QVERIFY(program.dialogs.messages.isEmpty());
+    const RecordingOpener& opener = *program.documents.opener;
+    QCOMPARE(opener.paths.size(), 2);
+    const QString person = kind.startsWith(u"modello") ? QString() : QStringLiteral("-Mario Rossi");
+    const QString name = QStringLiteral("Tipolab-") + kind + person;
+    const QDir sheets(program.documents.path("fogli"));
+    QCOMPARE(opener.paths,
+             QStringList({sheets.filePath(name + ".doc"), sheets.filePath(name + " (2).doc")}));
+    for (const QString& path : opener.paths)
+        QVERIFY(QFileInfo(path).size() > 0);
+    QCOMPARE(opener.documents[0].tableCount(), tables);
+    QCOMPARE(textsOf(opener.documents[0]), textsOf(opener.documents[1]));
+    QCOMPARE(guidanceLine(program.working(guided)), kLoading);
+    // The data window shows REALISTA after its sheet, and stays put after the form.
+    QCOMPARE(program.module.data().currentType, 1);
+
+    // What the window shows reaches the document.
+    const QStringList texts = textsOf(opener.documents[0]);
+    const QString examined = QStringLiteral("Soggetto esaminato: ") +
+                             (person.isEmpty() ? QString(27, u'_') : QStringLiteral("Mario Rossi"));
+    QVERIFY(texts.contains(examined));
+    if (window == 3) {
+        auto* results = qobject_cast<risultati*>(w);
+        QVERIFY(texts.contains(QStringLiteral("table 2: ") + results->tipolLabel(1)->text() + u'|' +
+                               results->sintassLabel(1)->text() + u'|' +
+                               results->anassLabel(1)->text() + u'|' +
+                               results->sintrelLabel(1)->text() + u'|' +
+                               results->anrelLabel(1)->text()));
+    }
+    if (kind == u"foglio-tipi") {
+        auto* types = qobject_cast<tipi*>(w);
+        QVERIFY(texts.contains(QStringLiteral("table 2: REALISTA|") +
+                               types->giudizLabel(1)->text() + u'|' +
+                               types->valorLabel(1)->text() + u'|' +
+                               types->coeffLabel(1)->text()));
+    }
+}
+
+// A new assessment, nothing entered: the data sheet from the window is the
+// one the tool makes from an empty archive.
+void TestWindowDocuments::newAssessmentDataSheet()
+{
+    DataProgram program;
+    program.types();
+    program.data()->Toolbar1_ButtonClick(4);
+
+    const RecordingOpener& opener = *program.documents.opener;
+    QCOMPARE(opener.paths.size(), 1);
+    ReportWriter fromArchive;
+    composeDataSheet(fromArchive, sheetHeading(QString()),
+                     snapshotFromArchive(ArchiveRecord{}, {}).windows.data);
+    QCOMPARE(textsOf(opener.documents[0]), textsOf(fromArchive.document()));
+}
+
+// The full report with the type on display incomplete: the check says what
+// is missing, the data window comes forward, no document is written.
+void TestWindowDocuments::incompleteAssessmentGivesNoReport()
+{
+    DataProgram program;
+    program.judgeTypes();
+    play(program.data(), QStringLiteral("t1 j4 t2 j5"));
+    program.data()->hide();
+    program.dialogs.clear();
+
+    program.working(4)->Toolbar1_ButtonClick(4);
+
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    QCOMPARE(program.dialogs.messages.first().icon, QMessageBox::Critical);
+    QVERIFY(program.dialogs.messages.first().text.contains(QStringLiteral("spuntare")));
+    QVERIFY(program.data()->isVisible());
+    QVERIFY(program.documents.opener->paths.isEmpty());
+    QCOMPARE(QDir(program.documents.root.path()).entryList(QDir::Files), QStringList());
+}
+
+// A report that cannot be written (a folder stands where its file would go):
+// the user is told, naming the file, and the windows and the assessment are
+// as they were.
+void TestWindowDocuments::failedReportIsToldAndChangesNothing()
+{
+    DataProgram program;
+    program.types();
+    openSample(program);
+    clickButton(program.data(), QStringLiteral("avanti"));
+    const QString blocked = program.documents.path("Tipolab-RelazioneTipolab-Mario Rossi.doc");
+    QVERIFY(QDir().mkpath(blocked));
+    const QStringList before = windowState(program);
+    program.dialogs.clear();
+
+    program.working(4)->Toolbar1_ButtonClick(4);
+
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    const MessageCall& told = program.dialogs.messages.first();
+    QCOMPARE(told.icon, QMessageBox::Critical);
+    QVERIFY2(told.text.contains(QDir::toNativeSeparators(blocked)), qPrintable(told.text));
+    QVERIFY(program.documents.opener->paths.isEmpty());
+    QCOMPARE(windowState(program), before);
+}
