@@ -68,6 +68,9 @@ public:
                      ";}";
         m_out += "}\n{\\colortbl;" + colourEntry(style::kText) + colourEntry(style::kHeadingText) +
                  colourEntry(style::kHeadingFill) + colourEntry(style::kGrid) + "}\n";
+        // The normal style in the document's font, so that a paragraph the word
+        // processor adds at the end (after a table or a page break) is in it too.
+        m_out += "{\\stylesheet{\\s0" + charFormat(CharFormat()) + "\\snext0 Normal;}}\n";
         if (!m_document.title.isEmpty())
             m_out += "{\\info{\\title " + rtfText(m_document.title) + "}}\n";
         m_out += "\\paperw" + QByteArray::number(style::kPageWidth) + "\\paperh" +

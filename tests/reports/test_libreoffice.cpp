@@ -1,5 +1,6 @@
 // A real word processor reads what we write: every document converted by
-// LibreOffice to PDF and to text, in one run of soffice per format.
+// LibreOffice to PDF, to text and to its own flat format, in one run of
+// soffice per format.
 #include "report_fixtures.h"
 #include "reports/full_report.h"
 #include "reports/guide_document.h"
@@ -67,7 +68,8 @@ void TestLibreOffice::initTestCase()
     timer.start();
     for (const auto& [format, folder] :
          {std::pair{QStringLiteral("pdf"), QStringLiteral("pdf")},
-          {QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("txt")}}) {
+          {QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("txt")},
+          {QStringLiteral("fodt"), QStringLiteral("fodt")}}) {
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(m_soffice,
@@ -77,7 +79,7 @@ void TestLibreOffice::initTestCase()
         QVERIFY(p.waitForFinished(180000));
         QVERIFY2(p.exitCode() == 0, p.readAll().constData());
     }
-    qInfo("LibreOffice converted %lld documents twice in %lld ms", m_documents.size(),
+    qInfo("LibreOffice converted %lld documents three times in %lld ms", m_documents.size(),
           timer.elapsed());
 }
 
@@ -122,6 +124,23 @@ void TestLibreOffice::opensEveryDocument()
     const QString text = readText(m_dir.filePath("txt/" + name + ".txt"));
     for (const QString& t : texts)
         QVERIFY2(text.contains(t), qPrintable(name + QStringLiteral(": ") + t));
+
+    // Every font the word processor gives the text is the document's: the
+    // normal style's (which a paragraph added at the end takes) and those of
+    // the document's own paragraphs and runs.
+    const QString flat = readText(m_dir.filePath("fodt/" + name + ".fodt"));
+    const QRegularExpression used(
+        QStringLiteral("<style:style style:name=\"Standard\".*?</style:style>|"
+                       "<office:automatic-styles>.*?</office:automatic-styles>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression fontName(QStringLiteral("style:font-name=\"([^\"]*)\""));
+    QStringList fonts;
+    for (const QRegularExpressionMatch& part : used.globalMatch(flat)) {
+        for (const QRegularExpressionMatch& m : fontName.globalMatch(part.captured()))
+            fonts << m.captured(1);
+    }
+    fonts.removeDuplicates();
+    QCOMPARE(fonts, QStringList{QString::fromLatin1(kDocumentFont)});
 }
 
 void TestLibreOffice::statedPageCountMatches()
