@@ -26,8 +26,8 @@ constexpr int kNameLeft = 840, kNameWidth = 2280;
 constexpr int kWordLeft = 3180, kWordWidth = 1560;
 constexpr int kStepLeft = 4800, kStepWidth = 660;
 constexpr int kCoeffLeft = 5520, kCoeffWidth = 720;
-constexpr int kMeanTop = 4560;
-constexpr int kGuidanceTop = 4950;
+constexpr int kMeanTop = 4500;
+constexpr int kGuidanceTop = 4830;
 constexpr int kButtonsTop = 5400, kButtonHeight = 420, kButtonWidth = 1500, kButtonGap = 100;
 constexpr int kScaleLeft = 6600, kScaleTop = 90, kScaleWidth = 2850, kScaleHeight = 5730;
 constexpr int kScaleButtonTop = 330, kScaleButtonPitch = 480, kScaleButtonHeight = 420;
@@ -133,7 +133,7 @@ void tipi::placeControls()
     placeTwips(media, kCoeffLeft, kMeanTop, kCoeffWidth, kRowHeight);
 
     passo = newGuidanceLine(area, {});
-    placeTwips(passo, kLeft, kGuidanceTop, kBlockWidth, 330);
+    placeTwips(passo, kLeft, kGuidanceTop, kBlockWidth, 510); // room for two lines
 
     auto* aiuto =
         newButton(area, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"),
