@@ -275,11 +275,6 @@ CharacteristicEntry& dati::entry(int c)
     return module().data().characteristic(currentType(), c);
 }
 
-QString dati::giudCaption(int n) const
-{
-    return Frame1->giud(n)->text();
-}
-
 QString dati::currentFileName() const
 {
     return m_archive->currentFileName();

@@ -83,8 +83,7 @@ public:
     int currentType() const;
     int pendingRow() const { return m_pendingRow; }
     int tickCount() const { return m_tickCount; }
-    // The captions as they stand, for the documents that read this window.
-    QString giudCaption(int n) const;
+    // The indicators and the guidance line.
     QLabel* valoremedioLabel() const { return valoremedio; }
     QLabel* mediaLabel() const { return media; }
     QLabel* pondLabel() const { return pond; }
