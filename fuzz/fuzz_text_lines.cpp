@@ -1,7 +1,7 @@
 // Any bytes as the tips file or the price list: the reader never crashes, no
 // line it gives holds a line end, and it never gives more lines than the
 // bytes have line ends, plus one.
-#include "help/text_lines.h"
+#include "state/text_lines.h"
 
 #include <cstdint>
 #include <cstdlib>

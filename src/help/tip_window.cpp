@@ -1,6 +1,6 @@
 #include "tip_window.h"
 
-#include "text_lines.h"
+#include "state/text_lines.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,19 @@
 #include "installation_data.h"
 
+#include "text_lines.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QSettings>
+#include <utility>
 
 namespace tipolab {
 
 InstallationData InstallationData::load(const QString& path)
+{
+    return fromLines(readTextLines(path).value_or(QStringList()));
+}
+
+InstallationData InstallationData::fromLines(const QStringList& lines)
 {
     InstallationData d;
     d.studioName = QStringLiteral("studio non indicato");
@@ -17,25 +23,35 @@ InstallationData InstallationData::load(const QString& path)
     d.supplierWebSite = QStringLiteral("sito non indicato");
     d.supplierEmail = QStringLiteral("posta elettronica non indicata");
     d.supplierPhone = QStringLiteral("telefono non indicato");
-    if (!QFileInfo(path).isReadable()) return d;
 
-    QSettings ini(path, QSettings::IniFormat);
-    auto read = [&ini](const char* key, QString& into) {
-        // An unquoted comma makes QSettings read a list: join it back.
-        const QVariant raw = ini.value(QLatin1String(key));
-        const QString v =
-            (raw.typeId() == QMetaType::QStringList ? raw.toStringList().join(QStringLiteral(", "))
-                                                    : raw.toString())
-                .trimmed();
-        if (!v.isEmpty()) into = v;
+    const std::pair<QLatin1String, QString*> items[] = {
+        {QLatin1String("studio/nome"), &d.studioName},
+        {QLatin1String("studio/indirizzo"), &d.studioAddress},
+        {QLatin1String("fornitore/nome"), &d.supplierName},
+        {QLatin1String("fornitore/indirizzo"), &d.supplierAddress},
+        {QLatin1String("fornitore/sito"), &d.supplierWebSite},
+        {QLatin1String("fornitore/email"), &d.supplierEmail},
+        {QLatin1String("fornitore/telefono"), &d.supplierPhone},
     };
-    read("studio/nome", d.studioName);
-    read("studio/indirizzo", d.studioAddress);
-    read("fornitore/nome", d.supplierName);
-    read("fornitore/indirizzo", d.supplierAddress);
-    read("fornitore/sito", d.supplierWebSite);
-    read("fornitore/email", d.supplierEmail);
-    read("fornitore/telefono", d.supplierPhone);
+    QString section;
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals <= 0) continue;
+        const QString key = section + u'/' + line.left(equals).trimmed();
+        QString value = line.mid(equals + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+            value = value.mid(1, value.size() - 2).trimmed();
+        if (value.isEmpty()) continue;
+        for (const auto& [name, into] : items) {
+            if (key.compare(name, Qt::CaseInsensitive) == 0) *into = value;
+        }
+    }
     return d;
 }
 

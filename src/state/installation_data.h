@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tipolab {
 
@@ -16,8 +17,13 @@ struct InstallationData {
     QString supplierEmail;
     QString supplierPhone;
 
-    // Reads `path` (an INI file with the sections [studio] and [fornitore]).
+    // Reads `path`, an INI file with the sections [studio] and [fornitore]:
+    // "key=value" lines, blanks around either ignored, a value optionally in
+    // double quotes, ';' or '#' opening a comment line. Values are taken as
+    // plain text, whatever they look like.
     static InstallationData load(const QString& path);
+    // The same from the file's lines.
+    static InstallationData fromLines(const QStringList& lines);
     // tipolab.ini in the program's folder.
     static InstallationData loadDefault();
 };

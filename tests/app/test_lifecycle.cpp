@@ -4,8 +4,8 @@
 #include "app/qt_translations.h"
 #include "app/window_registry.h"
 #include "help/splash_window.h"
-#include "state/modulo_tipolab.h"
 #include "recording_opener.h"
+#include "state/modulo_tipolab.h"
 #include "windows/scripted_dialogs.h"
 #include "windows/tipi.h"
 

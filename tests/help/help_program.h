@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/window_registry.h"
+#include "help/help_windows.h"
 #include "recording_opener.h"
 #include "reports/document_desk.h"
-#include "help/help_windows.h"
 #include "state/modulo_tipolab.h"
 #include "windows/scripted_dialogs.h"
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "recording_opener.h"
-
 #include "reports/document_opener.h"
 #include "reports/report_document.h"
 #include "reports/report_snapshot.h"

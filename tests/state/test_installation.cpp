@@ -1,5 +1,6 @@
 #include "state/installation_data.h"
 #include "state/number_format.h"
+#include "state/text_lines.h"
 #include "test_state.h"
 
 #include <QFile>
@@ -30,6 +31,69 @@ void TestInstallation::readsStudioAndSupplier()
     QCOMPARE(d.studioAddress, QStringLiteral("Via Roma, 1 - Citt\u00e0 di Castello"));
     QCOMPARE(d.supplierEmail, QStringLiteral("aiuto@esempio.it"));
     QVERIFY(!d.supplierName.isEmpty()); // missing key: neutral text
+}
+
+// How one line of the file reaches the studio's name; "" means the neutral text.
+void TestInstallation::readingRules_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("studio");
+    const QByteArray head = "[studio]\n";
+    QTest::newRow("blanks around key and value") << head + "  nome   =  Studio Blu  \n"
+                                                 << "Studio Blu";
+    QTest::newRow("quoted, with a comma") << head + "nome=\"Rossi, Bianchi & C.\"\n"
+                                          << "Rossi, Bianchi & C.";
+    QTest::newRow("unquoted comma") << head + "nome=Rossi, Bianchi\n"
+                                    << "Rossi, Bianchi";
+    QTest::newRow("what looks like a stored value stays text")
+        << head + "nome=@Variant(\\0\\0\\0\\t)\n"
+        << "@Variant(\\0\\0\\0\\t)";
+    QTest::newRow("key and section in capitals")
+        << QByteArray("[Studio]\nNOME=Studio Uno\n") << "Studio Uno";
+    QTest::newRow("empty value") << head + "nome=\n"
+                                 << "";
+    QTest::newRow("empty quotes") << head + "nome=\"\"\n"
+                                  << "";
+    QTest::newRow("comment lines") << head + "; nome=No\n# nome=No\nnome=S\u00ec\n"
+                                   << "S\u00ec";
+    QTest::newRow("other section") << QByteArray("[fornitore]\nnome=Fornitore\n") << "";
+    QTest::newRow("no section") << QByteArray("nome=Studio\n") << "";
+    QTest::newRow("no equals sign") << head + "nome Studio\n"
+                                    << "";
+    QTest::newRow("last one holds") << head + "nome=Primo\nnome=Secondo\n"
+                                    << "Secondo";
+    QTest::newRow("code page 1252") << head + "nome=Citt\xE0\r\n"
+                                    << "Citt\u00e0";
+    QTest::newRow("UTF-8 with mark") << "\xEF\xBB\xBF" + head + "nome=Citt\xC3\xA0\n"
+                                     << "Citt\u00e0";
+}
+
+void TestInstallation::readingRules()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, studio);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tipolab.ini"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(file);
+    f.close();
+    const InstallationData neutral = InstallationData::load(QString());
+    QCOMPARE(InstallationData::load(path).studioName,
+             studio.isEmpty() ? neutral.studioName : studio);
+}
+
+// A file far larger than any installation file is not read at all.
+void TestInstallation::oversizedFileIsNotRead()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tipolab.ini"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[studio]\nnome=Grande\n");
+    QVERIFY(f.resize(kMaxTextFileSize + 1));
+    f.close();
+    QCOMPARE(InstallationData::load(path).studioName, InstallationData::load({}).studioName);
 }
 
 void TestInstallation::numberFormats_data()

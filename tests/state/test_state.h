@@ -37,6 +37,9 @@ class TestInstallation : public QObject {
 private slots:
     void missingFileGivesNeutralTexts();
     void readsStudioAndSupplier();
+    void readingRules_data();
+    void readingRules();
+    void oversizedFileIsNotRead();
     void numberFormats_data();
     void numberFormats();
 };

@@ -91,18 +91,19 @@ void TestWindowDocuments::fullReportAgreesWithTheArchive()
 
 void TestWindowDocuments::printCommands_data()
 {
-    QTest::addColumn<int>("window");   // where the command is given
+    QTest::addColumn<int>("window");    // where the command is given
     QTest::addColumn<QString>("entry"); // the menu entry; empty: toolbar button 4
     QTest::addColumn<QString>("kind");  // of the document, as its file is named
     QTest::addColumn<int>("tables");
     QTest::addColumn<int>("guided"); // the window whose guidance line tells of the loading
 
     QTest::newRow("types sheet") << 1 << QString() << "foglio-tipi" << 2 << 1;
-    QTest::newRow("types window: blank form")
-        << 1 << "modello" << "modello-acquisizione-dati" << 7 << 2;
-    QTest::newRow("data sheet") << 2 << "stampa" << "foglio-dati" << 13 << 2;
-    QTest::newRow("blank form") << 2 << "modelloacquisizione" << "modello-acquisizione-dati" << 7
-                                << 2;
+    QTest::newRow("types window: blank form") << 1 << "modello"
+                                              << "modello-acquisizione-dati" << 7 << 2;
+    QTest::newRow("data sheet") << 2 << "stampa"
+                                << "foglio-dati" << 13 << 2;
+    QTest::newRow("blank form") << 2 << "modelloacquisizione"
+                                << "modello-acquisizione-dati" << 7 << 2;
     QTest::newRow("results sheet") << 3 << QString() << "foglio-risultati" << 2 << 3;
 }
 
@@ -154,18 +155,16 @@ void TestWindowDocuments::printCommands()
     QVERIFY(texts.contains(examined));
     if (window == 3) {
         auto* results = qobject_cast<risultati*>(w);
-        QVERIFY(texts.contains(QStringLiteral("table 2: ") + results->tipolLabel(1)->text() + u'|' +
-                               results->sintassLabel(1)->text() + u'|' +
-                               results->anassLabel(1)->text() + u'|' +
-                               results->sintrelLabel(1)->text() + u'|' +
-                               results->anrelLabel(1)->text()));
+        QVERIFY(texts.contains(
+            QStringLiteral("table 2: ") + results->tipolLabel(1)->text() + u'|' +
+            results->sintassLabel(1)->text() + u'|' + results->anassLabel(1)->text() + u'|' +
+            results->sintrelLabel(1)->text() + u'|' + results->anrelLabel(1)->text()));
     }
     if (kind == u"foglio-tipi") {
         auto* types = qobject_cast<tipi*>(w);
         QVERIFY(texts.contains(QStringLiteral("table 2: REALISTA|") +
-                               types->giudizLabel(1)->text() + u'|' +
-                               types->valorLabel(1)->text() + u'|' +
-                               types->coeffLabel(1)->text()));
+                               types->giudizLabel(1)->text() + u'|' + types->valorLabel(1)->text() +
+                               u'|' + types->coeffLabel(1)->text()));
     }
 }
 

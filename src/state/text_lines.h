@@ -1,6 +1,7 @@
-// The plain text files the program reads from its own folder, the tips and the
-// price list: one entry a line, written in the Western European code page
-// (1252) as they always were, or in UTF-8 as today's editors save them.
+// The plain text files the program reads from its own folder, the tips, the
+// price list and the installation data: one entry a line, written in the
+// Western European code page (1252) as they always were, or in UTF-8 as
+// today's editors save them.
 #pragma once
 
 #include <QByteArray>
@@ -15,8 +16,12 @@ namespace tipolab {
 // well-formed UTF-8 holding more than plain ASCII; code page 1252 otherwise.
 QStringList decodeTextLines(const QByteArray& bytes);
 
+// The largest file read: far more than any of these files holds.
+inline constexpr qint64 kMaxTextFileSize = 4 * 1024 * 1024;
+
 // The lines of the ordinary file `path`; nothing when the path is empty, names
-// no ordinary file, or the file cannot be opened or read.
+// no ordinary file, or the file is larger than kMaxTextFileSize or cannot be
+// opened or read.
 std::optional<QStringList> readTextLines(const QString& path);
 
 } // namespace tipolab

@@ -46,8 +46,9 @@ std::optional<QStringList> readTextLines(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile()) return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTextFileSize) return std::nullopt;
+    const QByteArray bytes = file.read(kMaxTextFileSize + 1);
+    if (bytes.size() > kMaxTextFileSize) return std::nullopt; // grew while read
     if (file.error() != QFileDevice::NoError) return std::nullopt;
     return decodeTextLines(bytes);
 }
