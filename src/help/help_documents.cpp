@@ -1,7 +1,6 @@
 #include "help_documents.h"
 
 #include "help_texts.h"
-#include "state/modulo_tipolab.h"
 
 namespace tipolab {
 namespace {
@@ -13,19 +12,11 @@ QString toQString(std::string_view text)
 
 } // namespace
 
-HelpDocuments::HelpDocuments(ModuloTipolab& module, std::shared_ptr<DocumentDesk> desk)
-    : m_module(module), m_desk(std::move(desk))
-{
-}
-
-SheetHeading HelpDocuments::heading() const
-{
-    return {m_module.programName(), QString::fromStdString(m_module.identity().description), {}};
-}
+HelpDocuments::HelpDocuments(std::shared_ptr<DocumentDesk> desk) : m_desk(std::move(desk)) {}
 
 PrintOutcome HelpDocuments::printPage(const QString& title, const QString& text)
 {
-    return m_desk->tell(m_desk->commands().guidePage(heading(), {title, text}));
+    return m_desk->tell(m_desk->commands().guidePage(sheetHeading({}), {title, text}));
 }
 
 PrintOutcome HelpDocuments::printFullGuide()
@@ -35,7 +26,7 @@ PrintOutcome HelpDocuments::printFullGuide()
         const HelpPage& page = helpPage(static_cast<HelpPageId>(i));
         pages.append({toQString(page.title), toQString(page.text)});
     }
-    return m_desk->tell(m_desk->commands().fullGuide(heading(), pages));
+    return m_desk->tell(m_desk->commands().fullGuide(sheetHeading({}), pages));
 }
 
 } // namespace tipolab

@@ -9,11 +9,9 @@
 
 namespace tipolab {
 
-class ModuloTipolab;
-
 class HelpDocuments {
 public:
-    HelpDocuments(ModuloTipolab& module, std::shared_ptr<DocumentDesk> desk);
+    explicit HelpDocuments(std::shared_ptr<DocumentDesk> desk);
 
     // One help page as a new document.
     PrintOutcome printPage(const QString& title, const QString& text);
@@ -22,9 +20,6 @@ public:
     PrintOutcome printFullGuide();
 
 private:
-    SheetHeading heading() const;
-
-    ModuloTipolab& m_module;
     std::shared_ptr<DocumentDesk> m_desk;
 };
 

@@ -12,7 +12,7 @@ namespace tipolab {
 void registerHelpWindows(ModuloTipolab& module, const QString& programDir,
                          std::shared_ptr<DocumentDesk> desk)
 {
-    auto documents = std::make_shared<HelpDocuments>(module, std::move(desk));
+    auto documents = std::make_shared<HelpDocuments>(std::move(desk));
     module.registerWindow(WindowId::HelpContents,
                           [&module, documents] { return new sommario(module, *documents); });
     for (int i = 0; i < kHelpPageCount; ++i) {

@@ -1,18 +1,16 @@
 #include "guide_document.h"
 
+#include "report_tables.h"
+
 namespace tipolab {
 namespace {
 
 const QString kEnd(kParagraphEnd);
 
+// The sheets' opening with the program name in 20 pt and the rest in 16 pt.
 void writeGuideOpening(ReportWriter& w, const SheetHeading& heading)
 {
-    w.open();
-    w.setTypingFont(QString::fromLatin1(kDocumentFont));
-    w.setTypingSize(20);
-    w.typeText(heading.programName + kEnd);
-    w.setTypingSize(16);
-    w.typeText(heading.description + kEnd + kEnd + kEnd);
+    writeSheetOpening(w, heading, 20, 16);
 }
 
 } // namespace

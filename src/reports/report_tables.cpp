@@ -36,13 +36,14 @@ QString captionWithTwoDecimals(const QString& caption, const QLocale& locale)
     return format00(captionValue(caption, locale), locale);
 }
 
-void writeSheetOpening(ReportWriter& w, const SheetHeading& heading)
+void writeSheetOpening(ReportWriter& w, const SheetHeading& heading, int nameSize,
+                       int descriptionSize)
 {
     w.open();
     w.setTypingFont(QString::fromLatin1(kDocumentFont));
-    w.setTypingSize(24);
+    w.setTypingSize(nameSize);
     w.typeText(heading.programName + kEnd);
-    w.setTypingSize(14);
+    w.setTypingSize(descriptionSize);
     w.typeText(heading.description + kEnd + kEnd + kEnd);
 }
 

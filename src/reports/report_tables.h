@@ -22,8 +22,10 @@ QString coefficientText(std::optional<double> coefficient, const QLocale& locale
 QString captionWithTwoDecimals(const QString& caption, const QLocale& locale);
 
 // Opening of every sheet: a new document in "Century Gothic"; the program name
-// in size 24; the description in size 14 and three paragraph ends.
-void writeSheetOpening(ReportWriter& w, const SheetHeading& heading);
+// in size 24; the description in size 14 and three paragraph ends. The guide
+// opens the same way in its own sizes.
+void writeSheetOpening(ReportWriter& w, const SheetHeading& heading, int nameSize = 24,
+                       int descriptionSize = 14);
 
 // 12 x 1, size 12: "giudizio" and the eleven captions.
 void writeScaleTable(ReportWriter& w, const ScaleCaptions& scale);
