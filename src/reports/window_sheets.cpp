@@ -12,6 +12,21 @@ void typeExaminedPerson(ReportWriter& w, const QString& persona)
     w.typeText(QStringLiteral("Soggetto esaminato: ") + persona + kEnd);
 }
 
+// The head of the sheets that list the scale: the opening, the examined
+// person, `subject` in 12 pt and the caption of the scale table that follows.
+void writeScaleSheetHead(ReportWriter& w, const SheetHeading& heading, const QString& examined,
+                         const QString& subject)
+{
+    writeSheetOpening(w, heading);
+    typeExaminedPerson(w, examined);
+    w.setTypingSize(12);
+    w.typeText(subject + kEnd + kEnd);
+    w.typeText(QStringLiteral("Scala dei giudizi"));
+}
+
+const QString kGeneralJudgementsSubject =
+    QStringLiteral("Giudizi generali sulla propria personalit\u00e0");
+
 } // namespace
 
 void composeResultsSheet(ReportWriter& w, const SheetHeading& heading,
@@ -27,12 +42,9 @@ void composeResultsSheet(ReportWriter& w, const SheetHeading& heading,
 
 void composeDataSheet(ReportWriter& w, const SheetHeading& heading, const DataWindowSnapshot& data)
 {
-    writeSheetOpening(w, heading);
+    writeScaleSheetHead(w, heading, heading.persona,
+                        QStringLiteral("Dati sulle caratteristiche personali"));
     w.document().title = QStringLiteral("Dati: ") + heading.persona;
-    typeExaminedPerson(w, heading.persona);
-    w.setTypingSize(12);
-    w.typeText(QStringLiteral("Dati sulle caratteristiche personali") + kEnd + kEnd);
-    w.typeText(QStringLiteral("Scala dei giudizi"));
     writeCharacteristicPages(w, data); // table 1 the scale, then two tables per type
     for (int t = 1; t <= kTypeCount; ++t)
         rightAlignColumns(w, 2 * t, kCharacteristicNumberColumns);
@@ -41,12 +53,8 @@ void composeDataSheet(ReportWriter& w, const SheetHeading& heading, const DataWi
 void composeAcquisitionForm(ReportWriter& w, const SheetHeading& heading,
                             const ScaleCaptions& scale)
 {
-    writeSheetOpening(w, heading);
+    writeScaleSheetHead(w, heading, QString(27, QLatin1Char('_')), kGeneralJudgementsSubject);
     w.document().title = QStringLiteral("Modello di acquisizione dati");
-    typeExaminedPerson(w, QString(27, QLatin1Char('_')));
-    w.setTypingSize(12);
-    w.typeText(QStringLiteral("Giudizi generali sulla propria personalit\u00e0") + kEnd + kEnd);
-    w.typeText(QStringLiteral("Scala dei giudizi"));
     w.appendEndParagraph();
     writeScaleTable(w, scale);
     for (int t = 1; t <= kTypeCount; ++t) {
@@ -58,12 +66,8 @@ void composeAcquisitionForm(ReportWriter& w, const SheetHeading& heading,
 void composeTypesSheet(ReportWriter& w, const SheetHeading& heading,
                        const TypesWindowSnapshot& types)
 {
-    writeSheetOpening(w, heading);
+    writeScaleSheetHead(w, heading, heading.persona, kGeneralJudgementsSubject);
     w.document().title = QStringLiteral("Tipi: ") + heading.persona;
-    typeExaminedPerson(w, heading.persona);
-    w.setTypingSize(12);
-    w.typeText(QStringLiteral("Giudizi generali sulla propria personalit\u00e0") + kEnd + kEnd);
-    w.typeText(QStringLiteral("Scala dei giudizi"));
     writeGeneralJudgements(w, types); // tables 1 and 2
     rightAlignColumns(w, 2, kGeneralJudgementNumberColumns);
 }
