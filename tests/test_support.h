@@ -3,6 +3,7 @@
 
 #include "core/judgement.h"
 
+#include <QFile>
 #include <QTest>
 #include <string>
 
@@ -20,6 +21,21 @@ template <class... Tests> int runTests(int argc, char** argv)
     int status = 0;
     ((status |= runTest<Tests>(argc, argv)), ...);
     return status;
+}
+
+// The bytes of the file `path`; empty when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes `bytes` as the file `path`, failing the test when it cannot.
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // An item ticked and judged with `step`, as the windows store it.

@@ -5,6 +5,7 @@
 #include "help/support_window.h"
 #include "help/tune_player.h"
 #include "test_paths.h"
+#include "test_support.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,13 +51,6 @@ QString labelText(const QWidget& window, const char* name)
 {
     const auto* label = window.findChild<QLabel*>(QLatin1String(name));
     return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -323,7 +317,7 @@ void TestHelp::tuneIsSilentWithoutAPlayableFile()
         if (name.startsWith(QLatin1String("cartella")))
             QVERIFY(QDir(scratch.path()).mkdir(name));
         else if (!bytes.isNull())
-            writeFile(path, bytes);
+            test::writeFile(path, bytes);
     }
 
     // The file driver stands in for a sound card, so that only the file

@@ -1,6 +1,7 @@
 #include "state/archive_file.h"
 #include "test_paths.h"
 #include "test_state.h"
+#include "test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,19 +13,6 @@
 using namespace tipolab;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 ArchiveRecord sampleRecord()
 {
@@ -64,7 +52,7 @@ void TestArchiveFile::saveThenLoad()
     const QString path = dir.filePath(QStringLiteral("Tipolab-dati-Anna"));
     const ArchiveRecord r = sampleRecord();
     QCOMPARE(saveArchiveFile(path, r), QString());
-    QCOMPARE(readAll(path).toStdString(), writeArchive(r));
+    QCOMPARE(test::readFile(path).toStdString(), writeArchive(r));
     const ArchiveLoad back = loadArchiveFile(path);
     QVERIFY(back.record && *back.record == r);
     // Saving again replaces the file and leaves nothing else in the folder.
@@ -97,9 +85,9 @@ void TestArchiveFile::damagedFileLeavesMemoryUntouched()
         qsizetype at = 0;
         for (int i = 0; i < 40; ++i)
             at = whole.indexOf("\r\n", at) + 2;
-        writeAll(path, whole.left(at));
+        test::writeFile(path, whole.left(at));
     } else if (content != "<missing>") {
-        writeAll(path, content);
+        test::writeFile(path, content);
     }
 
     // The assessment in memory: another person, fully judged.
@@ -124,7 +112,7 @@ void TestArchiveFile::failedSaveLeavesExistingFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tipolab-dati-Anna"));
     const QByteArray previous = QByteArray::fromStdString(writeArchive(ArchiveRecord{}));
-    writeAll(path, previous);
+    test::writeFile(path, previous);
 
     QString error;
     {
@@ -134,7 +122,7 @@ void TestArchiveFile::failedSaveLeavesExistingFile()
     }
     QVERIFY2(!error.isEmpty(), "a failed save must be reported");
     QVERIFY(error.contains(QDir::toNativeSeparators(path)));
-    QCOMPARE(readAll(path), previous);
+    QCOMPARE(test::readFile(path), previous);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 

@@ -2,6 +2,7 @@
 #include "state/number_format.h"
 #include "state/text_lines.h"
 #include "test_state.h"
+#include "test_support.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,11 +22,8 @@ void TestInstallation::readsStudioAndSupplier()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tipolab.ini"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("[studio]\nnome=Studio Verdi\nindirizzo=Via Roma, 1 - Citt\xC3\xA0 di Castello\n"
-            "[fornitore]\nemail=aiuto@esempio.it\n");
-    f.close();
+    test::writeFile(path, "[studio]\nnome=Studio Verdi\nindirizzo=Via Roma, 1 - Citt\xC3\xA0 di "
+                          "Castello\n[fornitore]\nemail=aiuto@esempio.it\n");
     const InstallationData d = InstallationData::load(path);
     QCOMPARE(d.studioName, QStringLiteral("Studio Verdi"));
     QCOMPARE(d.studioAddress, QStringLiteral("Via Roma, 1 - Citt\u00e0 di Castello"));
@@ -74,10 +72,7 @@ void TestInstallation::readingRules()
     QFETCH(QString, studio);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tipolab.ini"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(file);
-    f.close();
+    test::writeFile(path, file);
     const InstallationData neutral = InstallationData::load(QString());
     QCOMPARE(InstallationData::load(path).studioName,
              studio.isEmpty() ? neutral.studioName : studio);

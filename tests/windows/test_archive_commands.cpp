@@ -5,6 +5,7 @@
 #include "state/number_format.h"
 #include "test_dati.h"
 #include "test_paths.h"
+#include "test_support.h"
 #include "windows/archive_commands.h"
 #include "windows/dati.h"
 
@@ -26,19 +27,6 @@ const QString kDeleteTitle =
 const QStringList kOpenFilters{QStringLiteral("Tutti i file (*.*) (*)"),
                                QStringLiteral("File Tipolab-dati- (Tipolab-dati-*)")};
 const QStringList kSaveFilters{QStringLiteral("File Tipolab-dati- (Tipolab-dati-*)")};
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 void typePersona(DataProgram& program, const QString& name)
 {
@@ -171,7 +159,7 @@ void TestArchiveCommands::dialogsAndTheirCancel()
     QFETCH(QString, initialName);
     QTemporaryDir folder;
     const QString existing = folder.filePath(QStringLiteral("Tipolab-dati-Rossi"));
-    writeAll(existing, "not even an archive");
+    test::writeFile(existing, "not even an archive");
     DataProgram program;
     dati* w = enterSaveable(program);
     const QStringList before = windowState(program);
@@ -189,7 +177,7 @@ void TestArchiveCommands::dialogsAndTheirCancel()
     // Nothing written, deleted or changed.
     QVERIFY(program.dialogs.messages.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Tipolab-dati-Rossi"});
-    QCOMPARE(readAll(existing), QByteArray("not even an archive"));
+    QCOMPARE(test::readFile(existing), QByteArray("not even an archive"));
     QCOMPARE(windowState(program), before);
     QVERIFY(w->currentFileName().isEmpty());
 }
@@ -243,12 +231,12 @@ void TestArchiveCommands::wholeAssessmentThroughTheWindows()
     clickButton(w, QStringLiteral("avanti"));
     QCOMPARE(shownResults(program), results);
     // Saved again, to the opened file without asking: the same to the byte.
-    const QByteArray first = readAll(file);
+    const QByteArray first = test::readFile(file);
     QFile::remove(file);
     program.dialogs.clear();
     w->Toolbar1_ButtonClick(2);
     QVERIFY(program.dialogs.files.isEmpty());
-    QCOMPARE(readAll(file), first);
+    QCOMPARE(test::readFile(file), first);
     // Save as always asks, offering the name chosen last.
     control<QAction>(w, QStringLiteral("salvanome"))->trigger();
     QCOMPARE(program.dialogs.files.size(), 1);
@@ -281,7 +269,7 @@ void TestArchiveCommands::damagedFileIsRefusedWhole()
     if (bytes == "folder")
         QVERIFY(QDir(folder.path()).mkdir(name));
     else if (!bytes.isNull())
-        writeAll(path, bytes);
+        test::writeFile(path, bytes);
     DataProgram program;
     dati* w = enterSaveable(program);
     play(w, QStringLiteral("n t2 j7"));
@@ -308,7 +296,7 @@ void TestArchiveCommands::failedSaveIsReported()
     dati* w = enterSaveable(program);
     program.dialogs.fileAnswers << file;
     w->Toolbar1_ButtonClick(2);
-    const QByteArray saved = readAll(file);
+    const QByteArray saved = test::readFile(file);
     QVERIFY(!saved.isEmpty());
     play(w, QStringLiteral("t1 t1 j9")); // a change that the failed save must not reach
     program.dialogs.clear();
@@ -322,7 +310,7 @@ void TestArchiveCommands::failedSaveIsReported()
         program.dialogs.messages.first().text.contains(QDir::toNativeSeparators(folder.path())));
     QCOMPARE(program.dialogs.messages.first().icon, QMessageBox::Critical);
     QVERIFY(QFileInfo(folder.path()).isDir());
-    QCOMPARE(readAll(file), saved);
+    QCOMPARE(test::readFile(file), saved);
     QCOMPARE(w->currentFileName(), file);
 }
 
@@ -330,7 +318,7 @@ void TestArchiveCommands::deleteMovesTheFileToTheTrash()
 {
     QTemporaryDir folder; // under the tests' own home
     const QString file = folder.filePath(QStringLiteral("Tipolab-dati-Neri"));
-    writeAll(file, "an old assessment");
+    test::writeFile(file, "an old assessment");
     DataProgram program;
     dati* w = enterSaveable(program);
     const QStringList before = windowState(program);
@@ -342,7 +330,7 @@ void TestArchiveCommands::deleteMovesTheFileToTheTrash()
     QVERIFY(!QFile::exists(file));
     const QString trashed =
         qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files/Tipolab-dati-Neri");
-    QCOMPARE(readAll(trashed), QByteArray("an old assessment"));
+    QCOMPARE(test::readFile(trashed), QByteArray("an old assessment"));
     QCOMPARE(windowState(program), before);
     QVERIFY(w->currentFileName().isEmpty()); // a later save still asks for its name
 
