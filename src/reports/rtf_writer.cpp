@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 
 namespace tipolab {
 namespace {
@@ -48,6 +49,8 @@ QByteArray alignmentWord(Alignment a)
         return "\\qr";
     case Alignment::Justify:
         return "\\qj";
+    case Alignment::Center:
+        return "\\qc";
     case Alignment::Left:
         break;
     }
@@ -81,8 +84,10 @@ public:
         for (const Block& block : m_document.blocks) {
             if (const auto* p = std::get_if<Paragraph>(&block))
                 writeParagraph(*p);
+            else if (const auto* t = std::get_if<Table>(&block))
+                writeTable(*t);
             else
-                writeTable(std::get<Table>(block));
+                writePicture(std::get<Picture>(block));
         }
         m_out += "}\n";
         return m_out;
@@ -100,8 +105,8 @@ private:
                 add(p->mark);
                 for (const TextRun& run : p->runs)
                     add(run.format);
-            } else {
-                add(std::get<Table>(block).format);
+            } else if (const auto* t = std::get_if<Table>(&block)) {
+                add(t->format);
             }
         }
     }
@@ -124,6 +129,25 @@ private:
             m_out += charFormat(run.format) + ' ' + rtfText(run.text);
         }
         m_out += charFormat(p.mark) + "\\par\n";
+    }
+
+    // A PNG picture in a paragraph of its own, at its size in twips; the
+    // paragraph's height follows the picture.
+    void writePicture(const Picture& p)
+    {
+        m_out += "\\pard\\plain" + alignmentWord(p.alignment) + "\\sb0\\sa0{\\pict\\pngblip\\picw" +
+                 QByteArray::number(p.pixels.width()) + "\\pich" +
+                 QByteArray::number(p.pixels.height()) + "\\picwgoal" +
+                 QByteArray::number(p.size.width()) + "\\pichgoal" +
+                 QByteArray::number(p.size.height()) + '\n';
+        const QByteArray hex = p.png.toHex();
+        constexpr qsizetype kLine = 128;
+        m_out.reserve(m_out.size() + hex.size() + hex.size() / kLine + 64);
+        for (qsizetype i = 0; i < hex.size(); i += kLine) {
+            m_out += QByteArrayView(hex).sliced(i, std::min(kLine, hex.size() - i));
+            m_out += '\n';
+        }
+        m_out += "}\\par\n";
     }
 
     static QByteArray cellBorders(bool heading)
