@@ -2,6 +2,7 @@
 
 #include "reports/document_files.h"
 #include "reports/full_report.h"
+#include "reports/profile_sheet.h"
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
 #include "state/archive_file.h"
@@ -15,7 +16,8 @@ namespace {
 
 bool needsResults(DocumentKind kind)
 {
-    return kind == DocumentKind::Report || kind == DocumentKind::ResultsSheet;
+    return kind == DocumentKind::Report || kind == DocumentKind::ResultsSheet ||
+           kind == DocumentKind::ProfileSheet;
 }
 
 QString sheetKind(DocumentKind kind)
@@ -29,14 +31,17 @@ QString sheetKind(DocumentKind kind)
         return QStringLiteral("foglio-tipi");
     case DocumentKind::AcquisitionForm:
         return QStringLiteral("modello-acquisizione-dati");
+    case DocumentKind::ProfileSheet:
+        return QStringLiteral("foglio-profilo");
     case DocumentKind::Report:
         break;
     }
     return QStringLiteral("relazione");
 }
 
-void compose(ReportWriter& w, DocumentKind kind, const ReportSnapshot& s)
+void compose(ReportWriter& w, DocumentKind kind, const ArchiveSnapshot& archive)
 {
+    const ReportSnapshot& s = archive.windows;
     const SheetHeading heading = sheetHeading(s.title.persona);
     switch (kind) {
     case DocumentKind::Report:
@@ -54,6 +59,9 @@ void compose(ReportWriter& w, DocumentKind kind, const ReportSnapshot& s)
     case DocumentKind::AcquisitionForm:
         composeAcquisitionForm(w, heading, scaleCaptions());
         break;
+    case DocumentKind::ProfileSheet:
+        composeProfileSheet(w, heading, archive.profile);
+        break;
     }
 }
 
@@ -61,7 +69,8 @@ void compose(ReportWriter& w, DocumentKind kind, const ReportSnapshot& s)
 
 int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& err)
 {
-    ReportSnapshot snapshot;
+    ArchiveSnapshot archive;
+    ReportSnapshot& snapshot = archive.windows;
     snapshot.types.scale = snapshot.data.scale = scaleCaptions();
     if (!options.file.isEmpty()) {
         const ArchiveLoad load = loadArchiveFile(options.file);
@@ -70,7 +79,7 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
             err.flush();
             return 1;
         }
-        const ArchiveSnapshot archive =
+        archive =
             snapshotFromArchive(*load.record, InstallationData::loadDefault(), options.locale);
         if (needsResults(options.kind) && !archive.missing.empty()) {
             err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
@@ -80,11 +89,10 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
             err.flush();
             return 1;
         }
-        snapshot = archive.windows;
     }
 
     ReportWriter w;
-    compose(w, options.kind, snapshot);
+    compose(w, options.kind, archive);
 
     const QString persona = snapshot.title.persona;
     SavedFile saved;
