@@ -3,6 +3,7 @@
 #include "dati.h"
 #include "frontespizio.h"
 #include "menu_bar_style.h"
+#include "profilo.h"
 
 #include <QAction>
 #include <QIcon>
@@ -177,6 +178,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::ShowFrontespizio:
         fin4_Click();
         break;
+    case FrameCommand::ShowProfilo:
+        profilo_Click();
+        break;
     case FrameCommand::WindowGuide:
         finestra_Click();
         break;
@@ -201,6 +205,15 @@ void WorkingWindow::showWorkingWindow(int number)
         askForWindowGuide();
     else
         m_module.showWindow(workingWindow(number));
+}
+
+void WorkingWindow::profilo_Click()
+{
+    auto* profile = m_module.windowAs<profilo>(WindowId::Profilo);
+    if (!profile) return;
+    profile->setBackgroundColour(backgroundColour());
+    profile->aggiorna();
+    m_module.showWindow(WindowId::Profilo);
 }
 
 void WorkingWindow::askForWindowGuide()
@@ -234,6 +247,8 @@ void WorkingWindow::colorare_Click()
                 if (auto* w = qobject_cast<WorkingWindow*>(m_module.window(workingWindow(n))))
                     w->setBackgroundColour(kGrey);
             }
+            if (auto* p = qobject_cast<profilo*>(m_module.existingWindow(WindowId::Profilo)))
+                p->setBackgroundColour(kGrey);
             return;
         }
     }
@@ -273,10 +288,10 @@ dati* WorkingWindow::dataWindow()
     return qobject_cast<dati*>(m_module.window(WindowId::Dati));
 }
 
-QString WorkingWindow::examinedPerson() const
+QString examinedPerson(const ModuloTipolab& module)
 {
     const auto* titlePage =
-        qobject_cast<const frontespizio*>(m_module.existingWindow(WindowId::Frontespizio));
+        qobject_cast<const frontespizio*>(module.existingWindow(WindowId::Frontespizio));
     return titlePage ? titlePage->persona() : QString();
 }
 

@@ -18,11 +18,10 @@ using namespace tipolab;
 
 namespace {
 
-const QString kSample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
 const QString kLoading = QStringLiteral("sto caricando Word");
 
-// The paragraphs of a document and the cells of its tables, in order: enough
-// to tell at a glance where two documents part.
+} // namespace
+
 QStringList textsOf(const ReportDocument& document)
 {
     QStringList out;
@@ -30,6 +29,12 @@ QStringList textsOf(const ReportDocument& document)
     for (const Block& block : document.blocks) {
         if (const auto* p = std::get_if<Paragraph>(&block)) {
             out << p->text();
+            continue;
+        }
+        if (const auto* picture = std::get_if<Picture>(&block)) {
+            out << QStringLiteral("picture %1 x %2 twips")
+                       .arg(picture->size.width())
+                       .arg(picture->size.height());
             continue;
         }
         const Table& table = std::get<Table>(block);
@@ -44,13 +49,7 @@ QStringList textsOf(const ReportDocument& document)
     return out;
 }
 
-// Opens the sample archive through the data window.
-void openSample(DataProgram& program)
-{
-    program.dialogs.fileAnswers << kSample;
-    program.data()->Toolbar1_ButtonClick(1);
-    QVERIFY(program.dialogs.messages.isEmpty());
-}
+namespace {
 
 QString guidanceLine(QWidget* window)
 {
