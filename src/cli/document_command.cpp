@@ -2,6 +2,7 @@
 
 #include "reports/document_files.h"
 #include "reports/full_report.h"
+#include "reports/pdf_writer.h"
 #include "reports/profile_sheet.h"
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
@@ -97,8 +98,10 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
     const QString persona = snapshot.title.persona;
     SavedFile saved;
     if (!options.output.isEmpty()) {
+        // A name ending in ".pdf" asks for the pages themselves.
         saved.path = options.output;
-        saved.error = w.save(options.output);
+        saved.error = isPdfName(options.output) ? savePdf(w.document(), options.output)
+                                                : w.save(options.output);
     } else {
         QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (documents.isEmpty()) documents = QDir::homePath();

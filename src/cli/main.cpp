@@ -33,6 +33,8 @@ const char kUsage[] =
     "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
     "              del profilo della persona o il modello\n"
     "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
+    "  -o          il nome del documento; se finisce in .pdf il documento e' scritto\n"
+    "              in PDF, con le pagine che Tipolab conta.\n"
     "\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
     "(relazione, profilo e fogli dei risultati e del profilo richiedono dati completi);\n"

@@ -53,12 +53,17 @@ QString guideFilePath(const QString& programDir, const QString& programName)
     return besideFolder(programDir, programName + QStringLiteral("-guida"));
 }
 
-QString sheetFilePath(const QString& folder, const QString& programName, const QString& kind,
-                      const QString& persona)
+QString sheetFileName(const QString& programName, const QString& kind, const QString& persona)
 {
     const QString prefix = fileNameSafe(programName) + QLatin1Char('-') + kind;
     const QString part = persona.isEmpty() ? QString() : QLatin1Char('-') + persona;
-    const QString name = boundedFileName(prefix, part, QString());
+    return boundedFileName(prefix, part, QString());
+}
+
+QString sheetFilePath(const QString& folder, const QString& programName, const QString& kind,
+                      const QString& persona)
+{
+    const QString name = sheetFileName(programName, kind, persona);
     const QDir dir(folder);
     QString path = dir.filePath(name + QStringLiteral(".doc"));
     for (int n = 2; QFileInfo::exists(path); ++n)

@@ -23,6 +23,9 @@ QString reportFilePath(const QString& programDir, const QString& persona);
 // The guide's file: the program folder's path directly followed by the program
 // name, "-guida" and ".doc".
 QString guideFilePath(const QString& programDir, const QString& programName);
+// A sheet's name without its extension: "<program>-<kind>-<persona>", without
+// the last part when `persona` is empty.
+QString sheetFileName(const QString& programName, const QString& kind, const QString& persona);
 // A sheet's file in `folder`: "<program>-<kind>-<persona>.doc" (without the
 // last part when `persona` is empty), numbered " (2)", " (3)" ... when taken,
 // so that an earlier sheet still open elsewhere is never overwritten.

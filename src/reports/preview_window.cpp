@@ -1,14 +1,15 @@
 #include "preview_window.h"
 
+#include "document_desk.h"
 #include "document_layout.h"
 #include "document_style.h"
+#include "pdf_writer.h"
 #include "state/dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -79,25 +80,14 @@ void PreviewWindow::print()
                           windowTitle(), QMessageBox::Warning);
 }
 
-bool PreviewWindow::writePdf(const QString& path) const
-{
-    QPdfWriter pdf(path);
-    pdf.setResolution(1200);
-    pdf.setTitle(m_document.title);
-    pdf.setCreator(QStringLiteral("Tipolab"));
-    return paintPages(m_document, pdf);
-}
-
 bool PreviewWindow::exportPdf()
 {
-    const QString suggested = QFileInfo(m_path).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = m_dialogs.saveFile(
-        QStringLiteral("Esporta PDF"), {QStringLiteral("Documenti PDF (*.pdf)")}, 0, suggested);
+    const QString path =
+        choosePdfFile(m_dialogs, pdfNameIn(DocumentPlaces::standard().documentsDir, m_path));
     if (path.isEmpty()) return false;
-    if (writePdf(path)) return true;
-    m_dialogs.message(QStringLiteral("Non \u00e8 stato possibile scrivere il file PDF\n%1")
-                          .arg(QDir::toNativeSeparators(path)),
-                      windowTitle(), QMessageBox::Warning);
+    const QString error = savePdf(m_document, path);
+    if (error.isEmpty()) return true;
+    m_dialogs.message(pdfFailureMessage(path, error), windowTitle(), QMessageBox::Warning);
     return false;
 }
 

@@ -26,8 +26,6 @@ public:
     void print();
     // Writes the pages to a PDF file chosen by the user; false when cancelled or failed.
     bool exportPdf();
-    // Writes the pages to `path`; false when the file cannot be written.
-    bool writePdf(const QString& path) const;
 
 private:
     ReportDocument m_document;

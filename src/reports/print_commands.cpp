@@ -1,6 +1,7 @@
 #include "print_commands.h"
 
 #include "full_report.h"
+#include "pdf_writer.h"
 #include "profile_sheet.h"
 #include "window_sheets.h"
 
@@ -16,6 +17,14 @@ DocumentPlaces DocumentPlaces::standard()
     if (documents.isEmpty()) documents = QDir::homePath();
     return {QCoreApplication::applicationDirPath(), documents,
             QDir(QDir::tempPath()).filePath(QStringLiteral("Tipolab"))};
+}
+
+QString pdfFailureMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Non \u00e8 stato possibile scrivere il file PDF\n%1\n\n"
+                          "Un file con questo nome, se c'era, \u00e8 rimasto com'era; i dati "
+                          "immessi non sono stati modificati.\n\n(%2)")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 PrintCommands::PrintCommands(DocumentOpener& opener, DocumentPlaces places)
@@ -48,14 +57,30 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
     return out;
 }
 
+PrintOutcome PrintCommands::writePdf(const ReportWriter& w, const QString& documentName)
+{
+    PrintOutcome out;
+    out.path = m_pdfChooser(pdfNameIn(m_places.documentsDir, documentName));
+    if (out.path.isEmpty()) return out; // the user thought better of it
+    const QString error = savePdf(w.document(), out.path);
+    if (!error.isEmpty()) {
+        out.failed = true;
+        out.message = pdfFailureMessage(out.path, error);
+    }
+    return out;
+}
+
 PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QString& path)
 {
+    if (m_pdfChooser) return writePdf(w, path);
     return finish(w, saveDocument(w, path, m_places.documentsDir));
 }
 
 PrintOutcome PrintCommands::saveSheet(const ReportWriter& w, const SheetHeading& heading,
                                       const QString& kind, const QString& persona)
 {
+    if (m_pdfChooser)
+        return writePdf(w, sheetFileName(heading.programName, kind, persona) + ".doc");
     QDir().mkpath(m_places.sheetsDir);
     const QString path = sheetFilePath(m_places.sheetsDir, heading.programName, kind, persona);
     return finish(w, saveDocument(w, path, m_places.documentsDir));

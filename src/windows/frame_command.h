@@ -11,6 +11,7 @@ enum class FrameCommand {
     Delete,
     Print,     // the window's print command ("&stampa dati finestra", the report...)
     PrintForm, // the blank acquisition form ("&modello di acquisizione dati")
+    ExportPdf, // what the print command writes, as a PDF file ("Esporta in &PDF...")
     Exit,
     Colour,
     Check,

@@ -237,19 +237,22 @@ void profilo::placeButtons()
 {
     stampa = newButton(this, QStringLiteral("stampa"), QStringLiteral("S&tampa"),
                        QStringLiteral("cliccare per avere il foglio del profilo"));
+    pdf = newButton(this, QStringLiteral("esportapdf"), QStringLiteral("Esporta in &PDF"),
+                    QStringLiteral("cliccare per salvare il foglio del profilo come file PDF"));
     guida = newButton(this, QStringLiteral("guida"), QStringLiteral("&Guida"),
                       QStringLiteral("cliccare per la guida della finestra"));
     chiudi = newButton(this, QStringLiteral("chiudi"), QStringLiteral("&Chiudi"),
                        QStringLiteral("cliccare per chiudere la finestra"));
-    int left = kFormWidth - kLeft - 3 * kButtonWidth - 2 * kButtonGap;
-    for (QPushButton* button : {stampa, guida, chiudi}) {
+    int left = kFormWidth - kLeft - 4 * kButtonWidth - 3 * kButtonGap;
+    for (QPushButton* button : {stampa, pdf, guida, chiudi}) {
         placeTwips(button, left, kButtonsTop, kButtonWidth, kButtonHeight);
         left += kButtonWidth + kButtonGap;
     }
     connect(stampa, &QPushButton::clicked, this, &profilo::stampa_Click);
+    connect(pdf, &QPushButton::clicked, this, &profilo::esportaPdf_Click);
     connect(guida, &QPushButton::clicked, this, &profilo::guida_Click);
     connect(chiudi, &QPushButton::clicked, this, &profilo::chiudi_Click);
-    m_profileControls << stampa;
+    m_profileControls << stampa << pdf;
 }
 
 void profilo::aggiorna()
@@ -316,6 +319,11 @@ void profilo::stampa_Click()
 {
     if (!m_shown) return;
     m_desk.tell(m_desk.commands().profileSheet(sheetHeading(examinedPerson(m_module)), *m_shown));
+}
+
+void profilo::esportaPdf_Click()
+{
+    m_desk.exportPdf([this] { stampa_Click(); });
 }
 
 void profilo::guida_Click()

@@ -5,7 +5,8 @@
 // consistency; the differences type by type with the agreement of the two
 // rankings and a sentence on where the person over- or underrates themself;
 // and for every type the characteristics that weigh most and those judged
-// lowest. "S&tampa" writes the profile sheet.
+// lowest. "S&tampa" writes the profile sheet, "Esporta in &PDF" the same as a
+// PDF file.
 //
 // Until the assessment is complete and its results computed and current, the
 // window says so in one line and shows nothing else. It is reached from the
@@ -43,6 +44,8 @@ public:
     const std::optional<ProfileSnapshot>& shown() const { return m_shown; }
 
     void stampa_Click();
+    // The profile sheet as a PDF file.
+    void esportaPdf_Click();
     void guida_Click();
     void chiudi_Click();
 
@@ -86,6 +89,7 @@ private:
     QLabel* frase = nullptr;
     QTableWidget* evidenze = nullptr;
     QPushButton* stampa = nullptr;
+    QPushButton* pdf = nullptr;
     QPushButton* guida = nullptr;
     QPushButton* chiudi = nullptr;
 };

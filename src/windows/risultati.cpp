@@ -307,7 +307,7 @@ ResultsWindowSnapshot risultati::snapshot() const
 
 void risultati::stampa_Click()
 {
-    passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+    showLoading(passo);
     desk().tell(desk().commands().resultsSheet(sheetHeading(examinedPerson()), snapshot()));
 }
 

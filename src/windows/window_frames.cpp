@@ -127,6 +127,7 @@ constexpr MenuEntry kFile[] = {
     {"&Elimina...", C::Delete},
     kDivider,
     {"S&tampa", C::Print},
+    {"Esporta in &PDF...", C::ExportPdf},
     kDivider,
     {"Es&ci", C::Exit},
 };
@@ -194,6 +195,8 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return frame.printSubmenu ? frame.windowPrintEntry : frame.printEntry;
     case C::PrintForm:
         return frame.printFormEntry;
+    case C::ExportPdf:
+        return "esportapdf";
     case C::Exit:
         return frame.exitEntry;
     case C::Colour:

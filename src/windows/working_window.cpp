@@ -154,6 +154,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::PrintForm:
         modello_Click();
         break;
+    case FrameCommand::ExportPdf:
+        esportaPdf_Click();
+        break;
     case FrameCommand::Exit:
         esci_Click();
         break;
@@ -197,6 +200,16 @@ void WorkingWindow::runCommand(FrameCommand command)
         informazioni_Click();
         break;
     }
+}
+
+void WorkingWindow::esportaPdf_Click()
+{
+    m_desk.exportPdf([this] { stampa_Click(); });
+}
+
+void WorkingWindow::showLoading(QLabel* passo)
+{
+    if (!m_desk.commands().writesPdf()) passo->setText(QString::fromLatin1(kLoadingWordProcessor));
 }
 
 void WorkingWindow::showWorkingWindow(int number)

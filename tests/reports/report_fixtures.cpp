@@ -63,6 +63,36 @@ int pdfPages(const QString& path)
                    .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
+namespace {
+
+QString popplerOutput(const char* tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(QString::fromLatin1(tool), args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+QString pdfText(const QString& path)
+{
+    return popplerOutput(
+        "pdftotext", {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+}
+
+QStringList pdfFontsNotEmbedded(const QString& path)
+{
+    // Columns: name, type (may hold blanks), encoding, emb, sub, uni, object, generation.
+    QStringList out;
+    const QStringList lines = popplerOutput("pdffonts", {path}).split(u'\n');
+    for (const QString& line : lines.mid(2)) {
+        const QStringList words = line.simplified().split(u' ');
+        if (words.size() >= 7 && words[words.size() - 5] != u"yes") out << words.first();
+    }
+    return out;
+}
+
 QStringList paragraphTexts(const tipolab::ReportDocument& document)
 {
     QStringList out;

@@ -33,6 +33,10 @@ int pageBreakCount(const tipolab::ReportDocument& document);
 
 // The pages of a PDF file (pdfinfo where installed); -1 when unreadable.
 int pdfPages(const QString& path);
+// The text of a PDF file as pdftotext reads it, pages ended by character 12.
+QString pdfText(const QString& path);
+// The fonts of a PDF file that are not embedded, as pdffonts lists them.
+QStringList pdfFontsNotEmbedded(const QString& path);
 
 using RecordingOpener = ::RecordingOpener;
 

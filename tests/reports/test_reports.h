@@ -71,6 +71,10 @@ class TestDocumentCli : public QObject {
 private slots:
     void commands_data();
     void commands();
+    void pdfDocuments_data();
+    void pdfDocuments();
+    void pdfThatCannotBeWritten_data();
+    void pdfThatCannotBeWritten();
 };
 
 class TestLibreOffice : public QObject {

@@ -57,6 +57,8 @@ private slots:
     void newAssessmentDataSheet();
     void incompleteAssessmentGivesNoReport();
     void failedReportIsToldAndChangesNothing();
+    void exportPdf_data();
+    void exportPdf();
 };
 
 // Runs a script of actions on the data window: "t3" clicks the box of row 3,

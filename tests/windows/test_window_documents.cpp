@@ -9,6 +9,8 @@
 #include "state/archive_file.h"
 #include "test_dati.h"
 #include "test_paths.h"
+#include "test_support.h"
+#include "windows/profilo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -225,4 +227,70 @@ void TestWindowDocuments::failedReportIsToldAndChangesNothing()
     QVERIFY2(told.text.contains(QDir::toNativeSeparators(blocked)), qPrintable(told.text));
     QVERIFY(program.documents.opener->paths.isEmpty());
     QCOMPARE(windowState(program), before);
+}
+
+void TestWindowDocuments::exportPdf_data()
+{
+    QTest::addColumn<int>("window");      // 1..4; 5 the profile window's button
+    QTest::addColumn<QString>("offered"); // in the documents folder
+    QTest::addColumn<QString>("answer");  // "ok", "cancel", or "blocked": a file stands
+                                          // where the folder should be
+    QTest::newRow("types sheet") << 1 << "Tipolab-foglio-tipi-Mario Rossi.pdf"
+                                 << "ok";
+    QTest::newRow("data sheet") << 2 << "Tipolab-foglio-dati-Mario Rossi.pdf"
+                                << "ok";
+    QTest::newRow("results sheet") << 3 << "Tipolab-foglio-risultati-Mario Rossi.pdf"
+                                   << "ok";
+    QTest::newRow("report") << 4 << "Tipolab-RelazioneTipolab-Mario Rossi.pdf"
+                            << "ok";
+    QTest::newRow("profile sheet") << 5 << "Tipolab-foglio-profilo-Mario Rossi.pdf"
+                                   << "ok";
+    QTest::newRow("cancelled") << 3 << "Tipolab-foglio-risultati-Mario Rossi.pdf"
+                               << "cancel";
+    QTest::newRow("cannot be written") << 4 << "Tipolab-RelazioneTipolab-Mario Rossi.pdf"
+                                       << "blocked";
+}
+
+// "Esporta in PDF..." writes what the print command writes, as a PDF file the
+// user names; the word processor gets nothing, and a file that cannot be
+// written is told, naming it, with nothing else changed.
+void TestWindowDocuments::exportPdf()
+{
+    QFETCH(int, window);
+    QFETCH(QString, offered);
+    QFETCH(QString, answer);
+    DataProgram program;
+    program.types();
+    openSample(program);
+    clickButton(program.data(), QStringLiteral("avanti"));
+    const QStringList before = windowState(program);
+    program.dialogs.clear();
+    const QString blocker = program.documents.path("file");
+    test::writeFile(blocker, "un file");
+    const QString pdf = answer == u"blocked" ? QDir(blocker).filePath("documento.pdf")
+                                             : program.documents.path("documento.pdf");
+    if (answer != u"cancel") program.dialogs.fileAnswers << pdf;
+
+    if (window <= 4) {
+        control<QAction>(program.working(window), QStringLiteral("esportapdf"))->trigger();
+    } else {
+        program.working(3)->runCommand(FrameCommand::ShowProfilo);
+        clickButton(program.module.existingWindow(WindowId::Profilo), QStringLiteral("esportapdf"));
+    }
+
+    QCOMPARE(program.dialogs.files.size(), 1);
+    const FileCall& asked = program.dialogs.files.first();
+    QVERIFY(asked.save);
+    QCOMPARE(asked.title, QStringLiteral("Esporta in PDF"));
+    QCOMPARE(asked.initialName, QDir(program.documents.path("Documenti")).filePath(offered));
+    QVERIFY(program.documents.opener->paths.isEmpty());
+    QCOMPARE(windowState(program), before);
+    if (window <= 3) QVERIFY(guidanceLine(program.working(window)) != kLoading);
+    const QByteArray written = test::readFile(pdf);
+    QCOMPARE(written.startsWith("%PDF-") && written.trimmed().endsWith("%%EOF"), answer == u"ok");
+    QCOMPARE(program.dialogs.messages.size(), answer == u"blocked" ? 1 : 0);
+    if (answer == u"blocked") {
+        QCOMPARE(program.dialogs.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(program.dialogs.messages.first().text.contains(QDir::toNativeSeparators(pdf)));
+    }
 }
