@@ -1,5 +1,6 @@
 #include "print_commands.h"
 
+#include "comparison_sheet.h"
 #include "full_report.h"
 #include "pdf_writer.h"
 #include "profile_sheet.h"
@@ -129,6 +130,14 @@ PrintOutcome PrintCommands::profileSheet(const SheetHeading& heading,
     ReportWriter w;
     composeProfileSheet(w, heading, profile);
     return saveSheet(w, heading, QStringLiteral("foglio-profilo"), heading.persona);
+}
+
+PrintOutcome PrintCommands::comparisonSheet(const SheetHeading& heading,
+                                            const ComparisonSnapshot& comparison)
+{
+    ReportWriter w;
+    composeComparisonSheet(w, heading, comparison);
+    return saveSheet(w, heading, QStringLiteral("foglio-confronto"), heading.persona);
 }
 
 PrintOutcome PrintCommands::guidePage(const SheetHeading& heading, const GuidePage& page)

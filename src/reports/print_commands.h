@@ -4,6 +4,7 @@
 // a message for the window to show.
 #pragma once
 
+#include "comparison_texts.h"
 #include "document_files.h"
 #include "document_opener.h"
 #include "guide_document.h"
@@ -54,6 +55,8 @@ public:
     PrintOutcome typesSheet(const SheetHeading& heading, const TypesWindowSnapshot& types);
     // The profile sheet of the profile window.
     PrintOutcome profileSheet(const SheetHeading& heading, const ProfileSnapshot& profile);
+    // The comparison sheet of the comparison window.
+    PrintOutcome comparisonSheet(const SheetHeading& heading, const ComparisonSnapshot& comparison);
     // One help page (`stampaguida`) and the whole guide, saved beside the program's folder.
     PrintOutcome guidePage(const SheetHeading& heading, const GuidePage& page);
     PrintOutcome fullGuide(const SheetHeading& heading, const QList<GuidePage>& pages);

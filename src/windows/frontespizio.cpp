@@ -5,6 +5,7 @@
 #include "designed_controls.h"
 #include "qt_text.h"
 #include "risultati.h"
+#include "state/number_format.h"
 #include "tipi.h"
 
 #include <QDate>
@@ -82,8 +83,7 @@ frontespizio::frontespizio(ModuloTipolab& module, DocumentDesk& desk)
 {
     placeControls();
     sizeToScreen();
-    campo[static_cast<int>(Field::Data)]->setText(
-        QLocale().toString(QDate::currentDate(), QStringLiteral("dddd, d MMM yyyy")));
+    campo[static_cast<int>(Field::Data)]->setText(titlePageDate(QDate::currentDate()));
     Labelstudio->setText(module.installation().studioName);
     labelindirizzo->setText(module.installation().studioAddress);
     showGuidance();

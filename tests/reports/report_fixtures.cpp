@@ -40,6 +40,15 @@ tipolab::ProfileSnapshot sampleProfile(const QLocale& locale)
     return sampleArchive(locale).profile;
 }
 
+tipolab::ComparisonSnapshot sampleComparison()
+{
+    const tipolab::FileComparison compared = tipolab::compareFiles(
+        QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio"),
+        QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio-dopo"), QLocale::c());
+    Q_ASSERT(compared.snapshot);
+    return *compared.snapshot;
+}
+
 tipolab::ReportSnapshot newAssessment()
 {
     return tipolab::snapshotFromArchive(tipolab::ArchiveRecord(), installation(), QLocale::c())

@@ -54,6 +54,16 @@ private slots:
     void sampleSheet();
 };
 
+class TestComparison : public QObject {
+    Q_OBJECT
+private slots:
+    void encodingsCompareAlike();
+    void headingDates_data();
+    void headingDates();
+    void sheet_data();
+    void sheet();
+};
+
 class TestDocumentFiles : public QObject {
     Q_OBJECT
 private slots:
