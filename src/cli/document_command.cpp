@@ -1,5 +1,7 @@
 #include "document_command.h"
 
+#include "comparison_command.h"
+#include "reports/comparison_sheet.h"
 #include "reports/document_files.h"
 #include "reports/full_report.h"
 #include "reports/pdf_writer.h"
@@ -34,6 +36,8 @@ QString sheetKind(DocumentKind kind)
         return QStringLiteral("modello-acquisizione-dati");
     case DocumentKind::ProfileSheet:
         return QStringLiteral("foglio-profilo");
+    case DocumentKind::ComparisonSheet:
+        return QStringLiteral("foglio-confronto");
     case DocumentKind::Report:
         break;
     }
@@ -63,39 +67,28 @@ void compose(ReportWriter& w, DocumentKind kind, const ArchiveSnapshot& archive)
     case DocumentKind::ProfileSheet:
         composeProfileSheet(w, heading, archive.profile);
         break;
+    case DocumentKind::ComparisonSheet:
+        break; // from two archives: composeComparison
     }
 }
 
-} // namespace
-
-int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& err)
+// The comparison sheet of two archives; false, told on `err`, when either is
+// damaged or incomplete. Differing names are a warning.
+bool composeComparison(ReportWriter& w, const DocumentOptions& options, QString& persona,
+                       QTextStream& err)
 {
-    ArchiveSnapshot archive;
-    ReportSnapshot& snapshot = archive.windows;
-    snapshot.types.scale = snapshot.data.scale = scaleCaptions();
-    if (!options.file.isEmpty()) {
-        const ArchiveLoad load = loadArchiveFile(options.file);
-        if (!load.record) {
-            err << load.error << '\n';
-            err.flush();
-            return 1;
-        }
-        archive =
-            snapshotFromArchive(*load.record, InstallationData::loadDefault(), options.locale);
-        if (needsResults(options.kind) && !archive.missing.empty()) {
-            err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
-                       .arg(options.file);
-            for (const std::string& line : archive.missing)
-                err << "  " << QString::fromStdString(line) << '\n';
-            err.flush();
-            return 1;
-        }
-    }
+    const FileComparison compared = compareFiles(options.earlier, options.file, options.locale);
+    tellComparisonProblems(compared, err);
+    if (!compared.snapshot) return false;
+    persona = compared.snapshot->after.persona;
+    composeComparisonSheet(w, sheetHeading(persona), *compared.snapshot);
+    return true;
+}
 
-    ReportWriter w;
-    compose(w, options.kind, archive);
-
-    const QString persona = snapshot.title.persona;
+// Writes the document where the options say, or where the program would put it.
+int writeDocument(const ReportWriter& w, const DocumentOptions& options, const QString& persona,
+                  QTextStream& out, QTextStream& err)
+{
     SavedFile saved;
     if (!options.output.isEmpty()) {
         // A name ending in ".pdf" asks for the pages themselves.
@@ -126,6 +119,46 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
     out.flush();
     err.flush();
     return 0;
+}
+
+} // namespace
+
+int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& err)
+{
+    if (options.kind == DocumentKind::ComparisonSheet) {
+        ReportWriter w;
+        QString persona;
+        if (!composeComparison(w, options, persona, err)) {
+            err.flush();
+            return 1;
+        }
+        return writeDocument(w, options, persona, out, err);
+    }
+    ArchiveSnapshot archive;
+    ReportSnapshot& snapshot = archive.windows;
+    snapshot.types.scale = snapshot.data.scale = scaleCaptions();
+    if (!options.file.isEmpty()) {
+        const ArchiveLoad load = loadArchiveFile(options.file);
+        if (!load.record) {
+            err << load.error << '\n';
+            err.flush();
+            return 1;
+        }
+        archive =
+            snapshotFromArchive(*load.record, InstallationData::loadDefault(), options.locale);
+        if (needsResults(options.kind) && !archive.missing.empty()) {
+            err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
+                       .arg(options.file);
+            for (const std::string& line : archive.missing)
+                err << "  " << QString::fromStdString(line) << '\n';
+            err.flush();
+            return 1;
+        }
+    }
+
+    ReportWriter w;
+    compose(w, options.kind, archive);
+    return writeDocument(w, options, snapshot.title.persona, out, err);
 }
 
 } // namespace tipolab

@@ -1,4 +1,5 @@
 // tipolab-cli: works on archive files without opening the program.
+#include "comparison_command.h"
 #include "document_command.h"
 #include "profile_command.h"
 #include "results_command.h"
@@ -15,9 +16,11 @@ namespace {
 const char kUsage[] =
     "Uso: tipolab-cli risultati [--csv] FILE...\n"
     "     tipolab-cli profilo [--csv] FILE...\n"
+    "     tipolab-cli confronta [--csv] PRIMA DOPO\n"
     "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio risultati|dati|tipi|profilo FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio confronto PRIMA DOPO [-o DOCUMENTO]\n"
     "\n"
     "  risultati   mostra, per ogni file di dati, i risultati che Tipolab mostrerebbe\n"
     "              dopo l'apertura del file e il tasto Risultati: la persona, i sei tipi\n"
@@ -26,12 +29,16 @@ const char kUsage[] =
     "  profilo     mostra, per ogni file di dati, il profilo della persona: i codici a\n"
     "              tre lettere, le differenze tra anal.rel. e sint.rel. tipo per tipo,\n"
     "              i tipi in comune, il rho di Spearman, differenziazione e coerenza.\n"
+    "  confronta   confronta due valutazioni della stessa persona, PRIMA la precedente:\n"
+    "              per ogni tipo le quattro percentuali prima e dopo con la variazione,\n"
+    "              il tipo prevalente e i codici a tre lettere; con --csv una riga per\n"
+    "              tipo. Se i nomi sono diversi lo segnala e prosegue.\n"
     "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo.\n"
     "  relazione   scrive la relazione completa del file di dati, come il tasto Stampa\n"
     "              della finestra Frontespizio; senza -o accanto alla cartella del\n"
     "              programma, come fa Tipolab.\n"
     "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
-    "              del profilo della persona o il modello\n"
+    "              del profilo della persona, il foglio del confronto o il modello\n"
     "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
     "  -o          il nome del documento; se finisce in .pdf il documento e' scritto\n"
     "              in PDF, con le pagine che Tipolab conta.\n"
@@ -46,6 +53,29 @@ int usage(QTextStream& err, const QString& problem = {})
     err << QString::fromUtf8(kUsage);
     err.flush();
     return 2;
+}
+
+int comparisonCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    tipolab::ComparisonOptions options;
+    options.locale = QLocale::system();
+    QStringList files;
+    bool onlyFiles = false;
+    for (const QString& a : args) {
+        if (!onlyFiles && a == QLatin1String("--"))
+            onlyFiles = true;
+        else if (!onlyFiles && a == QLatin1String("--csv"))
+            options.csv = true;
+        else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1)
+            return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(a));
+        else
+            files << a;
+    }
+    if (files.size() != 2)
+        return usage(err, QStringLiteral("Indicare i due file di dati, prima il precedente."));
+    options.before = files[0];
+    options.after = files[1];
+    return tipolab::runComparison(options, out, err);
 }
 
 } // namespace
@@ -71,6 +101,8 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
             options.kind = tipolab::DocumentKind::TypesSheet;
         else if (kind == QLatin1String("profilo"))
             options.kind = tipolab::DocumentKind::ProfileSheet;
+        else if (kind == QLatin1String("confronto"))
+            options.kind = tipolab::DocumentKind::ComparisonSheet;
         else if (kind == QLatin1String("modello"))
             options.kind = tipolab::DocumentKind::AcquisitionForm;
         else
@@ -87,6 +119,11 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
         } else {
             files << a;
         }
+    }
+    if (options.kind == tipolab::DocumentKind::ComparisonSheet) {
+        if (files.size() != 2)
+            return usage(err, QStringLiteral("Indicare i due file di dati, prima il precedente."));
+        options.earlier = files.takeFirst();
     }
     if (files.size() > 1) return usage(err, QStringLiteral("Indicare un solo file di dati."));
     if (files.isEmpty() && options.kind != tipolab::DocumentKind::AcquisitionForm)
@@ -119,6 +156,7 @@ int main(int argc, char** argv)
     }
     if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))
         return documentCommand(command, args, out, err);
+    if (command == QLatin1String("confronta")) return comparisonCommand(args, out, err);
     const bool profile = command == QLatin1String("profilo");
     if (!profile && command != QLatin1String("risultati"))
         return usage(err, QStringLiteral("Comando sconosciuto: %1").arg(command));

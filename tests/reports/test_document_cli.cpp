@@ -38,6 +38,10 @@ void TestDocumentCli::commands_data()
         << QStringList{"foglio", "dati"} << "Tipolab-dati-parziale" << 0 << "";
     QTest::newRow("types sheet") << QStringList{"foglio", "tipi"} << "Tipolab-dati-parziale" << 0
                                  << "";
+    QTest::newRow("comparison sheet")
+        << QStringList{"foglio", "confronto",
+                       QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-parziale")}
+        << "Tipolab-dati-esempio-dopo" << 1 << "Tipolab-dati-parziale\" \u00e8 incompleta";
     QTest::newRow("blank form without an archive")
         << QStringList{"foglio", "modello"} << "" << 0 << "";
     QTest::newRow("unknown sheet") << QStringList{"foglio", "altro"} << "Tipolab-dati-esempio" << 2
@@ -97,6 +101,9 @@ void TestDocumentCli::pdfDocuments_data()
     QTest::newRow("types sheet") << QStringList{"foglio", "tipi", sample} << person;
     QTest::newRow("blank form") << QStringList{"foglio", "modello"} << QStringList{"n.giudizio"};
     QTest::newRow("profile sheet") << QStringList{"foglio", "profilo", sample} << person;
+    QTest::newRow("comparison sheet")
+        << QStringList{"foglio", "confronto", sample, testData("Tipolab-dati-esempio-dopo")}
+        << QStringList{"Confronto tra due valutazioni", "Mario Rossi"};
 }
 
 void TestDocumentCli::pdfDocuments()
