@@ -21,6 +21,7 @@ enum class FrameCommand {
     ShowRisultati,
     ShowFrontespizio,
     ShowProfilo, // the person's profile ("&Profilo della persona")
+    Compare,     // "Co&nfronta con un'altra valutazione...": the comparison window
     WindowGuide, // the window-number title: the window's guide page at once
     HelpContents,
     Tips,

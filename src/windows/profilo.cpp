@@ -1,10 +1,8 @@
 #include "profilo.h"
 
-#include "core/check.h"
+#include "current_results.h"
 #include "designed_controls.h"
 #include "hexagon_chart_view.h"
-#include "reports/snapshot_from_archive.h"
-#include "risultati.h"
 #include "working_window.h"
 
 #include <QHeaderView>
@@ -49,26 +47,6 @@ QLabel* cell(QWidget* parent, const QString& name, int left, int top, int width,
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     placeTwips(label, left, top, width, height);
     return label;
-}
-
-// The results `calcolo` would show for the assessment as it stands, when they
-// are the ones the results window shows; otherwise the reason there are none.
-std::optional<Results> currentResults(ModuloTipolab& module, QString& why)
-{
-    const AssessmentData& data = module.data();
-    const auto* shown = qobject_cast<const risultati*>(module.existingWindow(WindowId::Risultati));
-    why = kNotComputed;
-    if (!shown || data.prevailingType == 0 ||
-        !missingForResults(data.types, data.characteristics).empty())
-        return std::nullopt;
-    std::array<std::optional<double>, kTypeCount> weighted;
-    for (int t = 0; t < kTypeCount; ++t)
-        weighted[t] = displayedWeightedCoefficient(data.characteristics[t]);
-    const Results results = computeResults(data.types, weighted);
-    why = kOutOfDate;
-    if (resultsWindowSnapshot(results, QLocale()).rows != shown->snapshot().rows)
-        return std::nullopt;
-    return results;
 }
 
 } // namespace
@@ -257,16 +235,16 @@ void profilo::placeButtons()
 
 void profilo::aggiorna()
 {
-    QString why;
-    const std::optional<Results> results = currentResults(m_module, why);
-    if (!results) {
+    const CurrentResults current = currentResults(m_module);
+    if (!current.results) {
         m_shown.reset();
         grafico->setChart(std::nullopt);
-        stato->setText(why);
+        stato->setText(current.state == CurrentResults::State::OutOfDate ? kOutOfDate
+                                                                         : kNotComputed);
         showProfileControls(false);
         return;
     }
-    m_shown = profileSnapshot(*results, m_module.data().characteristics, QLocale());
+    m_shown = profileSnapshot(*current.results, m_module.data().characteristics, QLocale());
     fill(*m_shown);
     showProfileControls(true);
 }

@@ -1,5 +1,6 @@
 #include "risultati.h"
 
+#include "confronto.h"
 #include "core/scoring.h"
 #include "core/type_descriptions.h"
 #include "dati.h"
@@ -250,6 +251,8 @@ void risultati::calcolo()
     // A profile window already open follows the new results.
     if (auto* profile = qobject_cast<profilo*>(module().existingWindow(WindowId::Profilo)))
         profile->aggiorna();
+    if (auto* comparison = qobject_cast<confronto*>(module().existingWindow(WindowId::Confronto)))
+        comparison->aggiorna();
 }
 
 void risultati::evidenzia(int prevailingType)

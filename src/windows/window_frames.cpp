@@ -144,6 +144,7 @@ constexpr MenuEntry kVisualizza[] = {
     {"Finestra Frontespizio", C::ShowFrontespizio},
     kDivider,
     {"&Profilo della persona", C::ShowProfilo},
+    {"Co&nfronta con un'altra valutazione...", C::Compare},
 };
 constexpr MenuEntry kHelp[] = {
     {"&Guida in linea", C::HelpContents},
@@ -215,6 +216,8 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return "fin4";
     case C::ShowProfilo:
         return "vediprofilo";
+    case C::Compare:
+        return "confronta";
     case C::WindowGuide:
         return frame.windowNumberEntry;
     case C::HelpContents:

@@ -1,5 +1,6 @@
 #include "working_window.h"
 
+#include "confronto.h"
 #include "dati.h"
 #include "frontespizio.h"
 #include "menu_bar_style.h"
@@ -184,6 +185,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::ShowProfilo:
         profilo_Click();
         break;
+    case FrameCommand::Compare:
+        confronta_Click();
+        break;
     case FrameCommand::WindowGuide:
         finestra_Click();
         break;
@@ -229,6 +233,14 @@ void WorkingWindow::profilo_Click()
     m_module.showWindow(WindowId::Profilo);
 }
 
+void WorkingWindow::confronta_Click()
+{
+    auto* comparison = m_module.windowAs<confronto>(WindowId::Confronto);
+    if (!comparison || !comparison->confronta()) return;
+    comparison->setBackgroundColour(backgroundColour());
+    m_module.showWindow(WindowId::Confronto);
+}
+
 void WorkingWindow::askForWindowGuide()
 {
     const QString question =
@@ -262,6 +274,8 @@ void WorkingWindow::colorare_Click()
             }
             if (auto* p = qobject_cast<profilo*>(m_module.existingWindow(WindowId::Profilo)))
                 p->setBackgroundColour(kGrey);
+            if (auto* c = qobject_cast<confronto*>(m_module.existingWindow(WindowId::Confronto)))
+                c->setBackgroundColour(kGrey);
             return;
         }
     }

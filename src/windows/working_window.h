@@ -54,6 +54,9 @@ public:
     // "&Profilo della persona": the profile window, brought up to date and in
     // this window's colour.
     void profilo_Click();
+    // "Co&nfronta con un'altra valutazione...": the comparison window, after
+    // the choice of the earlier archive, in this window's colour.
+    void confronta_Click();
     // The window-number title: the window's guide page at once.
     void finestra_Click();
     void colorare_Click();

@@ -48,6 +48,14 @@ private slots:
     void freshAssessmentAgreesWithTheTool();
 };
 
+class TestConfronto : public QObject {
+    Q_OBJECT
+private slots:
+    void twoAssessmentsEnteredThroughTheWindows();
+    void refusals_data();
+    void refusals();
+};
+
 class TestWindowDocuments : public QObject {
     Q_OBJECT
 private slots:

@@ -231,7 +231,7 @@ void TestWindowDocuments::failedReportIsToldAndChangesNothing()
 
 void TestWindowDocuments::exportPdf_data()
 {
-    QTest::addColumn<int>("window");      // 1..4; 5 the profile window's button
+    QTest::addColumn<int>("window"); // 1..4; 5 and 6 the profile and comparison windows' button
     QTest::addColumn<QString>("offered"); // in the documents folder
     QTest::addColumn<QString>("answer");  // "ok", "cancel", or "blocked": a file stands
                                           // where the folder should be
@@ -245,6 +245,8 @@ void TestWindowDocuments::exportPdf_data()
                             << "ok";
     QTest::newRow("profile sheet") << 5 << "Tipolab-foglio-profilo-Mario Rossi.pdf"
                                    << "ok";
+    QTest::newRow("comparison sheet") << 6 << "Tipolab-foglio-confronto-Mario Rossi.pdf"
+                                      << "ok";
     QTest::newRow("cancelled") << 3 << "Tipolab-foglio-risultati-Mario Rossi.pdf"
                                << "cancel";
     QTest::newRow("cannot be written") << 4 << "Tipolab-RelazioneTipolab-Mario Rossi.pdf"
@@ -263,6 +265,10 @@ void TestWindowDocuments::exportPdf()
     program.types();
     openSample(program);
     clickButton(program.data(), QStringLiteral("avanti"));
+    if (window == 6) { // the sample compared with itself
+        program.dialogs.fileAnswers << kSample;
+        program.working(3)->runCommand(FrameCommand::Compare);
+    }
     const QStringList before = windowState(program);
     program.dialogs.clear();
     const QString blocker = program.documents.path("file");
@@ -273,9 +279,12 @@ void TestWindowDocuments::exportPdf()
 
     if (window <= 4) {
         control<QAction>(program.working(window), QStringLiteral("esportapdf"))->trigger();
-    } else {
+    } else if (window == 5) {
         program.working(3)->runCommand(FrameCommand::ShowProfilo);
         clickButton(program.module.existingWindow(WindowId::Profilo), QStringLiteral("esportapdf"));
+    } else {
+        clickButton(program.module.existingWindow(WindowId::Confronto),
+                    QStringLiteral("esportapdf"));
     }
 
     QCOMPARE(program.dialogs.files.size(), 1);
