@@ -43,7 +43,7 @@ std::vector<int> columnWidths(const Table& table)
 
     const QFontMetricsF body(documentFont(table.format, false), &twipsDevice());
     const QFontMetricsF heading(documentFont(table.format, true), &twipsDevice());
-    const double chrome = 2 * style::kCellPaddingX + style::kBorderWidth;
+    const double chrome = 2 * style::kCellPaddingX + 2 * style::kBorderWidth;
 
     std::vector<double> natural(columns, chrome), minimum(columns, chrome);
     for (int r = 1; r <= table.rows; ++r) {
