@@ -18,20 +18,18 @@
 namespace tipolab {
 namespace {
 
-// Designed layout, in twips: the names and dates at the top, the chart on
-// the left, the prevailing type, the codes and the percentages on the right,
-// the buttons at the bottom.
+// Designed layout, in twips: the names and dates at the top; on the left the
+// chart, the prevailing type and the codes under it and the sentence on the
+// prevailing type; on the right the percentages; the buttons at the bottom.
 constexpr int kFormWidth = 11400, kFormHeight = 9600;
 constexpr int kLeft = 120, kInner = kFormWidth - 2 * kLeft;
 constexpr int kTitleTop = 120, kTitleHeight = 330;
 constexpr int kHeadTop = 480, kHeadHeight = 255;
-constexpr int kTop = 1080;
+constexpr int kTop = 1080, kBottom = 8940;
 constexpr int kChartWidth = 4920, kChartHeight = 5280;
+constexpr int kSummaryTop = kTop + kChartHeight + 120, kSummaryHeight = 1320;
+constexpr int kChangeTop = kSummaryTop + kSummaryHeight + 60;
 constexpr int kRight = kLeft + kChartWidth + 120, kRightWidth = kFormWidth - kLeft - kRight;
-constexpr int kSummaryHeight = 1140;
-constexpr int kChangeTop = kTop + kSummaryHeight + 60, kChangeHeight = 480;
-constexpr int kPercentagesTop = kChangeTop + kChangeHeight + 60;
-constexpr int kPercentagesHeight = 8940 - kPercentagesTop;
 constexpr int kButtonsTop = 9120, kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
 
 const QString kNoComparison =
@@ -52,6 +50,8 @@ QTableWidget* newTable(QWidget* parent, const QString& name, const QStringList& 
     table->setToolTip(tooltip);
     table->setHorizontalHeaderLabels(header);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setWordWrap(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -67,7 +67,6 @@ void fillTable(QTableWidget* table, const QList<QStringList>& rows, int firstNum
             table->setItem(r, c, item);
         }
     }
-    table->resizeRowsToContents();
 }
 
 } // namespace
@@ -111,19 +110,22 @@ void confronto::placeControls()
     sintesi = newTable(this, QStringLiteral("sintesi"), summaryHeader(), 3,
                        QStringLiteral("il tipo prevalente e i codici a tre lettere dei due "
                                       "profili, prima e dopo"));
-    placeTwips(sintesi, kRight, kTop, kRightWidth, kSummaryHeight);
+    placeTwips(sintesi, kLeft, kSummaryTop, kChartWidth, kSummaryHeight);
     cambio = newLabel(this, QStringLiteral("cambio"));
     cambio->setWordWrap(true);
+    cambio->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = cambio->palette();
     palette.setColor(QPalette::WindowText, kDarkBlue);
     cambio->setPalette(palette);
-    placeTwips(cambio, kRight, kChangeTop, kRightWidth, kChangeHeight);
+    placeTwips(cambio, kLeft, kChangeTop, kChartWidth, kBottom - kChangeTop);
     percentuali = newTable(this, QStringLiteral("percentuali"), percentageHeader(),
                            kTypeCount * kMeasureCount,
                            QStringLiteral("per ogni tipo le quattro percentuali prima e dopo, "
                                           "con la variazione in punti"));
-    percentuali->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    placeTwips(percentuali, kRight, kPercentagesTop, kRightWidth, kPercentagesHeight);
+    for (int column : {0, 1})
+        percentuali->horizontalHeader()->setSectionResizeMode(column,
+                                                              QHeaderView::ResizeToContents);
+    placeTwips(percentuali, kRight, kTop, kRightWidth, kBottom - kTop);
     m_comparisonControls << titolo << prima << dopo << grafico << sintesi << cambio << percentuali;
     placeButtons();
 }
@@ -175,7 +177,12 @@ bool confronto::confronta()
     const QString path = dialogs.openFile(
         QStringLiteral("Apri file: la valutazione precedente"), ArchiveCommands::openFilters(), 1,
         currentFile.isEmpty() ? QString() : QFileInfo(currentFile).absolutePath());
-    if (path.isEmpty()) return false;
+    return !path.isEmpty() && confrontaCon(path);
+}
+
+bool confronto::confrontaCon(const QString& path)
+{
+    Dialogs& dialogs = m_module.dialogs();
     const ComparedFile earlier = comparedFromFile(path);
     if (!earlier.assessment) {
         dialogs.message(earlier.error, m_module.checkTitle(), QMessageBox::Critical);

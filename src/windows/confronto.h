@@ -39,6 +39,9 @@ public:
     // windows. False, with nothing changed, when the assessment is not ready,
     // the user cancels or the file is refused: each but the cancel is told.
     bool confronta();
+    // The same with the earlier archive at `path`, once the assessment in the
+    // windows is known to be ready.
+    bool confrontaCon(const QString& path);
     // Compares the earlier assessment with the assessment in the windows
     // again, or says in one line why it cannot.
     void aggiorna();
