@@ -45,8 +45,9 @@ void composeComparisonSheet(ReportWriter& w, const SheetHeading& heading,
     w.appendEndParagraph();
     w.setParagraphSize(12);
     const QString change = prevailingChangeText(s);
-    w.setParagraphText((change.isEmpty() ? QString() : change + kEnd) + kEnd +
-                       QStringLiteral("Le percentuali prima e dopo"));
+    if (!change.isEmpty()) w.setParagraphText(change + kEnd);
+    // The percentages whole on a page of their own.
+    w.setParagraphText(QString(kPageBreak) + QStringLiteral("Le percentuali prima e dopo"));
     writeTable(w, percentageHeader(), percentageRows(s)); // table 2
     rightAlignColumns(w, 2, {3, 4, 5});
 }
