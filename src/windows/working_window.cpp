@@ -337,13 +337,7 @@ void WorkingWindow::setBackgroundColour(const QColor& colour)
 
 void WorkingWindow::sizeToScreen()
 {
-    // The scaler records the layout at the designed size, so place the window
-    // there first; then it sizes the window to the screen, and the window
-    // takes its own size.
-    resizeWindowTwips(this, 9600, 6825);
-    m_scaler.setSourceForm(this);
-    m_scaler.SizeFormToScreen(75);
-    resizeWindowTwips(this, 9600, 6825);
+    sizeWindowToScreen(m_scaler, this, 9600, 6825);
 }
 
 void WorkingWindow::resizeEvent(QResizeEvent* event)
