@@ -49,13 +49,11 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
 
 PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QString& path)
 {
-    if (!m_places.installed) return finish(w, saveDocument(w, path, m_places.documentsDir));
-    // An installed program keeps its documents in the documents folder.
     PrintOutcome out = finish(w, saveDocument(w, path, m_places.documentsDir));
-    if (out.opened && !m_toldWhere) {
-        out.message = QStringLiteral("Le relazioni e la guida di Tipolab si trovano nella "
-                                     "cartella dei documenti.\nIl documento \u00e8 stato "
-                                     "salvato in:\n%1")
+    // An installed program keeps its documents in the documents folder, and says so once.
+    if (m_places.installed && out.opened && !m_toldWhere) {
+        out.message = QStringLiteral("Tipolab salva le relazioni e la guida nella cartella "
+                                     "dei documenti.\nIl documento \u00e8 stato salvato in:\n%1")
                           .arg(QDir::toNativeSeparators(out.path));
         m_toldWhere = true;
     }

@@ -32,7 +32,7 @@ export DEBIAN_FRONTEND=noninteractive
 "$root/scripts/deps" --package --checks
 deb=$("$root/scripts/package" "$@" | tail -n 1)
 [ -f "$deb" ] || fail "scripts/package non ha indicato un pacchetto ($deb)"
-echo "== pacchetto: $deb ($(du -k "$deb" | cut -f1) kB)"
+echo "== pacchetto: $deb ($(stat -c %s "$deb") byte)"
 dpkg-deb -I "$deb"
 
 echo "== lintian"
