@@ -4,9 +4,11 @@
 #include "document_style.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <numeric>
 
 namespace tipolab {
@@ -34,6 +36,60 @@ Extent measure(const QString& text, const QFontMetricsF& metrics)
     return e;
 }
 
+// Measuring text takes the text engine; the same cell texts come back again
+// and again (in every table of a kind, and once for the page count, once for
+// the file), so each is measured once per font.
+class MeasuredTexts {
+public:
+    Extent operator()(const QString& text, const CharFormat& format, bool bold)
+    {
+        Fonts& fonts = fontsFor(format, bold);
+        auto it = fonts.extents.constFind(text);
+        if (it == fonts.extents.constEnd()) {
+            if (m_count >= kMaxTexts) clear();
+            it = fonts.extents.insert(text, measure(text, fonts.metrics));
+            ++m_count;
+        }
+        return *it;
+    }
+
+private:
+    static constexpr int kMaxTexts = 20000;
+
+    struct Fonts {
+        CharFormat format;
+        bool bold;
+        QFontMetricsF metrics;
+        QHash<QString, Extent> extents;
+    };
+
+    Fonts& fontsFor(const CharFormat& format, bool bold)
+    {
+        for (Fonts& f : m_fonts) {
+            if (f.bold == bold && f.format == format) return f;
+        }
+        m_fonts.push_back(
+            {format, bold, QFontMetricsF(documentFont(format, bold), &twipsDevice()), {}});
+        return m_fonts.back();
+    }
+
+    void clear()
+    {
+        for (Fonts& f : m_fonts)
+            f.extents.clear();
+        m_count = 0;
+    }
+
+    std::deque<Fonts> m_fonts;
+    int m_count = 0;
+};
+
+MeasuredTexts& measuredTexts()
+{
+    static MeasuredTexts texts;
+    return texts;
+}
+
 } // namespace
 
 std::vector<int> columnWidths(const Table& table)
@@ -41,14 +97,13 @@ std::vector<int> columnWidths(const Table& table)
     const int columns = std::max(table.columns, 1);
     if (!table.formatted) return std::vector<int>(columns, style::kTextWidth / columns);
 
-    const QFontMetricsF body(documentFont(table.format, false), &twipsDevice());
-    const QFontMetricsF heading(documentFont(table.format, true), &twipsDevice());
+    MeasuredTexts& measured = measuredTexts();
     const double chrome = 2 * style::kCellPaddingX + style::kBorderWidth;
 
     std::vector<double> natural(columns, chrome), minimum(columns, chrome);
     for (int r = 1; r <= table.rows; ++r) {
         for (int c = 1; c <= table.columns; ++c) {
-            const Extent e = measure(table.cell(r, c).text, r == 1 ? heading : body);
+            const Extent e = measured(table.cell(r, c).text, table.format, r == 1);
             natural[c - 1] = std::max(natural[c - 1], std::ceil(e.natural) + chrome);
             minimum[c - 1] = std::max(minimum[c - 1], std::ceil(e.minimum) + chrome);
         }
