@@ -42,4 +42,5 @@ private slots:
     void oversizedFileIsNotRead();
     void numberFormats_data();
     void numberFormats();
+    void numberFormatsAgreeWithTheLocale();
 };
