@@ -17,8 +17,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tipolab"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
-    // The standard dialogs speak Italian, as the rest of the program.
-    tipolab::installItalianQtTexts(app);
+    // The standard dialogs speak Italian, as the rest of the program; none is
+    // open before the splash shows, so their texts are loaded after it.
+    QMetaObject::invokeMethod(
+        &app, [&app] { tipolab::installItalianQtTexts(app); }, Qt::QueuedConnection);
 
     tipolab::TunePlayer tune; // outlives the module and its splash
     tipolab::QtDialogs dialogs;
