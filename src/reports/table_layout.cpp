@@ -10,6 +10,7 @@
 #include <cmath>
 #include <deque>
 #include <numeric>
+#include <optional>
 
 namespace tipolab {
 namespace {
@@ -36,18 +37,37 @@ Extent measure(const QString& text, const QFontMetricsF& metrics)
     return e;
 }
 
+// The metrics of a table's font, made when first needed.
+class TableFont {
+public:
+    TableFont(const CharFormat& format, bool bold) : m_format(format), m_bold(bold) {}
+    const QFontMetricsF& metrics()
+    {
+        if (!m_metrics) m_metrics.emplace(documentFont(m_format, m_bold), &twipsDevice());
+        return *m_metrics;
+    }
+    const CharFormat& format() const { return m_format; }
+    bool bold() const { return m_bold; }
+
+private:
+    CharFormat m_format;
+    bool m_bold;
+    std::optional<QFontMetricsF> m_metrics;
+};
+
 // Measuring text takes the text engine; the same cell texts come back again
 // and again (in every table of a kind, and once for the page count, once for
-// the file), so each is measured once per font.
+// the file), so each is measured once per font. Only numbers are kept, no
+// fonts, so nothing of the text engine outlives the application.
 class MeasuredTexts {
 public:
-    Extent operator()(const QString& text, const CharFormat& format, bool bold)
+    Extent operator()(const QString& text, TableFont& font)
     {
-        Fonts& fonts = fontsFor(format, bold);
-        auto it = fonts.extents.constFind(text);
-        if (it == fonts.extents.constEnd()) {
+        QHash<QString, Extent>& extents = extentsIn(font.format(), font.bold());
+        auto it = extents.constFind(text);
+        if (it == extents.constEnd()) {
             if (m_count >= kMaxTexts) clear();
-            it = fonts.extents.insert(text, measure(text, fonts.metrics));
+            it = extents.insert(text, measure(text, font.metrics()));
             ++m_count;
         }
         return *it;
@@ -56,31 +76,29 @@ public:
 private:
     static constexpr int kMaxTexts = 20000;
 
-    struct Fonts {
+    struct Measured {
         CharFormat format;
         bool bold;
-        QFontMetricsF metrics;
         QHash<QString, Extent> extents;
     };
 
-    Fonts& fontsFor(const CharFormat& format, bool bold)
+    QHash<QString, Extent>& extentsIn(const CharFormat& format, bool bold)
     {
-        for (Fonts& f : m_fonts) {
-            if (f.bold == bold && f.format == format) return f;
+        for (Measured& m : m_measured) {
+            if (m.bold == bold && m.format == format) return m.extents;
         }
-        m_fonts.push_back(
-            {format, bold, QFontMetricsF(documentFont(format, bold), &twipsDevice()), {}});
-        return m_fonts.back();
+        m_measured.push_back({format, bold, {}});
+        return m_measured.back().extents;
     }
 
     void clear()
     {
-        for (Fonts& f : m_fonts)
-            f.extents.clear();
+        for (Measured& m : m_measured)
+            m.extents.clear();
         m_count = 0;
     }
 
-    std::deque<Fonts> m_fonts;
+    std::deque<Measured> m_measured;
     int m_count = 0;
 };
 
@@ -98,12 +116,13 @@ std::vector<int> columnWidths(const Table& table)
     if (!table.formatted) return std::vector<int>(columns, style::kTextWidth / columns);
 
     MeasuredTexts& measured = measuredTexts();
+    TableFont body(table.format, false), heading(table.format, true);
     const double chrome = 2 * style::kCellPaddingX + style::kBorderWidth;
 
     std::vector<double> natural(columns, chrome), minimum(columns, chrome);
     for (int r = 1; r <= table.rows; ++r) {
         for (int c = 1; c <= table.columns; ++c) {
-            const Extent e = measured(table.cell(r, c).text, table.format, r == 1);
+            const Extent e = measured(table.cell(r, c).text, r == 1 ? heading : body);
             natural[c - 1] = std::max(natural[c - 1], std::ceil(e.natural) + chrome);
             minimum[c - 1] = std::max(minimum[c - 1], std::ceil(e.minimum) + chrome);
         }
