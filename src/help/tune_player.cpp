@@ -1,6 +1,7 @@
 #include "tune_player.h"
 
-#include <QCoreApplication>
+#include "state/program_paths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -180,9 +181,8 @@ QString firstSoundFontIn(const QString& folder)
 }
 
 // The General MIDI soundfont: the one FluidSynth was built to use, the usual
-// Debian names, any soundfont in the system folders, one beside the program.
-QString findSoundFont(const FluidSynth& fluid, fluid_settings_t* settings,
-                      const QString& programDir)
+// Debian names, any soundfont in the system folders, one among the program's files.
+QString findSoundFont(const FluidSynth& fluid, fluid_settings_t* settings, const QString& dataDir)
 {
     QStringList candidates;
     char* configured = nullptr;
@@ -194,7 +194,7 @@ QString findSoundFont(const FluidSynth& fluid, fluid_settings_t* settings,
     const QString sf2 = QStringLiteral("/usr/share/sounds/sf2");
     candidates << sf2 + QStringLiteral("/default-GM.sf2") << sf2 + QStringLiteral("/FluidR3_GM.sf2")
                << firstSoundFontIn(sf2) << firstSoundFontIn(QStringLiteral("/usr/share/soundfonts"))
-               << firstSoundFontIn(programDir);
+               << firstSoundFontIn(dataDir);
     for (const QString& path : std::as_const(candidates)) {
         if (!path.isEmpty() && QFileInfo(path).isReadable()) return path;
     }
@@ -222,7 +222,7 @@ struct TunePlayer::Impl {
     bool paused = false; // stopped by pause, not by the end of the tune
 
     // On the loader thread: true when the tune is ready to play.
-    bool setUp(const QByteArray& midiFile, const QString& programDir)
+    bool setUp(const QByteArray& midiFile, const QString& dataDir)
     {
         if (!soundOutputMayExist(drivers)) return false;
         QLibrary* library = nullptr;
@@ -232,7 +232,7 @@ struct TunePlayer::Impl {
         keepQuiet(fluid, *library);
         settings = fluid.new_fluid_settings();
         if (!settings) return false;
-        const QString soundFont = findSoundFont(fluid, settings, programDir);
+        const QString soundFont = findSoundFont(fluid, settings, dataDir);
         if (soundFont.isEmpty()) return false;
         // Only the instruments the tune uses are read from the soundfont, and a
         // softer gain than the default leaves room for the chords.
@@ -307,8 +307,8 @@ bool TunePlayer::open(const QString& midiPath)
 
     d->opened = true;
     d->loader = std::thread([impl = d.get(), midi = QFile::encodeName(file.absoluteFilePath()),
-                             programDir = QCoreApplication::applicationDirPath()] {
-        const bool ok = impl->setUp(midi, programDir);
+                             dataDir = ProgramPaths::current().dataDir()] {
+        const bool ok = impl->setUp(midi, dataDir);
         const std::lock_guard lock(impl->mutex);
         if (!ok) impl->release(); // nothing else touches it before `loaded` is set
         impl->loaded = ok;
