@@ -25,10 +25,10 @@
 inline QString windowIdName(tipolab::WindowId id)
 {
     static const char* const names[] = {
-        "tipi",         "dati",         "risultati",   "frontespizio", "profilo",
-        "Support",      "About",        "HelpContents", "Manual",      "GuideOperation",
-        "GuideArchive", "GuideTypes",   "GuideData",   "GuideResults", "GuideTitlePage",
-        "GuideProfile", "TipOfTheDay",  "PriceList",   "StudioData",   "Splash"};
+        "tipi",         "dati",        "risultati",    "frontespizio", "profilo",
+        "Support",      "About",       "HelpContents", "Manual",       "GuideOperation",
+        "GuideArchive", "GuideTypes",  "GuideData",    "GuideResults", "GuideTitlePage",
+        "GuideProfile", "TipOfTheDay", "PriceList",    "StudioData",   "Splash"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 
