@@ -419,48 +419,6 @@ void dati::aggiornaPasso()
                                       "nell'elaborazione cliccando sul tasto Risultati."));
 }
 
-void dati::controlla_Click()
-{
-    const QString ticks = m_tickCount < kCharacteristicCount ? toQString(kCheckTicks) : QString();
-    bool judged = true;
-    for (int c = 1; c <= kCharacteristicCount; ++c)
-        judged = judged && !giudiz[c]->text().isEmpty();
-    const QString judgements = judged ? QString() : toQString(kCheckJudgements);
-    const QString weights = captionValue(resto->text()) != 0 ? toQString(kCheckWeights) : QString();
-    // The general judgements as the types window shows them; a types window
-    // not yet made shows none.
-    const auto* types = qobject_cast<const tipi*>(module().existingWindow(WindowId::Tipi));
-    bool general = types != nullptr;
-    for (int t = 1; general && t <= kTypeCount; ++t)
-        general = !types->giudizLabel(t)->text().isEmpty();
-    const QString generals = general ? QString() : toQString(kCheckGeneral);
-
-    AssessmentData& data = module().data();
-    if (ticks.isEmpty() && judgements.isEmpty() && weights.isEmpty() && generals.isEmpty()) {
-        if (data.checkFlag == 1) {
-            data.checkFlag = 0; // a silent check that passed
-            return;
-        }
-        module().dialogs().message(QStringLiteral("I dati sono stati immessi correttamente."),
-                                   module().checkTitle(), QMessageBox::Information);
-        return;
-    }
-    // Every line keeps its place, empty or not.
-    module().dialogs().message(ticks + u'\n' + judgements + u'\n' + weights + u'\n' + generals,
-                               module().checkTitle(), QMessageBox::Critical);
-}
-
-bool dati::checkSilently()
-{
-    AssessmentData& data = module().data();
-    data.checkFlag = 1;
-    controlla_Click();
-    const bool complete = data.checkFlag == 0;
-    // A failed silent check must not make the next check from the menu silent.
-    data.checkFlag = 0;
-    return complete;
-}
-
 bool dati::nothingEntered() const
 {
     if (!media->text().isEmpty() || m_tickCount > 0) return false;

@@ -195,23 +195,37 @@ void TestDati::check_data()
     QTest::addColumn<bool>("typesJudged");
     QTest::addColumn<bool>("silent");
     QTest::addColumn<QString>("message"); // empty: none shown
+    QTest::addColumn<int>("shownAfter");  // the type on display after the check
     const QString all = judgeAll(2);
+    const QString allSix = (all + QStringLiteral("n ")).repeated(kTypeCount);
     QString firstUnjudged = QStringLiteral("t1 ");
     for (int c = 2; c <= kCharacteristicCount; ++c)
         firstUnjudged += QStringLiteral("t%1 j2 ").arg(c);
     const QString nl = QStringLiteral("\n");
     QTest::newRow("everything missing")
-        << "d1" << false << false << kTicks + nl + kJudgements + nl + kWeights + nl + kGeneral;
+        << "d1" << false << false << kTicks + nl + kJudgements + nl + kWeights + nl + kGeneral << 1;
     QTest::newRow("nothing entered")
-        << "" << false << false << kTicks + nl + kJudgements + nl + nl + kGeneral;
-    QTest::newRow("only the remainder") << all + "u1" << true << false << nl + nl + kWeights + nl;
+        << "" << false << false << kTicks + nl + kJudgements + nl + nl + kGeneral << 1;
+    QTest::newRow("only the remainder")
+        << all + "u1" << true << false << nl + nl + kWeights + nl << 1;
     QTest::newRow("a ticked row without judgement")
-        << firstUnjudged << true << false << nl + kJudgements + nl + nl;
+        << firstUnjudged << true << false << nl + kJudgements + nl + nl << 1;
     QTest::newRow("complete, from the menu")
-        << all << true << false << "I dati sono stati immessi correttamente.";
-    QTest::newRow("complete, silent") << all << true << true << "";
+        << allSix << true << false << "I dati sono stati immessi correttamente." << 1;
+    QTest::newRow("complete, silent") << allSix << true << true << "" << 1;
     QTest::newRow("incomplete, silent")
-        << "t1 j2" << true << true << kTicks + nl + kJudgements + nl + nl;
+        << "t1 j2" << true << true << kTicks + nl + kJudgements + nl + nl << 1;
+    // The type on display complete, another not: that type is displayed and named.
+    const QString investigativo = QStringLiteral("Tipo INVESTIGATIVO:\n");
+    QTest::newRow("another type half judged, from the menu")
+        << all + "n t1 j2 t2 j2 n n n n n" << true << false
+        << investigativo + kTicks + nl + kJudgements + nl + nl << 2;
+    QTest::newRow("the other types empty, silent")
+        << all << false << true << investigativo + kTicks + nl + kJudgements + nl + nl + kGeneral
+        << 2;
+    QTest::newRow("a later type's weights, from the menu")
+        << (all + "n ").repeated(4) + all + "u3 n " + all + "n" << true << false
+        << QStringLiteral("Tipo INTRAPRENDENTE:\n") + nl + nl + kWeights + nl << 5;
 }
 
 void TestDati::check()
@@ -220,6 +234,7 @@ void TestDati::check()
     QFETCH(bool, typesJudged);
     QFETCH(bool, silent);
     QFETCH(QString, message);
+    QFETCH(int, shownAfter);
     DataProgram program;
     if (typesJudged) program.judgeTypes();
     dati* w = program.data();
@@ -242,6 +257,8 @@ void TestDati::check()
     }
     // Whatever the outcome, the next check from the menu is not silent.
     QCOMPARE(program.module.data().checkFlag, 0);
+    QCOMPARE(w->currentType(), shownAfter);
+    QCOMPARE(caption(w, QStringLiteral("appunti")), QString::fromUtf8(typeName(shownAfter)));
 }
 
 void TestDati::helpOnTheNextStep_data()
@@ -345,10 +362,21 @@ void TestDati::risultatiChecksThenShowsTheResults()
     QCOMPARE(program.dialogs.messages.size(), 1);
     QVERIFY(!program.visibleWindows().contains(QStringLiteral("risultati")));
 
+    // ARTISTICO complete, INVESTIGATIVO still empty: it comes on display.
     play(w, judgeAll(5));
     clickButton(w, QStringLiteral("avanti"));
-    QCOMPARE(program.dialogs.messages.size(), 1);
+    QCOMPARE(program.dialogs.messages.size(), 2);
+    QVERIFY(
+        program.dialogs.messages.last().text.startsWith(QStringLiteral("Tipo INVESTIGATIVO:\n")));
+    QCOMPARE(w->currentType(), 2);
+    QVERIFY(!program.visibleWindows().contains(QStringLiteral("risultati")));
+
+    play(w, judgeAll(4) + QStringLiteral("n n ") +
+                (judgeAll(6) + QStringLiteral("n ")).repeated(3) + QStringLiteral("n n"));
+    QCOMPARE(w->currentType(), 3);
+    clickButton(w, QStringLiteral("avanti"));
+    QCOMPARE(program.dialogs.messages.size(), 2);
     QVERIFY(program.visibleWindows().contains(QStringLiteral("risultati")));
     QCOMPARE(w->currentType(), 3); // each type displayed once, ending where it was
-    QCOMPARE(program.module.data().prevailingType, 1); // 0.800 before ARTISTICO's 0.600
+    QCOMPARE(program.module.data().prevailingType, 1); // 0.800 before every other
 }

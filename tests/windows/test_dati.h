@@ -46,6 +46,8 @@ private slots:
     void printCommands();
     void newAssessmentDataSheet();
     void incompleteAssessmentGivesNoReport();
+    void resultsAndReportAgreeWithTheTool_data();
+    void resultsAndReportAgreeWithTheTool();
     void failedReportIsToldAndChangesNothing();
 };
 
