@@ -237,10 +237,11 @@ void WorkingWindow::colorare_Click()
             return;
         }
     }
-    // Cancelling the dialog gives back the colour it started from, applied all the same.
-    m_dialogColour = m_module.dialogs().chooseColour(m_dialogColour);
-    m_module.setBackgroundColour(m_dialogColour);
-    setBackgroundColour(m_dialogColour);
+    // The dialog starts from the window's own colour; Cancel changes nothing.
+    const std::optional<QColor> chosen = m_module.dialogs().chooseColour(backgroundColour());
+    if (!chosen) return;
+    m_module.setBackgroundColour(*chosen);
+    setBackgroundColour(*chosen);
 }
 
 void WorkingWindow::esci_Click()

@@ -98,7 +98,6 @@ private:
     const WindowFrame& m_frame;
     clsResize m_scaler;
     QToolBar* m_toolbar = nullptr;
-    QColor m_dialogColour = Qt::black; // what the colour dialog returned last here
 };
 
 } // namespace tipolab

@@ -334,11 +334,12 @@ void TestFrame::greySpreadsToAllFourWindows()
     }
     QCOMPARE(program.visibleWindows(), shown); // loaded, not shown
 
-    // Already grey: straight to the colour dialog, from black the first time.
+    // Already grey: straight to the colour dialog, from the grey; Cancel keeps it.
     program.dialogs.clear();
     entry(w, QStringLiteral("colorare"))->trigger();
     QVERIFY(program.dialogs.messages.isEmpty());
-    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({QColor(Qt::black)}));
+    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({kGrey}));
+    QCOMPARE(w->backgroundColour(), kGrey);
 }
 
 void TestFrame::colourDialogOfEachWindow()
@@ -349,26 +350,24 @@ void TestFrame::colourDialogOfEachWindow()
     const QColor designed = results->backgroundColour();
     const QColor red(Qt::red);
 
-    // No to the grey: the dialog, from black; its colour is this window's only.
+    // No to the grey: the dialog, from the window's own colour; its colour is
+    // this window's only.
     program.dialogs.messageAnswers << QMessageBox::No;
     program.dialogs.colourAnswers << red;
     types->colorare_Click();
+    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({designed}));
     QCOMPARE(types->backgroundColour(), red);
     QCOMPARE(results->backgroundColour(), designed);
     QCOMPARE(program.module.backgroundColour(), red);
 
-    // Next time the dialog starts from the colour it gave here; cancelling
-    // gives that colour back, and it stays applied.
-    program.dialogs.messageAnswers << QMessageBox::No;
+    // Next time from the colour the window has; Cancel leaves every window as it was.
+    program.dialogs.messageAnswers << QMessageBox::No << QMessageBox::No;
     types->colorare_Click();
-    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({QColor(Qt::black), red}));
-    QCOMPARE(types->backgroundColour(), red);
-
-    // Each window remembers its own dialog colour.
-    program.dialogs.messageAnswers << QMessageBox::No;
     results->colorare_Click();
-    QCOMPARE(program.dialogs.colourStarts.last(), QColor(Qt::black));
-    QCOMPARE(results->backgroundColour(), QColor(Qt::black));
+    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({designed, red, designed}));
+    QCOMPARE(types->backgroundColour(), red);
+    QCOMPARE(results->backgroundColour(), designed);
+    QCOMPARE(program.module.backgroundColour(), red);
 
     // A window closed and opened again starts with its designed colour.
     types->close();
