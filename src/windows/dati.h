@@ -103,13 +103,16 @@ private:
     void placeHeadings(QWidget* area);
     void placeRows(QWidget* area);
     void placeIndicators(QWidget* area);
-    void placeButtons(QWidget* area);
+    // The buttons at the bottom, left to right.
+    QList<QWidget*> placeButtons(QWidget* area);
     // The display procedure for the current type.
     void mostraTipo();
     void togliCaratteristica();
     void attivaScala() { Frame1->setStepsEnabled(true); }
     void disattivaScala() { Frame1->setStepsEnabled(false); }
     void showWeight(int c, int weight);
+    // What a screen reader names the box and the weight of row c.
+    void nameRow(int c);
     // The check's four lines for the type on display, empty where nothing is missing.
     QStringList checkLines() const;
     bool nothingEntered() const;

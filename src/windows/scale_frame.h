@@ -38,10 +38,15 @@ public:
     // attivaScala / disattivaScala.
     void setStepsEnabled(bool enabled);
     bool stepsEnabled() const;
+    // The keyboard goes to "1 = massimo", once a row awaits its judgement.
+    void focusFirstStep();
 
 signals:
-    // A click on step n.
+    // A click on step n, or Enter or Space on it.
     void stepClicked(int n);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::array<QPushButton*, kStepCount + 1> m_giud{}; // slot 0 unused

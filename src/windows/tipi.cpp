@@ -64,6 +64,8 @@ tipi::tipi(ModuloTipolab& module, DocumentDesk& desk) : WorkingWindow(module, de
     for (int t = 1; t <= kTypeCount; ++t) {
         Label11[t]->setText(toQString(typeName(t)));
         cecc[t]->setToolTip(kTickTooltip.arg(t));
+        cecc[t]->setAccessibleName(
+            QStringLiteral("tipologia %1, riga %2").arg(Label11[t]->text()).arg(t));
     }
     aggiornaPasso();
 }
@@ -120,6 +122,10 @@ void tipi::placeControls()
         coeff[t] = row.coefficient;
         // Every change of the box runs the tick procedure, from a click or from code.
         connect(cecc[t], &QCheckBox::toggled, this, [this, t] { cecc_Click(t); });
+        // A type ticked by the examiner awaits its judgement: on to the scale.
+        connect(cecc[t], &QCheckBox::clicked, this, [this](bool ticked) {
+            if (ticked) Frame1->focusFirstStep();
+        });
     }
     addRule(area, kLeft, kFirstRowTop + kTypeCount * kRowPitch, kBlockWidth);
 
@@ -159,7 +165,22 @@ void tipi::placeControls()
                                            "sul tasto prescelto per la tipologia selezionata"),
                             {kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight, kScaleButtonTop,
                              kScaleButtonPitch, kScaleButtonHeight, 150});
-    connect(Frame1, &ScaleFrame::stepClicked, this, &tipi::giud_Click);
+    connect(Frame1, &ScaleFrame::stepClicked, this, [this, avanti](int n) {
+        const int judged = m_currentType;
+        giud_Click(n);
+        // On to the next type's box; after the last type, to the data window's button.
+        if (judged >= 1 && judged < kTypeCount)
+            cecc[judged + 1]->setFocus(Qt::OtherFocusReason);
+        else if (judged == kTypeCount)
+            avanti->setFocus(Qt::OtherFocusReason);
+    });
+    // Tab: the boxes, then the scale, then the buttons.
+    QList<QWidget*> order;
+    for (int t = 1; t <= kTypeCount; ++t)
+        order << cecc[t];
+    for (int n = 1; n <= kStepCount; ++n)
+        order << Frame1->giud(n);
+    chainTabOrder(order << aiuto << avanti << cmdGuida << cmdesci);
 }
 
 void tipi::cecc_Click(int index)

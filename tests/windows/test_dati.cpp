@@ -5,6 +5,7 @@
 
 #include "core/check.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QSignalSpy>
 #include <QTest>
@@ -379,4 +380,29 @@ void TestDati::risultatiChecksThenShowsTheResults()
     QVERIFY(program.visibleWindows().contains(QStringLiteral("risultati")));
     QCOMPARE(w->currentType(), 3); // each type displayed once, ending where it was
     QCOMPARE(program.module.data().prevailingType, 1); // 0.800 before every other
+}
+
+// A focused weight control takes Up and +, Down and -, in steps of 1, through
+// the weight procedure; a screen reader reads the weight as its value.
+void TestDati::weightFromTheKeyboard()
+{
+    DataProgram program;
+    dati* w = program.data();
+    play(w, judgeAll(3));
+    auto* weight = control<WeightArrows>(w, QStringLiteral("scrolla_2"));
+    QVERIFY(weight->upArrow()->height() >= 16 && weight->downArrow()->height() >= 16);
+
+    for (Qt::Key key :
+         {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Down, Qt::Key_Minus, Qt::Key_Up})
+        QTest::keyClick(weight, key);
+
+    QCOMPARE(row(w, "perc", 2), QStringLiteral("11"));
+    QCOMPARE(caption(w, QStringLiteral("resto")), QStringLiteral("-2"));
+    QCOMPARE(caption(w, QStringLiteral("pond")), QStringLiteral("0,816"));
+    QCOMPARE(QString::fromStdString(program.module.data().characteristic(1, 2).weight.toText()),
+             QStringLiteral("11"));
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(weight);
+    QCOMPARE(read->valueInterface()->currentValue().toInt(), 11);
+    QCOMPARE(read->text(QAccessible::Name),
+             QStringLiteral("peso di conformista in percentuale, riga 2"));
 }

@@ -23,6 +23,7 @@ private slots:
     void clear_data();
     void clear();
     void risultatiChecksThenShowsTheResults();
+    void weightFromTheKeyboard();
 };
 
 class TestArchiveCommands : public QObject {
