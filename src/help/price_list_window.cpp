@@ -1,6 +1,6 @@
 #include "price_list_window.h"
 
-#include "state/text_lines.h"
+#include "state/dialogs.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -12,9 +12,15 @@
 
 namespace tipolab {
 
+namespace {
+
+const QString kHeading = QStringLiteral("Altri programmi del fornitore, con i prezzi in vigore:");
+
+} // namespace
+
 PriceListWindow::PriceListWindow(const QString& programName, const QString& programDir,
-                                 QWidget* parent)
-    : QWidget(parent)
+                                 Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_programName(programName), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("listino"));
     setWindowTitle(programName + QStringLiteral(": listino prezzi"));
@@ -39,6 +45,12 @@ void PriceListWindow::buildControls()
     lstListino->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lstListino->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
+    cmdAggiorna = new QPushButton(QStringLiteral("&Aggiorna listino..."), this);
+    cmdAggiorna->setObjectName(QStringLiteral("cmdAggiorna"));
+    cmdAggiorna->setToolTip(
+        QStringLiteral("sostituire il listino con quello più recente ricevuto dal fornitore"));
+    connect(cmdAggiorna, &QPushButton::clicked, this, &PriceListWindow::aggiorna_Click);
+
     cmdChiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
     cmdChiudi->setDefault(true);
@@ -46,6 +58,7 @@ void PriceListWindow::buildControls()
     connect(cmdChiudi, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAggiorna);
     buttons->addStretch(1);
     buttons->addWidget(cmdChiudi);
 
@@ -60,16 +73,22 @@ void PriceListWindow::buildControls()
 
 void PriceListWindow::Form_Load(const QString& programDir)
 {
-    const QString name = QString::fromLatin1(kPriceListFileName);
-    const std::optional<QStringList> lines = readTextLines(QDir(programDir).filePath(name));
+    const std::optional<QStringList> lines = currentPriceList(programDir);
     if (!lines) {
-        Label1->setText(QStringLiteral("Impossibile trovare il file ") + name +
+        Label1->setText(QStringLiteral("Impossibile trovare il file ") +
+                        QString::fromLatin1(kPriceListFileName) +
                         QStringLiteral(" nella cartella del programma: il listino non è "
                                        "disponibile."));
         return;
     }
-    Label1->setText(QStringLiteral("Altri programmi del fornitore, con i prezzi in vigore:"));
-    for (const QString& line : *lines) {
+    showList(*lines);
+}
+
+void PriceListWindow::showList(const QStringList& lines)
+{
+    Label1->setText(kHeading);
+    lstListino->clear();
+    for (const QString& line : lines) {
         if (line.trimmed().isEmpty()) continue;
         // The price follows the last colon; a line without one is all name.
         const qsizetype colon = line.lastIndexOf(u':');
@@ -78,6 +97,25 @@ void PriceListWindow::Form_Load(const QString& programDir)
         auto* item = new QTreeWidgetItem(lstListino, columns);
         item->setToolTip(0, line.trimmed());
     }
+}
+
+void PriceListWindow::aggiorna_Click()
+{
+    const QString path =
+        m_dialogs.openFile(QStringLiteral("Aggiorna listino"),
+                           {QStringLiteral("Listino (*.txt)"), QStringLiteral("Tutti i file (*)")},
+                           0, QDir::homePath());
+    if (path.isEmpty()) return; // cancelled
+    const PriceListRead read = readPriceList(path);
+    QString error = read.error;
+    if (read.lines) error = keepRefreshedPriceList(*read.lines);
+    if (!error.isEmpty()) {
+        m_dialogs.message(error + QStringLiteral("\nIl listino in uso resta quello di prima."),
+                          m_programName + QStringLiteral(": listino prezzi"),
+                          QMessageBox::Critical);
+        return;
+    }
+    showList(*read.lines);
 }
 
 } // namespace tipolab
