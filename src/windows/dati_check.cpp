@@ -46,18 +46,8 @@ void dati::controlla(CheckScope scope)
         }
     }
 
-    if (lines.join(QString()).isEmpty()) {
-        if (data.checkFlag == 1) {
-            data.checkFlag = 0; // a silent check that passed
-            return;
-        }
-        module().dialogs().message(QStringLiteral("I dati sono stati immessi correttamente."),
-                                   module().checkTitle(), QMessageBox::Information);
-        return;
-    }
     // Every line keeps its place, empty or not.
-    module().dialogs().message(heading + lines.join(u'\n'), module().checkTitle(),
-                               QMessageBox::Critical);
+    tellCheckOutcome(lines.join(QString()).isEmpty(), heading + lines.join(u'\n'));
 }
 
 bool dati::checkSilently(CheckScope scope)

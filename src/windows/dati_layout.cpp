@@ -69,19 +69,15 @@ void dati::placeControls()
                             QStringLiteral("giudizi, in ordine decrescente, da esprimere cliccando "
                                            "sul tasto prescelto per la caratteristica selezionata"),
                             kScale);
-    connect(Frame1, &ScaleFrame::stepClicked, this, [this, next = buttons[1]](int n) {
-        const int judged = m_pendingRow;
-        giud_Click(n);
-        // On to the next row's box; after the last row, to the next type.
-        if (judged >= 1 && judged < kCharacteristicCount)
-            cecc[judged + 1]->setFocus(Qt::OtherFocusReason);
-        else if (judged == kCharacteristicCount)
-            next->setFocus(Qt::OtherFocusReason); // "&Caratteristiche successive"
-    });
-    // Tab: each row's box and weight, then the scale, then the buttons.
-    QList<QWidget*> order;
-    for (int c = 1; c <= kCharacteristicCount; ++c)
+    connect(Frame1, &ScaleFrame::stepClicked, this, &dati::giud_Click);
+    // After the last row the keyboard goes on to "&Caratteristiche successive".
+    QList<QCheckBox*> boxes;
+    QList<QWidget*> order; // Tab: each row's box and weight, the scale, the buttons
+    for (int c = 1; c <= kCharacteristicCount; ++c) {
+        boxes << cecc[c];
         order << cecc[c] << scrolla[c];
+    }
+    Frame1->guideKeyboard(boxes, buttons[1]);
     for (int n = 1; n <= kStepCount; ++n)
         order << Frame1->giud(n);
     chainTabOrder(order + buttons);
@@ -152,10 +148,6 @@ void dati::placeRows(QWidget* area)
         coeff[c] = row.coefficient;
         // Every change of the box runs the tick procedure, from a click or from code.
         connect(cecc[c], &QCheckBox::toggled, this, [this, c] { cecc_Click(c); });
-        // A row ticked by the examiner awaits its judgement: on to the scale.
-        connect(cecc[c], &QCheckBox::clicked, this, [this](bool ticked) {
-            if (ticked) Frame1->focusFirstStep();
-        });
 
         perc[c] = newLabel(area, indexedName("perc", c), {}, weightTooltip);
         perc[c]->setAlignment(Qt::AlignCenter);

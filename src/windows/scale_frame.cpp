@@ -4,6 +4,7 @@
 #include "qt_text.h"
 #include "scaling/cls_resize.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <algorithm>
@@ -56,9 +57,21 @@ bool ScaleFrame::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void ScaleFrame::focusFirstStep()
+void ScaleFrame::guideKeyboard(const QList<QCheckBox*>& boxes, QWidget* next)
 {
-    m_giud[1]->setFocus(Qt::OtherFocusReason);
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        connect(boxes[i], &QCheckBox::clicked, this, [this, i](bool ticked) {
+            if (!ticked) return;
+            m_ticked = static_cast<int>(i);
+            m_giud[1]->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    connect(this, &ScaleFrame::stepClicked, this, [this, boxes, next] {
+        if (m_ticked < 0) return;
+        QWidget* after = m_ticked + 1 < boxes.size() ? boxes[m_ticked + 1] : next;
+        after->setFocus(Qt::OtherFocusReason);
+        m_ticked = -1;
+    });
 }
 
 void ScaleFrame::setStepsEnabled(bool enabled)

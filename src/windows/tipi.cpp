@@ -122,10 +122,6 @@ void tipi::placeControls()
         coeff[t] = row.coefficient;
         // Every change of the box runs the tick procedure, from a click or from code.
         connect(cecc[t], &QCheckBox::toggled, this, [this, t] { cecc_Click(t); });
-        // A type ticked by the examiner awaits its judgement: on to the scale.
-        connect(cecc[t], &QCheckBox::clicked, this, [this](bool ticked) {
-            if (ticked) Frame1->focusFirstStep();
-        });
     }
     addRule(area, kLeft, kFirstRowTop + kTypeCount * kRowPitch, kBlockWidth);
 
@@ -165,19 +161,11 @@ void tipi::placeControls()
                                            "sul tasto prescelto per la tipologia selezionata"),
                             {kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight, kScaleButtonTop,
                              kScaleButtonPitch, kScaleButtonHeight, 150});
-    connect(Frame1, &ScaleFrame::stepClicked, this, [this, avanti](int n) {
-        const int judged = m_currentType;
-        giud_Click(n);
-        // On to the next type's box; after the last type, to the data window's button.
-        if (judged >= 1 && judged < kTypeCount)
-            cecc[judged + 1]->setFocus(Qt::OtherFocusReason);
-        else if (judged == kTypeCount)
-            avanti->setFocus(Qt::OtherFocusReason);
-    });
-    // Tab: the boxes, then the scale, then the buttons.
-    QList<QWidget*> order;
-    for (int t = 1; t <= kTypeCount; ++t)
-        order << cecc[t];
+    connect(Frame1, &ScaleFrame::stepClicked, this, &tipi::giud_Click);
+    // After the last type the keyboard goes on to "&Dati".
+    const QList<QCheckBox*> boxes(cecc.begin() + 1, cecc.end());
+    Frame1->guideKeyboard(boxes, avanti);
+    QList<QWidget*> order(boxes.begin(), boxes.end()); // Tab: the boxes, the scale, the buttons
     for (int n = 1; n <= kStepCount; ++n)
         order << Frame1->giud(n);
     chainTabOrder(order << aiuto << avanti << cmdGuida << cmdesci);
@@ -299,19 +287,7 @@ void tipi::controlla_Click()
     const QString judgements =
         judged ? QString() : QStringLiteral("- assegnare un giudizio ad ogni tipologia;");
 
-    AssessmentData& data = module().data();
-    if (ticks.isEmpty() && judgements.isEmpty()) {
-        if (data.checkFlag == 1) {
-            data.checkFlag = 0; // a silent check that passed
-            return;
-        }
-        module().dialogs().message(QStringLiteral("I dati sono stati immessi correttamente."),
-                                   module().checkTitle(), QMessageBox::Information);
-        return;
-    }
-    // The flag stays as it was: a caller that set it sees the check fail.
-    module().dialogs().message(ticks + u'\n' + judgements, module().checkTitle(),
-                               QMessageBox::Critical);
+    tellCheckOutcome(ticks.isEmpty() && judgements.isEmpty(), ticks + u'\n' + judgements);
 }
 
 void tipi::aiuto_Click()

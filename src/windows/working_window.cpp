@@ -244,6 +244,21 @@ void WorkingWindow::colorare_Click()
     setBackgroundColour(*chosen);
 }
 
+void WorkingWindow::tellCheckOutcome(bool complete, const QString& missing)
+{
+    AssessmentData& data = m_module.data();
+    if (!complete) {
+        m_module.dialogs().message(missing, m_module.checkTitle(), QMessageBox::Critical);
+        return;
+    }
+    if (data.checkFlag == 1) {
+        data.checkFlag = 0; // a silent check that passed
+        return;
+    }
+    m_module.dialogs().message(QStringLiteral("I dati sono stati immessi correttamente."),
+                               m_module.checkTitle(), QMessageBox::Information);
+}
+
 void WorkingWindow::esci_Click()
 {
     m_module.confermauscita();
