@@ -20,7 +20,7 @@ bool isControl(QChar c)
 QString unreadableReason(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("il file non esiste");
+    if (!info.exists()) return QStringLiteral("non esiste");
     if (!info.isFile()) return QStringLiteral("non è un file ordinario");
     if (info.size() > kMaxTextFileSize) return QStringLiteral("è più grande di 4 MB");
     return QStringLiteral("non si può leggere");
