@@ -7,7 +7,6 @@
 #include "state/number_format.h"
 #include "tipi.h"
 
-#include <QCheckBox>
 #include <QLabel>
 
 namespace tipolab {
