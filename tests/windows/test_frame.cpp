@@ -46,7 +46,7 @@ QStringList observe(TestProgram& program)
     return seen;
 }
 
-// The controls of `window` that a screen reader can reach with the focus or
+// The controls below `node` that a screen reader can reach with the focus or
 // press, yet would read without a name.
 QStringList unnamedControls(QAccessibleInterface* node)
 {
@@ -55,8 +55,7 @@ QStringList unnamedControls(QAccessibleInterface* node)
         QAccessibleInterface* child = node->child(i);
         if (!child || child->state().invisible) continue;
         const QAccessibleActionInterface* actions = child->actionInterface();
-        const bool pressable =
-            actions && !actions->actionNames().isEmpty() && !child->state().disabled;
+        const bool pressable = actions && !actions->actionNames().isEmpty();
         if ((child->state().focusable || pressable) && child->text(QAccessible::Name).isEmpty())
             unnamed << child->object()->objectName() +
                            QStringLiteral(" (role %1)").arg(child->role());
