@@ -5,10 +5,9 @@
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
 #include "state/archive_file.h"
+#include "state/program_paths.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
 
 namespace tipolab {
 namespace {
@@ -70,8 +69,9 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
             err.flush();
             return 1;
         }
-        const ArchiveSnapshot archive =
-            snapshotFromArchive(*load.record, InstallationData::loadDefault(), options.locale);
+        const ArchiveSnapshot archive = snapshotFromArchive(
+            *load.record, InstallationData::fromFiles(ProgramPaths::current().installationFiles()),
+            options.locale);
         if (needsResults(options.kind) && !archive.missing.empty()) {
             err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
                        .arg(options.file);
@@ -92,16 +92,15 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
         saved.path = options.output;
         saved.error = w.save(options.output);
     } else {
-        QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (documents.isEmpty()) documents = QDir::homePath();
+        const ProgramPaths& paths = ProgramPaths::current();
         const QString path =
             options.kind == DocumentKind::Report
-                ? reportFilePath(QCoreApplication::applicationDirPath(), persona)
+                ? reportFilePath(paths.documentsBeside(), persona)
                 : sheetFilePath(QDir::currentPath(), sheetHeading(persona).programName,
                                 sheetKind(options.kind),
                                 options.kind == DocumentKind::AcquisitionForm ? QString()
                                                                               : persona);
-        saved = saveDocument(w, path, documents);
+        saved = saveDocument(w, path, paths.documentsDir());
     }
     if (!saved.ok()) {
         err << QStringLiteral("Impossibile scrivere %1: %2\n").arg(saved.path, saved.error);

@@ -71,6 +71,7 @@ SavedFile saveDocument(const ReportWriter& writer, const QString& path,
 {
     SavedFile out;
     out.path = path;
+    QDir().mkpath(QFileInfo(path).absolutePath());
     out.error = writer.save(path);
     if (out.ok()) return out;
 

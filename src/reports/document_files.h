@@ -36,8 +36,9 @@ struct SavedFile {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Saves under `path`. When the folder of `path` cannot be written, saves under
-// the same file name in `fallbackFolder` (created when missing).
+// Saves under `path`, making its folder when missing. When that folder cannot
+// be written, saves under the same file name in `fallbackFolder` (created when
+// missing).
 SavedFile saveDocument(const ReportWriter& writer, const QString& path,
                        const QString& fallbackFolder);
 

@@ -1,20 +1,18 @@
 #include "print_commands.h"
 
 #include "full_report.h"
+#include "state/program_paths.h"
 #include "window_sheets.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
 
 namespace tipolab {
 
 DocumentPlaces DocumentPlaces::standard()
 {
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty()) documents = QDir::homePath();
-    return {QCoreApplication::applicationDirPath(), documents,
-            QDir(QDir::tempPath()).filePath(QStringLiteral("Tipolab"))};
+    const ProgramPaths& paths = ProgramPaths::current();
+    return {paths.documentsBeside(), paths.documentsDir(),
+            QDir(QDir::tempPath()).filePath(QStringLiteral("Tipolab")), paths.installed()};
 }
 
 PrintCommands::PrintCommands(DocumentOpener& opener, DocumentPlaces places)
@@ -36,11 +34,13 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
                 .arg(QDir::toNativeSeparators(saved.path), saved.error);
         return out;
     }
-    if (saved.elsewhere) {
+    // Where the documents go when not beside the program is said once.
+    if (saved.elsewhere && !m_toldWhere) {
         out.message =
             QStringLiteral("La cartella prevista per il documento non \u00e8 scrivibile.\n"
                            "Il documento \u00e8 stato salvato in:\n%1")
                 .arg(QDir::toNativeSeparators(saved.path));
+        m_toldWhere = true;
     }
     m_opener.open(saved.path, w.document());
     out.opened = true;
@@ -49,7 +49,15 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
 
 PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QString& path)
 {
-    return finish(w, saveDocument(w, path, m_places.documentsDir));
+    PrintOutcome out = finish(w, saveDocument(w, path, m_places.documentsDir));
+    // An installed program keeps its documents in the documents folder, and says so once.
+    if (m_places.installed && out.opened && !m_toldWhere) {
+        out.message = QStringLiteral("Tipolab salva le relazioni e la guida nella cartella "
+                                     "dei documenti.\nIl documento \u00e8 stato salvato in:\n%1")
+                          .arg(QDir::toNativeSeparators(out.path));
+        m_toldWhere = true;
+    }
+    return out;
 }
 
 PrintOutcome PrintCommands::saveSheet(const ReportWriter& w, const SheetHeading& heading,

@@ -1,9 +1,10 @@
 #include "archive_file.h"
 
+#include "file_save.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tipolab {
 namespace {
@@ -70,29 +71,7 @@ QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& 
 
 QString saveArchiveFile(const QString& path, const ArchiveRecord& record)
 {
-    const QString name = shownName(path);
-    const std::string bytes = writeArchive(record);
-    QSaveFile file(path);
-    // Unbuffered: a buffered write that fails only when flushed at commit()
-    // would not stop the rename, and a truncated file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return QStringLiteral("Impossibile salvare il file \"%1\": %2.")
-            .arg(name, file.errorString());
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Impossibile scrivere il file \"%1\": %2. Il file precedente, se "
-                              "c'era, \u00e8 rimasto com'era.")
-            .arg(name, why);
-    }
-    if (!file.commit()) {
-        return QStringLiteral("Impossibile completare il salvataggio del file \"%1\": %2. Il "
-                              "file precedente, se c'era, \u00e8 rimasto com'era.")
-            .arg(name, file.errorString());
-    }
-    return {};
+    return saveWholeFile(path, QByteArray::fromStdString(writeArchive(record)));
 }
 
 } // namespace tipolab

@@ -103,16 +103,28 @@ void TestDocumentFiles::guideFileName()
              QStringLiteral("/opt/Test/TipolabTipolab-guida.doc"));
 }
 
-void TestDocumentFiles::reportGoesToDocumentsWhenFolderCannotBeWritten()
+// The report goes to the documents folder when the folder beside the program
+// cannot be written, and always for an installed program (its stand-in folder
+// lies there); the user is told where the first time only.
+void TestDocumentFiles::reportGoesToDocumentsWhenNotBesideTheProgram_data()
 {
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("folder beside the program cannot be written") << false;
+    QTest::newRow("installed program") << true;
+}
+
+void TestDocumentFiles::reportGoesToDocumentsWhenNotBesideTheProgram()
+{
+    QFETCH(bool, installed);
     QTemporaryDir root;
     // The program's folder sits under a file, so nothing can be written beside it.
     QFile blocker(root.filePath("programmi"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     fixtures::RecordingOpener opener;
-    const DocumentPlaces places{root.filePath("programmi/Tipolab"), root.filePath("Documenti"),
-                                root.filePath("fogli")};
+    const DocumentPlaces places{installed ? root.filePath("Documenti/Tipolab")
+                                          : root.filePath("programmi/Tipolab"),
+                                root.filePath("Documenti"), root.filePath("fogli"), installed};
     PrintCommands commands(opener, places);
     const PrintOutcome out = commands.fullReport(fixtures::sample());
 
@@ -124,6 +136,11 @@ void TestDocumentFiles::reportGoesToDocumentsWhenFolderCannotBeWritten()
     QVERIFY(out.message.contains(QDir::toNativeSeparators(expected)));
     QCOMPARE(opener.paths, QStringList{expected});
     QCOMPARE(opener.documents.value(0).tableCount(), 17);
+
+    const PrintOutcome again = commands.fullReport(fixtures::sample());
+    QVERIFY(again.opened);
+    QCOMPARE(again.path, expected);
+    QCOMPARE(again.message, QString());
 }
 
 void TestDocumentFiles::failureLeavesEverythingAsItWas()

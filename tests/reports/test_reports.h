@@ -52,7 +52,8 @@ private slots:
     void reportFileNames_data();
     void reportFileNames();
     void guideFileName();
-    void reportGoesToDocumentsWhenFolderCannotBeWritten();
+    void reportGoesToDocumentsWhenNotBesideTheProgram_data();
+    void reportGoesToDocumentsWhenNotBesideTheProgram();
     void failureLeavesEverythingAsItWas();
     void sheetsGoToTheirFolderUnderTellingNames();
     void previewExportsThePages();

@@ -68,4 +68,6 @@ private slots:
     void check();
     void studioValuesCannotBeChanged();
     void fieldsStayOnOneLine();
+    void studioDialog_data();
+    void studioDialog();
 };
