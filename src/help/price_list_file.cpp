@@ -4,8 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace tipolab {
@@ -27,12 +25,6 @@ QString unreadableReason(const QString& path)
 }
 
 } // namespace
-
-QString refreshedPriceListPath()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QString::fromLatin1(kPriceListFileName));
-}
 
 QString priceListProblem(const QStringList& lines)
 {
@@ -60,29 +52,6 @@ PriceListRead readPriceList(const QString& path)
     if (!problem.isEmpty())
         return {std::nullopt, QStringLiteral("Il file \"%1\" %2.").arg(name, problem)};
     return {lines, {}};
-}
-
-std::optional<QStringList> currentPriceList(const QString& programDir)
-{
-    const QString refreshed = refreshedPriceListPath();
-    if (QFileInfo::exists(refreshed)) {
-        if (PriceListRead read = readPriceList(refreshed); read.lines) return read.lines;
-    }
-    return readTextLines(QDir(programDir).filePath(QString::fromLatin1(kPriceListFileName)));
-}
-
-QString keepRefreshedPriceList(const QStringList& lines)
-{
-    const QString path = refreshedPriceListPath();
-    const QString name = QDir::toNativeSeparators(path);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("Impossibile creare la cartella di \"%1\".").arg(name);
-    QSaveFile file(path);
-    // UTF-8 with its byte-order mark, one line each, as the reader takes it.
-    const QByteArray bytes = "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Impossibile scrivere \"%1\": %2.").arg(name, file.errorString());
-    return {};
 }
 
 } // namespace tipolab

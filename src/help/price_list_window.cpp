@@ -1,8 +1,12 @@
 #include "price_list_window.h"
 
 #include "state/dialogs.h"
+#include "state/file_save.h"
+#include "state/program_paths.h"
+#include "state/text_lines.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +19,36 @@ namespace tipolab {
 namespace {
 
 const QString kHeading = QStringLiteral("Altri programmi del fornitore, con i prezzi in vigore:");
+
+// The refreshed list, kept in the user's own data folder: the program's
+// folder may not be writable.
+QString refreshedList()
+{
+    return ProgramPaths::current().userDataFile(QString::fromLatin1(kPriceListFileName));
+}
+
+// The list to show: the refreshed one where there is a sound one, else the
+// list shipped in `programDir`; nothing when neither can be read.
+std::optional<QStringList> currentList(const QString& programDir)
+{
+    if (QFileInfo::exists(refreshedList())) {
+        if (PriceListRead read = readPriceList(refreshedList()); read.lines) return read.lines;
+    }
+    return readTextLines(QDir(programDir).filePath(QString::fromLatin1(kPriceListFileName)));
+}
+
+// Keeps `lines` as the refreshed list, replacing an earlier one in one step:
+// UTF-8 with its byte-order mark, one entry a line, as the reader takes it.
+// Returns why it failed, in Italian; empty on success.
+QString keepRefreshedList(const QStringList& lines)
+{
+    const QString path = refreshedList();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("Impossibile creare la cartella del file \"%1\".")
+            .arg(QDir::toNativeSeparators(path));
+    return saveWholeFile(path,
+                         "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+}
 
 } // namespace
 
@@ -73,7 +107,7 @@ void PriceListWindow::buildControls()
 
 void PriceListWindow::Form_Load(const QString& programDir)
 {
-    const std::optional<QStringList> lines = currentPriceList(programDir);
+    const std::optional<QStringList> lines = currentList(programDir);
     if (!lines) {
         Label1->setText(QStringLiteral("Impossibile trovare il file ") +
                         QString::fromLatin1(kPriceListFileName) +
@@ -108,7 +142,7 @@ void PriceListWindow::aggiorna_Click()
     if (path.isEmpty()) return; // cancelled
     const PriceListRead read = readPriceList(path);
     QString error = read.error;
-    if (read.lines) error = keepRefreshedPriceList(*read.lines);
+    if (read.lines) error = keepRefreshedList(*read.lines);
     if (!error.isEmpty()) {
         m_dialogs.message(error + QStringLiteral("\nIl listino in uso resta quello di prima."),
                           m_programName + QStringLiteral(": listino prezzi"),

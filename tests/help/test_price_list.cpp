@@ -3,6 +3,7 @@
 #include "help/price_list_window.h"
 #include "help_program.h"
 #include "help_tests.h"
+#include "state/program_paths.h"
 #include "test_support.h"
 
 #include <QTreeWidget>
@@ -31,11 +32,16 @@ void refreshWith(HelpProgram& program, QWidget* window, const QByteArray& bytes)
     clickButton(window, QStringLiteral("cmdAggiorna"));
 }
 
+QString refreshedList()
+{
+    return ProgramPaths::current().userDataFile(QStringLiteral("listino.txt"));
+}
+
 } // namespace
 
 void TestPriceList::init()
 {
-    QFile::remove(refreshedPriceListPath());
+    QFile::remove(refreshedList());
 }
 
 void TestPriceList::refreshRefusesABadFileAndKeepsTheList_data()
@@ -71,7 +77,7 @@ void TestPriceList::refreshRefusesABadFileAndKeepsTheList()
     QVERIFY(told.text.contains(QDir::toNativeSeparators(program.path("nuovo-listino.txt"))));
     QCOMPARE(told.icon, QMessageBox::Critical);
     QCOMPARE(shownList(window), before);
-    QVERIFY(!QFile::exists(refreshedPriceListPath()));
+    QVERIFY(!QFile::exists(refreshedList()));
 }
 
 void TestPriceList::refreshReplacesTheList()
