@@ -7,6 +7,8 @@
 #include <QtEndian>
 
 #ifdef TIPOLAB_HAVE_FLUIDSYNTH
+#include "state/file_io.h"
+
 #include <dlfcn.h>
 #include <fluidsynth.h>
 #include <mutex>
@@ -35,15 +37,10 @@ QStringList defaultAudioDrivers()
 
 namespace {
 
-// A Standard MIDI File small enough for a tune: a header chunk and the
-// complete track chunks it announces. Anything else is refused before the sound device
-// is touched.
-bool isStandardMidiFile(const QString& path)
+// A Standard MIDI File: a header chunk and the complete track chunks it
+// announces. Anything else is refused before the sound device is touched.
+bool isStandardMidiFile(const QByteArray& bytes)
 {
-    constexpr qint64 maxSize = 4 * 1024 * 1024;
-    QFile file(path);
-    if (file.size() > maxSize || !file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
     auto u16 = [&bytes](qsizetype at) {
         return qFromBigEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData()) + at);
     };
@@ -161,8 +158,13 @@ TunePlayer::~TunePlayer()
 bool TunePlayer::open(const QString& midiPath)
 {
     close();
-    const QFileInfo file(midiPath);
-    if (midiPath.isEmpty() || !file.isFile() || !isStandardMidiFile(midiPath)) return false;
+    if (midiPath.isEmpty()) return false;
+    // Read once, an ordinary file small enough for a tune; the player takes
+    // these bytes, not the file again.
+    constexpr std::size_t maxSize = 4 * 1024 * 1024;
+    const FileRead file = readRegularFile(QFile::encodeName(midiPath).toStdString(), maxSize);
+    const QByteArray tune = QByteArray::fromStdString(file.bytes);
+    if (!file.ok() || !isStandardMidiFile(tune)) return false;
 
     keepQuiet();
     d->settings = new_fluid_settings();
@@ -190,9 +192,8 @@ bool TunePlayer::open(const QString& midiPath)
         if (d->driver) break;
     }
     d->player = d->driver ? new_fluid_player(d->synth) : nullptr;
-    if (!d->player ||
-        fluid_player_add(d->player, QFile::encodeName(file.absoluteFilePath()).constData()) !=
-            FLUID_OK) {
+    if (!d->player || fluid_player_add_mem(d->player, tune.constData(),
+                                           static_cast<size_t>(tune.size())) != FLUID_OK) {
         close();
         return false;
     }

@@ -50,9 +50,9 @@ public:
 
     // Pages of the document as it stands, laid out on A4.
     int pageCount() const;
-    // Writes the document as RTF under `path` (replacing an existing file only
-    // once the new one is complete). Returns the reason of a failure, or an
-    // empty text.
+    // Writes the document as RTF under `path`, replacing an existing file only
+    // once the new one is complete on disk. Returns the reason of a failure, in
+    // Italian, or an empty text.
     QString save(const QString& path) const;
 
     // Every paragraph, in and out of tables, justified.

@@ -1,9 +1,9 @@
 #include "text_lines.h"
 
+#include "state/file_io.h"
 #include "state/text_encoding.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace tipolab {
@@ -44,13 +44,10 @@ QStringList decodeTextLines(const QByteArray& bytes)
 
 std::optional<QStringList> readTextLines(const QString& path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTextFileSize) return std::nullopt;
-    const QByteArray bytes = file.read(kMaxTextFileSize + 1);
-    if (bytes.size() > kMaxTextFileSize) return std::nullopt; // grew while read
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return decodeTextLines(bytes);
+    if (path.isEmpty()) return std::nullopt;
+    const FileRead file = readRegularFile(QFile::encodeName(path).toStdString(), kMaxTextFileSize);
+    if (!file.ok()) return std::nullopt;
+    return decodeTextLines(QByteArray::fromStdString(file.bytes));
 }
 
 } // namespace tipolab

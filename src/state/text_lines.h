@@ -20,8 +20,8 @@ QStringList decodeTextLines(const QByteArray& bytes);
 inline constexpr qint64 kMaxTextFileSize = 4 * 1024 * 1024;
 
 // The lines of the ordinary file `path`; nothing when the path is empty, names
-// no ordinary file, or the file is larger than kMaxTextFileSize or cannot be
-// opened or read.
+// no ordinary file (a folder, a pipe, a device), or the file is larger than
+// kMaxTextFileSize or cannot be opened or read.
 std::optional<QStringList> readTextLines(const QString& path);
 
 } // namespace tipolab
