@@ -1,11 +1,14 @@
 #include "print_commands.h"
 
 #include "full_report.h"
+#include "state/private_folder.h"
 #include "window_sheets.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <unistd.h>
 
 namespace tipolab {
 
@@ -13,8 +16,10 @@ DocumentPlaces DocumentPlaces::standard()
 {
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty()) documents = QDir::homePath();
+    const std::string sheets =
+        privateFolderPath("Tipolab", QFile::encodeName(QDir::tempPath()).toStdString());
     return {QCoreApplication::applicationDirPath(), documents,
-            QDir(QDir::tempPath()).filePath(QStringLiteral("Tipolab"))};
+            QFile::decodeName(QByteArray::fromStdString(sheets))};
 }
 
 PrintCommands::PrintCommands(DocumentOpener& opener, DocumentPlaces places)
@@ -36,11 +41,16 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
                 .arg(QDir::toNativeSeparators(saved.path), saved.error);
         return out;
     }
-    if (saved.elsewhere) {
+    if (saved.elsewhere && saved.folderProblem.isEmpty()) {
         out.message =
             QStringLiteral("La cartella prevista per il documento non \u00e8 scrivibile.\n"
                            "Il documento \u00e8 stato salvato in:\n%1")
                 .arg(QDir::toNativeSeparators(saved.path));
+    } else if (saved.elsewhere) {
+        out.message = QStringLiteral("La cartella prevista per il documento,\n%1,\nnon si pu\u00f2 "
+                                     "usare: %2.\nIl documento \u00e8 stato salvato in:\n%3")
+                          .arg(QDir::toNativeSeparators(m_places.sheetsDir), saved.folderProblem,
+                               QDir::toNativeSeparators(saved.path));
     }
     m_opener.open(saved.path, w.document());
     out.opened = true;
@@ -49,15 +59,23 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
 
 PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QString& path)
 {
-    return finish(w, saveDocument(w, path, m_places.documentsDir));
+    DocumentTarget target;
+    target.path = path;
+    return finish(w, saveDocument(w, target, m_places.documentsDir));
 }
 
+// The sheets hold a person's name and results: they go into a folder only the
+// user can enter, readable by the user alone, and never replace one another.
 PrintOutcome PrintCommands::saveSheet(const ReportWriter& w, const SheetHeading& heading,
                                       const QString& kind, const QString& persona)
 {
-    QDir().mkpath(m_places.sheetsDir);
-    const QString path = sheetFilePath(m_places.sheetsDir, heading.programName, kind, persona);
-    return finish(w, saveDocument(w, path, m_places.documentsDir));
+    DocumentTarget target;
+    target.path = sheetFilePath(m_places.sheetsDir, heading.programName, kind, persona);
+    target.numbered = true;
+    target.access = FileAccess::OwnerOnly;
+    target.folderProblem = QString::fromStdString(
+        preparePrivateFolder(QFile::encodeName(m_places.sheetsDir).toStdString(), ::getuid()));
+    return finish(w, saveDocument(w, target, m_places.documentsDir));
 }
 
 PrintOutcome PrintCommands::fullReport(const ReportSnapshot& snapshot)

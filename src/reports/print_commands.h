@@ -22,7 +22,8 @@ struct DocumentPlaces {
     QString sheetsDir;    // where the unsaved sheets and help pages are written
 
     // The program's folder, the user's documents folder and a "Tipolab"
-    // folder in the system's temporary folder.
+    // folder only the user can enter: in the user's runtime folder, or
+    // "Tipolab-<user number>" in the system's temporary folder.
     static DocumentPlaces standard();
 };
 
