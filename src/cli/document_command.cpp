@@ -5,9 +5,11 @@
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
 #include "state/archive_file.h"
+#include "terminal_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace tipolab {
@@ -61,20 +63,21 @@ void compose(ReportWriter& w, DocumentKind kind, const ReportSnapshot& s)
 
 int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& err)
 {
+    auto fail = [&err](const QString& message) {
+        err << terminalSafe(message) << '\n';
+        err.flush();
+        return 1;
+    };
     ReportSnapshot snapshot;
     snapshot.types.scale = snapshot.data.scale = scaleCaptions();
     if (!options.file.isEmpty()) {
         const ArchiveLoad load = loadArchiveFile(options.file);
-        if (!load.record) {
-            err << load.error << '\n';
-            err.flush();
-            return 1;
-        }
+        if (!load.record) return fail(load.error);
         const ArchiveSnapshot archive =
             snapshotFromArchive(*load.record, InstallationData::loadDefault(), options.locale);
         if (needsResults(options.kind) && !archive.missing.empty()) {
             err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
-                       .arg(options.file);
+                       .arg(terminalSafe(options.file));
             for (const std::string& line : archive.missing)
                 err << "  " << QString::fromStdString(line) << '\n';
             err.flush();
@@ -83,36 +86,46 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
         snapshot = archive.windows;
     }
 
+    // Where it goes: the name given, or where the program would put it. A
+    // report replaces the file of its name, as the program does; a sheet never
+    // replaces one.
+    const QString persona = snapshot.title.persona;
+    DocumentTarget target;
+    if (!options.output.isEmpty()) {
+        target.path = options.output;
+    } else if (options.kind == DocumentKind::Report) {
+        target.path = reportFilePath(QCoreApplication::applicationDirPath(), persona);
+    } else {
+        target.path = sheetFilePath(
+            QDir::currentPath(), sheetHeading(persona).programName, sheetKind(options.kind),
+            options.kind == DocumentKind::AcquisitionForm ? QString() : persona);
+        target.numbered = true;
+    }
+    if (!options.file.isEmpty() && !target.numbered &&
+        isSameFile(QFile::encodeName(target.path).toStdString(),
+                   QFile::encodeName(options.file).toStdString())) {
+        return fail(QStringLiteral("Il documento \"%1\" prenderebbe il posto del file di dati "
+                                   "\"%2\": indicare un altro nome con -o.")
+                        .arg(QDir::toNativeSeparators(target.path),
+                             QDir::toNativeSeparators(options.file)));
+    }
+
     ReportWriter w;
     compose(w, options.kind, snapshot);
-
-    const QString persona = snapshot.title.persona;
-    SavedFile saved;
-    if (!options.output.isEmpty()) {
-        saved.path = options.output;
-        saved.error = w.save(options.output);
-    } else {
-        QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (documents.isEmpty()) documents = QDir::homePath();
-        const QString path =
-            options.kind == DocumentKind::Report
-                ? reportFilePath(QCoreApplication::applicationDirPath(), persona)
-                : sheetFilePath(QDir::currentPath(), sheetHeading(persona).programName,
-                                sheetKind(options.kind),
-                                options.kind == DocumentKind::AcquisitionForm ? QString()
-                                                                              : persona);
-        saved = saveDocument(w, path, documents);
-    }
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) documents = QDir::homePath();
+    // A name given with -o is written there or not at all.
+    const SavedFile saved = options.output.isEmpty()
+                                ? saveDocument(w, target, documents)
+                                : SavedFile{target.path, false, {}, w.save(target.path)};
     if (!saved.ok()) {
-        err << QStringLiteral("Impossibile scrivere %1: %2\n").arg(saved.path, saved.error);
-        err.flush();
-        return 1;
+        return fail(QStringLiteral("Impossibile scrivere il documento \"%1\": %2.")
+                        .arg(QDir::toNativeSeparators(saved.path), saved.error));
     }
     if (saved.elsewhere)
         err << QStringLiteral("La cartella prevista non \u00e8 scrivibile: documento salvato "
                               "altrove.\n");
-    out << QDir::toNativeSeparators(saved.path) << '\n';
-    out.flush();
+    out << terminalSafe(QDir::toNativeSeparators(saved.path)) << '\n';
     err.flush();
     return 0;
 }

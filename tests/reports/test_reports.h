@@ -51,10 +51,13 @@ class TestDocumentFiles : public QObject {
 private slots:
     void reportFileNames_data();
     void reportFileNames();
+    void differentNamesNeverShareAFile();
     void guideFileName();
     void reportGoesToDocumentsWhenFolderCannotBeWritten();
     void failureLeavesEverythingAsItWas();
     void sheetsGoToTheirFolderUnderTellingNames();
+    void sheetsFolderIsPrivate_data();
+    void sheetsFolderIsPrivate();
     void previewExportsThePages();
 };
 
@@ -63,6 +66,9 @@ class TestDocumentCli : public QObject {
 private slots:
     void commands_data();
     void commands();
+    void failedWriteKeepsTheOldDocument();
+    void outputMustNotBeAnInput_data();
+    void outputMustNotBeAnInput();
 };
 
 class TestLibreOffice : public QObject {
