@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +27,7 @@ void PriceListWindow::buildControls()
 {
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
 
     lstListino = new QTreeWidget(this);
@@ -76,7 +78,8 @@ void PriceListWindow::Form_Load(const QString& programDir)
         QStringList columns = {line.trimmed()};
         if (colon > 0) columns = {line.left(colon).trimmed(), line.mid(colon + 1).trimmed()};
         auto* item = new QTreeWidgetItem(lstListino, columns);
-        item->setToolTip(0, line.trimmed());
+        // A tooltip takes markup on sight: the line is shown as the text it is.
+        item->setToolTip(0, Qt::convertFromPlainText(line.trimmed(), Qt::WhiteSpaceNormal));
     }
 }
 

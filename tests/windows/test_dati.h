@@ -47,6 +47,7 @@ private slots:
     void newAssessmentDataSheet();
     void incompleteAssessmentGivesNoReport();
     void failedReportIsToldAndChangesNothing();
+    void markupInNamesShowsAsText();
 };
 
 // Runs a script of actions on the data window: "t3" clicks the box of row 3,
@@ -94,6 +95,7 @@ inline QString judgeAll(int step)
 }
 
 struct DataProgram : TestProgram {
+    using TestProgram::TestProgram;
     tipolab::dati* data()
     {
         return qobject_cast<tipolab::dati*>(module.showWindow(tipolab::WindowId::Dati));
