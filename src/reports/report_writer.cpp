@@ -121,7 +121,7 @@ void ReportWriter::applyTableFormat()
 
 int ReportWriter::pageCount() const
 {
-    return layoutPageCount(m_document);
+    return m_pageCounter ? m_pageCounter(m_document) : layoutPageCount(m_document);
 }
 
 QString ReportWriter::save(const QString& path) const
