@@ -5,12 +5,11 @@
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
 #include "state/archive_file.h"
+#include "state/program_paths.h"
 #include "terminal_text.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace tipolab {
 namespace {
@@ -73,8 +72,9 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
     if (!options.file.isEmpty()) {
         const ArchiveLoad load = loadArchiveFile(options.file);
         if (!load.record) return fail(load.error);
-        const ArchiveSnapshot archive =
-            snapshotFromArchive(*load.record, InstallationData::loadDefault(), options.locale);
+        const ArchiveSnapshot archive = snapshotFromArchive(
+            *load.record, InstallationData::fromFiles(ProgramPaths::current().installationFiles()),
+            options.locale);
         if (needsResults(options.kind) && !archive.missing.empty()) {
             err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
                        .arg(terminalSafe(options.file));
@@ -90,11 +90,12 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
     // report replaces the file of its name, as the program does; a sheet never
     // replaces one.
     const QString persona = snapshot.title.persona;
+    const ProgramPaths& paths = ProgramPaths::current();
     DocumentTarget target;
     if (!options.output.isEmpty()) {
         target.path = options.output;
     } else if (options.kind == DocumentKind::Report) {
-        target.path = reportFilePath(QCoreApplication::applicationDirPath(), persona);
+        target.path = reportFilePath(paths.documentsBeside(), persona);
     } else {
         target.path = sheetFilePath(
             QDir::currentPath(), sheetHeading(persona).programName, sheetKind(options.kind),
@@ -112,11 +113,9 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
 
     ReportWriter w;
     compose(w, options.kind, snapshot);
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty()) documents = QDir::homePath();
     // A name given with -o is written there or not at all.
     const SavedFile saved = options.output.isEmpty()
-                                ? saveDocument(w, target, documents)
+                                ? saveDocument(w, target, paths.documentsDir())
                                 : SavedFile{target.path, false, {}, w.save(target.path)};
     if (!saved.ok()) {
         return fail(QStringLiteral("Impossibile scrivere il documento \"%1\": %2.")

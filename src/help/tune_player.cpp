@@ -1,6 +1,7 @@
 #include "tune_player.h"
 
-#include <QCoreApplication>
+#include "state/program_paths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -91,7 +92,7 @@ QString firstSoundFontIn(const QString& folder)
 }
 
 // The General MIDI soundfont: the one FluidSynth was built to use, the usual
-// Debian names, any soundfont in the system folders, one beside the program.
+// Debian names, any soundfont in the system folders, one among the program's files.
 QString findSoundFont(fluid_settings_t* settings)
 {
     QStringList candidates;
@@ -104,7 +105,7 @@ QString findSoundFont(fluid_settings_t* settings)
     const QString sf2 = QStringLiteral("/usr/share/sounds/sf2");
     candidates << sf2 + QStringLiteral("/default-GM.sf2") << sf2 + QStringLiteral("/FluidR3_GM.sf2")
                << firstSoundFontIn(sf2) << firstSoundFontIn(QStringLiteral("/usr/share/soundfonts"))
-               << firstSoundFontIn(QCoreApplication::applicationDirPath());
+               << firstSoundFontIn(ProgramPaths::current().dataDir());
     for (const QString& path : std::as_const(candidates)) {
         if (!path.isEmpty() && QFileInfo(path).isReadable()) return path;
     }

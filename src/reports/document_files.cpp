@@ -65,7 +65,9 @@ int save(const QByteArray& bytes, const DocumentTarget& target, QString& saved)
     int error = EEXIST;
     for (int n = 1; error == EEXIST && n < 1000; ++n) {
         saved = numberedPath(target.path, n);
-        error = saveFile(nativePath(saved), data, SaveMode::CreateNew, target.access);
+        const bool own = target.ownFiles.contains(saved);
+        error = saveFile(nativePath(saved), data, own ? SaveMode::Replace : SaveMode::CreateNew,
+                         target.access);
     }
     return error;
 }
@@ -128,6 +130,7 @@ SavedFile saveDocument(const ReportWriter& writer, const DocumentTarget& target,
     SavedFile out;
     out.path = target.path;
     if (target.folderProblem.isEmpty()) {
+        QDir().mkpath(QFileInfo(target.path).absolutePath());
         const int error = save(bytes, target, out.path);
         if (!error) return out;
         out.error = QString::fromStdString(errorReason(error));

@@ -7,6 +7,7 @@
 #include "state/file_io.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tipolab {
 
@@ -43,6 +44,10 @@ struct DocumentTarget {
     // the first free one of "<name> (2).doc", "<name> (3).doc" ..., so that an
     // earlier document, perhaps still open elsewhere, stays as it is.
     bool numbered = false;
+    // Files this run of the program wrote itself: a numbered save takes the
+    // first of them it meets in place of a new number, so that printing the
+    // same document again replaces the copy printed before.
+    QStringList ownFiles;
     FileAccess access = FileAccess::Usual;
     // Why the folder of `path` must not be used at all; empty when it may.
     QString folderProblem;
@@ -56,9 +61,10 @@ struct SavedFile {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Saves as `target` says. When its folder cannot be written or must not be
-// used, saves under the same file name, numbered, in `fallbackFolder`
-// (created when missing): a file already there is never replaced.
+// Saves as `target` says, making its folder when missing. When that folder
+// cannot be written or must not be used, saves under the same file name,
+// numbered, in `fallbackFolder` (created when missing): a file already there
+// is never replaced.
 SavedFile saveDocument(const ReportWriter& writer, const DocumentTarget& target,
                        const QString& fallbackFolder);
 

@@ -2,24 +2,22 @@
 
 #include "full_report.h"
 #include "state/private_folder.h"
+#include "state/program_paths.h"
 #include "window_sheets.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <unistd.h>
 
 namespace tipolab {
 
 DocumentPlaces DocumentPlaces::standard()
 {
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty()) documents = QDir::homePath();
+    const ProgramPaths& paths = ProgramPaths::current();
     const std::string sheets =
         privateFolderPath("Tipolab", QFile::encodeName(QDir::tempPath()).toStdString());
-    return {QCoreApplication::applicationDirPath(), documents,
-            QFile::decodeName(QByteArray::fromStdString(sheets))};
+    return {paths.documentsBeside(), paths.documentsDir(),
+            QFile::decodeName(QByteArray::fromStdString(sheets)), paths.installed()};
 }
 
 PrintCommands::PrintCommands(DocumentOpener& opener, DocumentPlaces places)
@@ -41,16 +39,19 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
                 .arg(QDir::toNativeSeparators(saved.path), saved.error);
         return out;
     }
-    if (saved.elsewhere && saved.folderProblem.isEmpty()) {
-        out.message =
-            QStringLiteral("La cartella prevista per il documento non \u00e8 scrivibile.\n"
-                           "Il documento \u00e8 stato salvato in:\n%1")
-                .arg(QDir::toNativeSeparators(saved.path));
-    } else if (saved.elsewhere) {
+    // Where the documents go when not beside the program is said once; that
+    // the sheets' folder must not be used is said each time, with why.
+    if (saved.elsewhere && !saved.folderProblem.isEmpty()) {
         out.message = QStringLiteral("La cartella prevista per il documento,\n%1,\nnon si pu\u00f2 "
                                      "usare: %2.\nIl documento \u00e8 stato salvato in:\n%3")
                           .arg(QDir::toNativeSeparators(m_places.sheetsDir), saved.folderProblem,
                                QDir::toNativeSeparators(saved.path));
+    } else if (saved.elsewhere && !m_toldWhere) {
+        out.message =
+            QStringLiteral("La cartella prevista per il documento non \u00e8 scrivibile.\n"
+                           "Il documento \u00e8 stato salvato in:\n%1")
+                .arg(QDir::toNativeSeparators(saved.path));
+        m_toldWhere = true;
     }
     m_opener.open(saved.path, w.document());
     out.opened = true;
@@ -61,7 +62,19 @@ PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QStri
 {
     DocumentTarget target;
     target.path = path;
-    return finish(w, saveDocument(w, target, m_places.documentsDir));
+    target.ownFiles = m_writtenElsewhere;
+    const SavedFile saved = saveDocument(w, target, m_places.documentsDir);
+    if (saved.elsewhere && !m_writtenElsewhere.contains(saved.path))
+        m_writtenElsewhere << saved.path;
+    PrintOutcome out = finish(w, saved);
+    // An installed program keeps its documents in the documents folder, and says so once.
+    if (m_places.installed && out.opened && !m_toldWhere) {
+        out.message = QStringLiteral("Tipolab salva le relazioni e la guida nella cartella "
+                                     "dei documenti.\nIl documento \u00e8 stato salvato in:\n%1")
+                          .arg(QDir::toNativeSeparators(out.path));
+        m_toldWhere = true;
+    }
+    return out;
 }
 
 // The sheets hold a person's name and results: they go into a folder only the

@@ -2,6 +2,7 @@
 
 #include "error_reasons.h"
 #include "file_io.h"
+#include "file_save.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,12 +70,7 @@ QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& 
 
 QString saveArchiveFile(const QString& path, const ArchiveRecord& record)
 {
-    const int error =
-        saveFile(QFile::encodeName(path).toStdString(), writeArchive(record), SaveMode::Replace);
-    if (error == 0) return {};
-    return QStringLiteral("Impossibile salvare il file \"%1\": %2. Il file precedente, se "
-                          "c'era, \u00e8 rimasto com'era.")
-        .arg(shownName(path), QString::fromStdString(errorReason(error)));
+    return saveWholeFile(path, QByteArray::fromStdString(writeArchive(record)));
 }
 
 } // namespace tipolab

@@ -189,6 +189,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::Support:
         supporto_Click();
         break;
+    case FrameCommand::StudioData:
+        studio_Click();
+        break;
     case FrameCommand::About:
         informazioni_Click();
         break;
@@ -261,6 +264,11 @@ void WorkingWindow::suggerimenti_Click()
 void WorkingWindow::supporto_Click()
 {
     m_module.showWindow(WindowId::Support);
+}
+
+void WorkingWindow::studio_Click()
+{
+    m_module.showWindow(WindowId::StudioData);
 }
 
 void WorkingWindow::informazioni_Click()

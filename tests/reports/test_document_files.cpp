@@ -130,26 +130,41 @@ void TestDocumentFiles::guideFileName()
              QStringLiteral("/opt/Test/TipolabTipolab-guida.doc"));
 }
 
-void TestDocumentFiles::reportGoesToDocumentsWhenFolderCannotBeWritten()
+// The report goes to the documents folder when the folder beside the program
+// cannot be written, and always for an installed program (its stand-in folder
+// lies there); the user is told where the first time only.
+void TestDocumentFiles::reportGoesToDocumentsWhenNotBesideTheProgram_data()
 {
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("folder beside the program cannot be written") << false;
+    QTest::newRow("installed program") << true;
+}
+
+void TestDocumentFiles::reportGoesToDocumentsWhenNotBesideTheProgram()
+{
+    QFETCH(bool, installed);
     QTemporaryDir root;
     // The program's folder sits under a file, so nothing can be written beside it.
     QFile blocker(root.filePath("programmi"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     fixtures::RecordingOpener opener;
-    const DocumentPlaces places{root.filePath("programmi/Tipolab"), root.filePath("Documenti"),
-                                root.filePath("fogli")};
-    // A file of the user's own already has the report's name there: it stays.
+    const DocumentPlaces places{installed ? root.filePath("Documenti/Tipolab")
+                                          : root.filePath("programmi/Tipolab"),
+                                root.filePath("Documenti"), root.filePath("fogli"), installed};
+    // Moved to the documents folder, the report never replaces a file of the
+    // user's own there: it takes the next number.
     const QString users = root.filePath("Documenti/Tipolab-RelazioneTipolab-Mario Rossi.doc");
-    QVERIFY(QDir().mkpath(root.filePath("Documenti")));
-    test::writeFile(users, "the user's own");
+    if (!installed) {
+        QVERIFY(QDir().mkpath(root.filePath("Documenti")));
+        test::writeFile(users, "the user's own");
+    }
     PrintCommands commands(opener, places);
     const PrintOutcome out = commands.fullReport(fixtures::sample());
 
-    QCOMPARE(test::readFile(users), QByteArray("the user's own"));
+    if (!installed) QCOMPARE(test::readFile(users), QByteArray("the user's own"));
     const QString expected =
-        root.filePath("Documenti/Tipolab-RelazioneTipolab-Mario Rossi (2).doc");
+        installed ? users : root.filePath("Documenti/Tipolab-RelazioneTipolab-Mario Rossi (2).doc");
     QVERIFY(out.opened);
     QVERIFY(!out.failed);
     QCOMPARE(out.path, expected);
@@ -157,6 +172,12 @@ void TestDocumentFiles::reportGoesToDocumentsWhenFolderCannotBeWritten()
     QVERIFY(out.message.contains(QDir::toNativeSeparators(expected)));
     QCOMPARE(opener.paths, QStringList{expected});
     QCOMPARE(opener.documents.value(0).tableCount(), 17);
+
+    // Printed again, it replaces what it wrote itself.
+    const PrintOutcome again = commands.fullReport(fixtures::sample());
+    QVERIFY(again.opened);
+    QCOMPARE(again.path, expected);
+    QCOMPARE(again.message, QString());
 }
 
 void TestDocumentFiles::failureLeavesEverythingAsItWas()

@@ -53,7 +53,8 @@ private slots:
     void reportFileNames();
     void differentNamesNeverShareAFile();
     void guideFileName();
-    void reportGoesToDocumentsWhenFolderCannotBeWritten();
+    void reportGoesToDocumentsWhenNotBesideTheProgram_data();
+    void reportGoesToDocumentsWhenNotBesideTheProgram();
     void failureLeavesEverythingAsItWas();
     void sheetsGoToTheirFolderUnderTellingNames();
     void sheetsFolderIsPrivate_data();

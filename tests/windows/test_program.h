@@ -27,7 +27,7 @@ inline QString windowIdName(tipolab::WindowId id)
         "tipi",       "dati",         "risultati",    "frontespizio",   "Support",
         "About",      "HelpContents", "Manual",       "GuideOperation", "GuideArchive",
         "GuideTypes", "GuideData",    "GuideResults", "GuideTitlePage", "TipOfTheDay",
-        "PriceList",  "Splash"};
+        "PriceList",  "StudioData",   "Splash"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 

@@ -64,4 +64,6 @@ private slots:
     void check();
     void studioValuesCannotBeChanged();
     void fieldsStayOnOneLine();
+    void studioDialog_data();
+    void studioDialog();
 };
