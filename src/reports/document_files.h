@@ -64,7 +64,7 @@ struct SavedFile {
 // Saves as `target` says, making its folder when missing. When that folder
 // cannot be written or must not be used, saves under the same file name,
 // numbered, in `fallbackFolder` (created when missing): a file already there
-// is never replaced.
+// is never replaced, unless it is one of `target.ownFiles`.
 SavedFile saveDocument(const ReportWriter& writer, const DocumentTarget& target,
                        const QString& fallbackFolder);
 
