@@ -30,8 +30,10 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(TIPOLAB_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
-    // The standard dialogs speak Italian, as the rest of the program.
-    tipolab::installItalianQtTexts(app);
+    // The standard dialogs speak Italian, as the rest of the program; none is
+    // open before the splash shows, so their texts are loaded after it.
+    QMetaObject::invokeMethod(
+        &app, [&app] { tipolab::installItalianQtTexts(app); }, Qt::QueuedConnection);
 
     const tipolab::ProgramPaths& paths = tipolab::ProgramPaths::current();
     QTextStream err(stderr);

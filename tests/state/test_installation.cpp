@@ -227,3 +227,24 @@ void TestInstallation::programPaths()
     QCOMPARE(paths.installationFiles().system, r.filePath("etc/tipolab.ini"));
     QCOMPARE(paths.installationFiles().shipped, r.filePath(shipped + "/tipolab.ini"));
 }
+
+// Numbers that already have their decimals are written without the locale's
+// general conversion; they must read exactly as it writes them.
+void TestInstallation::numberFormatsAgreeWithTheLocale()
+{
+    for (const QLocale& locale : {QLocale(QLocale::Italian, QLocale::Italy), QLocale::c(),
+                                  QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale plain = locale;
+        plain.setNumberOptions(QLocale::OmitGroupSeparator);
+        for (int i = -3000; i <= 3000; ++i) {
+            for (const double v :
+                 {i / 100.0, i / 1000.0, i / 10.0, i * 12345.678, i / 3.0, i * 1e-9}) {
+                for (const int decimals : {0, 1, 2, 3}) {
+                    const double shown = v == 0 ? 0 : v;
+                    QCOMPARE(formatFixed(v, decimals, locale),
+                             plain.toString(shown, 'f', decimals));
+                }
+            }
+        }
+    }
+}

@@ -47,4 +47,5 @@ private slots:
     void programPaths();
     void numberFormats_data();
     void numberFormats();
+    void numberFormatsAgreeWithTheLocale();
 };
