@@ -7,8 +7,10 @@
 #include "reports/window_sheets.h"
 #include "state/archive_file.h"
 #include "state/program_paths.h"
+#include "terminal_text.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace tipolab {
 namespace {
@@ -68,22 +70,23 @@ void compose(ReportWriter& w, DocumentKind kind, const ArchiveSnapshot& archive)
 
 int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& err)
 {
+    auto fail = [&err](const QString& message) {
+        err << terminalSafe(message) << '\n';
+        err.flush();
+        return 1;
+    };
     ArchiveSnapshot archive;
     ReportSnapshot& snapshot = archive.windows;
     snapshot.types.scale = snapshot.data.scale = scaleCaptions();
     if (!options.file.isEmpty()) {
         const ArchiveLoad load = loadArchiveFile(options.file);
-        if (!load.record) {
-            err << load.error << '\n';
-            err.flush();
-            return 1;
-        }
+        if (!load.record) return fail(load.error);
         archive = snapshotFromArchive(
             *load.record, InstallationData::fromFiles(ProgramPaths::current().installationFiles()),
             options.locale);
         if (needsResults(options.kind) && !archive.missing.empty()) {
             err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
-                       .arg(options.file);
+                       .arg(terminalSafe(options.file));
             for (const std::string& line : archive.missing)
                 err << "  " << QString::fromStdString(line) << '\n';
             err.flush();
@@ -91,35 +94,45 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
         }
     }
 
+    // Where it goes: the name given, or where the program would put it. A
+    // report replaces the file of its name, as the program does; a sheet never
+    // replaces one.
+    const QString persona = snapshot.title.persona;
+    const ProgramPaths& paths = ProgramPaths::current();
+    DocumentTarget target;
+    if (!options.output.isEmpty()) {
+        target.path = options.output;
+    } else if (options.kind == DocumentKind::Report) {
+        target.path = reportFilePath(paths.documentsBeside(), persona);
+    } else {
+        target.path = sheetFilePath(
+            QDir::currentPath(), sheetHeading(persona).programName, sheetKind(options.kind),
+            options.kind == DocumentKind::AcquisitionForm ? QString() : persona);
+        target.numbered = true;
+    }
+    if (!options.file.isEmpty() && !target.numbered &&
+        isSameFile(QFile::encodeName(target.path).toStdString(),
+                   QFile::encodeName(options.file).toStdString())) {
+        return fail(QStringLiteral("Il documento \"%1\" prenderebbe il posto del file di dati "
+                                   "\"%2\": indicare un altro nome con -o.")
+                        .arg(QDir::toNativeSeparators(target.path),
+                             QDir::toNativeSeparators(options.file)));
+    }
+
     ReportWriter w;
     compose(w, options.kind, archive);
-
-    const QString persona = snapshot.title.persona;
-    SavedFile saved;
-    if (!options.output.isEmpty()) {
-        saved.path = options.output;
-        saved.error = w.save(options.output);
-    } else {
-        const ProgramPaths& paths = ProgramPaths::current();
-        const QString path =
-            options.kind == DocumentKind::Report
-                ? reportFilePath(paths.documentsBeside(), persona)
-                : sheetFilePath(QDir::currentPath(), sheetHeading(persona).programName,
-                                sheetKind(options.kind),
-                                options.kind == DocumentKind::AcquisitionForm ? QString()
-                                                                              : persona);
-        saved = saveDocument(w, path, paths.documentsDir());
-    }
+    // A name given with -o is written there or not at all.
+    const SavedFile saved = options.output.isEmpty()
+                                ? saveDocument(w, target, paths.documentsDir())
+                                : SavedFile{target.path, false, {}, w.save(target.path)};
     if (!saved.ok()) {
-        err << QStringLiteral("Impossibile scrivere %1: %2\n").arg(saved.path, saved.error);
-        err.flush();
-        return 1;
+        return fail(QStringLiteral("Impossibile scrivere il documento \"%1\": %2.")
+                        .arg(QDir::toNativeSeparators(saved.path), saved.error));
     }
     if (saved.elsewhere)
         err << QStringLiteral("La cartella prevista non \u00e8 scrivibile: documento salvato "
                               "altrove.\n");
-    out << QDir::toNativeSeparators(saved.path) << '\n';
-    out.flush();
+    out << terminalSafe(QDir::toNativeSeparators(saved.path)) << '\n';
     err.flush();
     return 0;
 }

@@ -116,8 +116,8 @@ constexpr std::array<HelpPage, kAllHelpPageCount> kPages = {{
      "percentualmente tra le sei tipologie. Ogni oggetto della finestra mostra una breve "
      "spiegazione quando vi si sofferma il puntatore del mouse. I risultati non si aggiornano da "
      "soli: dopo aver aperto un file o modificato i dati, premere di nuovo «Risultati» nella "
-     "finestra Dati. Dal menu File si stampa la scheda dei risultati; il tasto «Frontespizio» "
-     "porta all'ultima finestra."},
+     "finestra Dati. Dal menu File si stampa la scheda dei risultati, scritta nella cartella "
+     "Tipolab riservata all'utente; il tasto «Frontespizio» porta all'ultima finestra."},
     {"Finestra FRONTESPIZIO",
      "L'ultima finestra riguarda i dati destinati al FRONTESPIZIO della Relazione da stampare. "
      "Ogni campo ha una sua funzione: il nome della persona compare sul frontespizio, nella frase "

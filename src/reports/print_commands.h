@@ -27,7 +27,9 @@ struct DocumentPlaces {
 
     // As the program's paths say (ProgramPaths): the program's folder or, for
     // an installed program, its stand-in in the user's documents folder; the
-    // documents folder; a "Tipolab" folder in the system's temporary folder.
+    // documents folder; a "Tipolab" folder only the user can enter, in the
+    // user's runtime folder or as "Tipolab-<user number>" in the system's
+    // temporary folder.
     static DocumentPlaces standard();
 };
 
@@ -68,7 +70,8 @@ private:
 
     DocumentOpener& m_opener;
     DocumentPlaces m_places;
-    bool m_toldWhere = false; // the user knows where the documents go
+    bool m_toldWhere = false;       // the user knows where the documents go
+    QStringList m_writtenElsewhere; // reports and guides this run moved to the documents folder
 };
 
 } // namespace tipolab

@@ -59,11 +59,14 @@ class TestDocumentFiles : public QObject {
 private slots:
     void reportFileNames_data();
     void reportFileNames();
+    void differentNamesNeverShareAFile();
     void guideFileName();
     void reportGoesToDocumentsWhenNotBesideTheProgram_data();
     void reportGoesToDocumentsWhenNotBesideTheProgram();
     void failureLeavesEverythingAsItWas();
     void sheetsGoToTheirFolderUnderTellingNames();
+    void sheetsFolderIsPrivate_data();
+    void sheetsFolderIsPrivate();
     void previewExportsThePages();
 };
 
@@ -72,6 +75,9 @@ class TestDocumentCli : public QObject {
 private slots:
     void commands_data();
     void commands();
+    void failedWriteKeepsTheOldDocument();
+    void outputMustNotBeAnInput_data();
+    void outputMustNotBeAnInput();
 };
 
 class TestLibreOffice : public QObject {

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace tipolab;
 
@@ -264,6 +265,9 @@ void TestArchiveCommands::damagedFileIsRefusedWhole_data()
     QTest::newRow("empty") << "Tipolab-dati-vuoto" << QByteArray("");
     QTest::newRow("missing") << "Tipolab-dati-assente" << QByteArray();
     QTest::newRow("a folder") << "Tipolab-dati-cartella" << QByteArray("folder");
+    // Neither blocks nor floods the program: refused before anything is read.
+    QTest::newRow("a pipe") << "Tipolab-dati-pipe" << QByteArray("fifo");
+    QTest::newRow("a device") << "/dev/zero" << QByteArray();
 }
 
 void TestArchiveCommands::damagedFileIsRefusedWhole()
@@ -271,9 +275,11 @@ void TestArchiveCommands::damagedFileIsRefusedWhole()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QTemporaryDir folder;
-    const QString path = folder.filePath(name);
+    const QString path = QDir(folder.path()).filePath(name);
     if (bytes == "folder")
         QVERIFY(QDir(folder.path()).mkdir(name));
+    else if (bytes == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else if (!bytes.isNull())
         test::writeFile(path, bytes);
     DataProgram program;
@@ -314,8 +320,9 @@ void TestArchiveCommands::failedSaveIsReported()
     control<QAction>(w, QStringLiteral("salvanome"))->trigger();
 
     QCOMPARE(program.dialogs.messages.size(), 1);
-    QVERIFY(
-        program.dialogs.messages.first().text.contains(QDir::toNativeSeparators(folder.path())));
+    const QString told = program.dialogs.messages.first().text;
+    QVERIFY2(told.contains(QDir::toNativeSeparators(folder.path())), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral(": \u00e8 una cartella.")), qPrintable(told));
     QCOMPARE(program.dialogs.messages.first().icon, QMessageBox::Critical);
     QVERIFY(QFileInfo(folder.path()).isDir());
     QCOMPARE(test::readFile(file), saved);

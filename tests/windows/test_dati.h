@@ -60,6 +60,7 @@ private slots:
     void resultsAndReportAgreeWithTheTool_data();
     void resultsAndReportAgreeWithTheTool();
     void failedReportIsToldAndChangesNothing();
+    void markupInNamesShowsAsText();
 };
 
 // Runs a script of actions on the data window: "t3" clicks the box of row 3,
@@ -107,6 +108,7 @@ inline QString judgeAll(int step)
 }
 
 struct DataProgram : TestProgram {
+    using TestProgram::TestProgram;
     tipolab::dati* data()
     {
         return qobject_cast<tipolab::dati*>(module.showWindow(tipolab::WindowId::Dati));
