@@ -2,6 +2,7 @@
 
 #include "reports/document_files.h"
 #include "reports/full_report.h"
+#include "reports/profile_sheet.h"
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
 #include "state/archive_file.h"
@@ -16,7 +17,8 @@ namespace {
 
 bool needsResults(DocumentKind kind)
 {
-    return kind == DocumentKind::Report || kind == DocumentKind::ResultsSheet;
+    return kind == DocumentKind::Report || kind == DocumentKind::ResultsSheet ||
+           kind == DocumentKind::ProfileSheet;
 }
 
 QString sheetKind(DocumentKind kind)
@@ -30,14 +32,17 @@ QString sheetKind(DocumentKind kind)
         return QStringLiteral("foglio-tipi");
     case DocumentKind::AcquisitionForm:
         return QStringLiteral("modello-acquisizione-dati");
+    case DocumentKind::ProfileSheet:
+        return QStringLiteral("foglio-profilo");
     case DocumentKind::Report:
         break;
     }
     return QStringLiteral("relazione");
 }
 
-void compose(ReportWriter& w, DocumentKind kind, const ReportSnapshot& s)
+void compose(ReportWriter& w, DocumentKind kind, const ArchiveSnapshot& archive)
 {
+    const ReportSnapshot& s = archive.windows;
     const SheetHeading heading = sheetHeading(s.title.persona);
     switch (kind) {
     case DocumentKind::Report:
@@ -55,6 +60,9 @@ void compose(ReportWriter& w, DocumentKind kind, const ReportSnapshot& s)
     case DocumentKind::AcquisitionForm:
         composeAcquisitionForm(w, heading, scaleCaptions());
         break;
+    case DocumentKind::ProfileSheet:
+        composeProfileSheet(w, heading, archive.profile);
+        break;
     }
 }
 
@@ -67,12 +75,13 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
         err.flush();
         return 1;
     };
-    ReportSnapshot snapshot;
+    ArchiveSnapshot archive;
+    ReportSnapshot& snapshot = archive.windows;
     snapshot.types.scale = snapshot.data.scale = scaleCaptions();
     if (!options.file.isEmpty()) {
         const ArchiveLoad load = loadArchiveFile(options.file);
         if (!load.record) return fail(load.error);
-        const ArchiveSnapshot archive = snapshotFromArchive(
+        archive = snapshotFromArchive(
             *load.record, InstallationData::fromFiles(ProgramPaths::current().installationFiles()),
             options.locale);
         if (needsResults(options.kind) && !archive.missing.empty()) {
@@ -83,7 +92,6 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
             err.flush();
             return 1;
         }
-        snapshot = archive.windows;
     }
 
     // Where it goes: the name given, or where the program would put it. A
@@ -112,7 +120,7 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
     }
 
     ReportWriter w;
-    compose(w, options.kind, snapshot);
+    compose(w, options.kind, archive);
     // A name given with -o is written there or not at all.
     const SavedFile saved = options.output.isEmpty()
                                 ? saveDocument(w, target, paths.documentsDir())

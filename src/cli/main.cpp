@@ -1,5 +1,6 @@
 // tipolab-cli: works on archive files without opening the program.
 #include "document_command.h"
+#include "profile_command.h"
 #include "results_command.h"
 #include "standard_output.h"
 #include "state/error_reasons.h"
@@ -16,14 +17,18 @@ namespace {
 
 const char kUsage[] =
     "Uso: tipolab-cli risultati [--csv] FILE...\n"
+    "     tipolab-cli profilo [--csv] FILE...\n"
     "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
-    "     tipolab-cli foglio risultati|dati|tipi FILE [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio risultati|dati|tipi|profilo FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
     "\n"
     "  risultati   mostra, per ogni file di dati, i risultati che Tipolab mostrerebbe\n"
     "              dopo l'apertura del file e il tasto Risultati: la persona, i sei tipi\n"
     "              in ordine decrescente (sint.ass., anal.ass., sint.rel., anal.rel.)\n"
     "              e il tipo prevalente.\n"
+    "  profilo     mostra, per ogni file di dati, il profilo della persona: i codici a\n"
+    "              tre lettere, le differenze tra anal.rel. e sint.rel. tipo per tipo,\n"
+    "              i tipi in comune, il rho di Spearman, differenziazione e coerenza.\n"
     "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo;\n"
     "              un nome che comincia con = + - @, una tabulazione o un ritorno a capo\n"
     "              riceve un apostrofo davanti, perch\u00e9 il foglio di calcolo non lo\n"
@@ -31,13 +36,14 @@ const char kUsage[] =
     "  relazione   scrive la relazione completa del file di dati, come il tasto Stampa\n"
     "              della finestra Frontespizio; senza -o dove la scrive Tipolab: accanto\n"
     "              alla cartella del programma o, se installato, nella cartella Documenti.\n"
-    "  foglio      scrive il foglio di una finestra (risultati, dati, tipi) o il modello\n"
+    "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
+    "              del profilo della persona o il modello\n"
     "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
     "\n"
     "Nella tabella e nei messaggi i caratteri di controllo di nomi e valori sono\n"
     "mostrati come \\x seguito dal codice esadecimale (per esempio \\x1b).\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
-    "(relazione e foglio dei risultati richiedono dati completi);\n"
+    "(relazione, profilo e fogli dei risultati e del profilo richiedono dati completi);\n"
     "lo stato di uscita vale 1 se qualche file e' stato segnalato o se l'uscita non si\n"
     "e' potuta scrivere, 2 per un uso errato.\n";
 
@@ -70,6 +76,8 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
             options.kind = tipolab::DocumentKind::DataSheet;
         else if (kind == QLatin1String("tipi"))
             options.kind = tipolab::DocumentKind::TypesSheet;
+        else if (kind == QLatin1String("profilo"))
+            options.kind = tipolab::DocumentKind::ProfileSheet;
         else if (kind == QLatin1String("modello"))
             options.kind = tipolab::DocumentKind::AcquisitionForm;
         else
@@ -108,7 +116,8 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
     }
     if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))
         return documentCommand(command, args, out, err);
-    if (command != QLatin1String("risultati"))
+    const bool profile = command == QLatin1String("profilo");
+    if (!profile && command != QLatin1String("risultati"))
         return usage(err,
                      QStringLiteral("Comando sconosciuto: %1").arg(tipolab::terminalSafe(command)));
 
@@ -128,7 +137,8 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
     }
     if (options.files.isEmpty())
         return usage(err, QStringLiteral("Indicare almeno un file di dati."));
-    return tipolab::runResults(options, out, err);
+    return profile ? tipolab::runProfile(options, out, err)
+                   : tipolab::runResults(options, out, err);
 }
 
 int main(int argc, char** argv)

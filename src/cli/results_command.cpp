@@ -1,6 +1,7 @@
 #include "results_command.h"
 
 #include "core/model.h"
+#include "core/profile.h"
 #include "csv.h"
 #include "state/archive_file.h"
 #include "state/archive_results.h"
@@ -25,6 +26,7 @@ void writeCsvHeader(QTextStream& out)
         for (const char* col : {"sint.ass.", "anal.ass.", "sint.rel.", "anal.rel."})
             head << name + QLatin1Char(' ') + QLatin1String(col);
     }
+    head << QStringLiteral("codice_sintetico") << QStringLiteral("codice_analitico");
     out << head.join(QLatin1Char(',')) << '\n';
 }
 
@@ -40,6 +42,8 @@ void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, 
                 << format00(v.anaRel, c);
         }
     }
+    for (bool analytic : {false, true})
+        row << QString::fromStdString(threeLetterCode(relativeByType(r, analytic)));
     out << row.join(QLatin1Char(',')) << '\n';
 }
 
@@ -68,12 +72,10 @@ void writeTable(QTextStream& out, const QString& file, const QString& persona, c
 
 } // namespace
 
-int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err)
+int forEachComplete(const QStringList& files, QTextStream& err, const EvaluatedFile& each)
 {
     int status = 0;
-    bool first = true;
-    if (options.csv) writeCsvHeader(out);
-    for (const QString& file : options.files) {
+    for (const QString& file : files) {
         const ArchiveLoad load = loadArchiveFile(file);
         if (!load.record) {
             err << terminalSafe(load.error) << '\n';
@@ -89,15 +91,26 @@ int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err
             status = 1;
             continue;
         }
-        const QString persona = QString::fromStdString(load.record->title[kPersonaField]);
-        if (options.csv) {
-            writeCsvRow(out, file, persona, evaluated.results);
-        } else {
-            if (!first) out << '\n';
-            writeTable(out, file, persona, evaluated.results, options.locale);
-        }
-        first = false;
+        each(file, QString::fromStdString(load.record->title[kPersonaField]), evaluated);
     }
+    return status;
+}
+
+int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err)
+{
+    bool first = true;
+    if (options.csv) writeCsvHeader(out);
+    const int status = forEachComplete(
+        options.files, err,
+        [&](const QString& file, const QString& persona, const ArchiveResults& evaluated) {
+            if (options.csv) {
+                writeCsvRow(out, file, persona, evaluated.results);
+            } else {
+                if (!first) out << '\n';
+                writeTable(out, file, persona, evaluated.results, options.locale);
+            }
+            first = false;
+        });
     out.flush();
     err.flush();
     return status;

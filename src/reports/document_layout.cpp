@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextTable>
+#include <QUrl>
 #include <algorithm>
 #include <deque>
 #include <optional>
@@ -25,6 +26,8 @@ Qt::Alignment qtAlignment(Alignment a)
         return Qt::AlignRight;
     case Alignment::Justify:
         return Qt::AlignJustify;
+    case Alignment::Center:
+        return Qt::AlignHCenter;
     case Alignment::Left:
         break;
     }
@@ -40,8 +43,10 @@ public:
         for (const Block& block : document.blocks) {
             if (const auto* p = std::get_if<Paragraph>(&block))
                 addParagraph(*p);
+            else if (const auto* t = std::get_if<Table>(&block))
+                addTable(*t);
             else
-                addTable(std::get<Table>(block));
+                addPicture(std::get<Picture>(block));
         }
     }
 
@@ -152,6 +157,24 @@ private:
         }
     }
 
+    // A picture in a block of its own, as high as the picture. The document
+    // keeps the PNG data and decodes it only to paint it.
+    void addPicture(const Picture& p)
+    {
+        QTextBlockFormat format;
+        format.setAlignment(qtAlignment(p.alignment));
+        format.setTopMargin(0);
+        format.setBottomMargin(0);
+        startBlock(format, charFormat(CharFormat()));
+        const QString name = QStringLiteral("picture:%1").arg(++m_pictures);
+        m_cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), p.png);
+        QTextImageFormat image;
+        image.setName(name);
+        image.setWidth(px(p.size.width()));
+        image.setHeight(px(p.size.height()));
+        m_cursor.insertImage(image);
+    }
+
     void addTable(const Table& t)
     {
         const std::vector<int> widths = columnWidths(t);
@@ -214,6 +237,7 @@ private:
     QTextCursor m_cursor;
     bool m_blockPending = true;  // the document starts with an empty block
     bool m_breakPending = false; // a page break awaits what comes next
+    int m_pictures = 0;
 };
 
 // Qt's layout reads the lengths of formats (margins, paddings, borders, column

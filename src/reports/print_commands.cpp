@@ -1,6 +1,7 @@
 #include "print_commands.h"
 
 #include "full_report.h"
+#include "profile_sheet.h"
 #include "state/private_folder.h"
 #include "state/program_paths.h"
 #include "window_sheets.h"
@@ -126,6 +127,14 @@ PrintOutcome PrintCommands::typesSheet(const SheetHeading& heading,
     ReportWriter w;
     composeTypesSheet(w, heading, types);
     return saveSheet(w, heading, QStringLiteral("foglio-tipi"), heading.persona);
+}
+
+PrintOutcome PrintCommands::profileSheet(const SheetHeading& heading,
+                                         const ProfileSnapshot& profile)
+{
+    ReportWriter w;
+    composeProfileSheet(w, heading, profile);
+    return saveSheet(w, heading, QStringLiteral("foglio-profilo"), heading.persona);
 }
 
 PrintOutcome PrintCommands::guidePage(const SheetHeading& heading, const GuidePage& page)

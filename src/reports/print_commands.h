@@ -7,6 +7,7 @@
 #include "document_files.h"
 #include "document_opener.h"
 #include "guide_document.h"
+#include "profile_texts.h"
 #include "report_snapshot.h"
 
 #include <QString>
@@ -53,6 +54,8 @@ public:
     PrintOutcome dataSheet(const SheetHeading& heading, const DataWindowSnapshot& data);
     PrintOutcome acquisitionForm(const SheetHeading& heading, const ScaleCaptions& scale);
     PrintOutcome typesSheet(const SheetHeading& heading, const TypesWindowSnapshot& types);
+    // The profile sheet of the profile window.
+    PrintOutcome profileSheet(const SheetHeading& heading, const ProfileSnapshot& profile);
     // One help page (`stampaguida`) and the whole guide, saved beside the program's folder.
     PrintOutcome guidePage(const SheetHeading& heading, const GuidePage& page);
     PrintOutcome fullGuide(const SheetHeading& heading, const QList<GuidePage>& pages);

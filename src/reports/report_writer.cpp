@@ -102,6 +102,14 @@ void ReportWriter::appendTable(int rows, int columns)
     m_currentTable = m_document.tableCount();
 }
 
+void ReportWriter::appendPicture(Picture picture)
+{
+    Paragraph last = lastParagraph();
+    if (last.isEmpty()) m_document.blocks.pop_back();
+    m_document.blocks.emplace_back(std::move(picture));
+    m_document.blocks.emplace_back(Paragraph{{}, last.mark, last.alignment});
+}
+
 void ReportWriter::setTableSize(int points)
 {
     if (Table* t = m_document.table(m_currentTable)) t->format.size = points;
@@ -138,8 +146,8 @@ void ReportWriter::justifyAll()
     for (Block& block : m_document.blocks) {
         if (auto* p = std::get_if<Paragraph>(&block)) {
             p->alignment = Alignment::Justify;
-        } else {
-            for (TableCell& cell : std::get<Table>(block).cells)
+        } else if (auto* t = std::get_if<Table>(&block)) {
+            for (TableCell& cell : t->cells)
                 cell.alignment = Alignment::Justify;
         }
     }

@@ -48,6 +48,10 @@ public:
     // their contents.
     void applyTableFormat();
 
+    // A picture at the end of the document. As with a table, an empty last
+    // paragraph gives way to it and a paragraph follows it.
+    void appendPicture(Picture picture);
+
     // Pages of the document as it stands, laid out on A4.
     int pageCount() const;
     // Where only the composition matters (fuzzing it), a quick stand-in can

@@ -19,6 +19,7 @@ enum class FrameCommand {
     ShowDati,
     ShowRisultati,
     ShowFrontespizio,
+    ShowProfilo, // the person's profile ("&Profilo della persona")
     WindowGuide, // the window-number title: the window's guide page at once
     HelpContents,
     Tips,

@@ -55,29 +55,63 @@ QString sampleFor(const QTemporaryDir& dir, const QString& name, const QByteArra
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
-    void tableInTheUsersLocale_data()
+    void textInTheUsersLocale_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("firstRow");
-        QTest::newRow("Italian") << "it_IT.UTF-8"
-                                 << "REALISTA 90,00 72,00 29,03 24,87";
-        QTest::newRow("English") << "en_US.UTF-8"
-                                 << "REALISTA 90.00 72.00 29.03 24.87";
+        QTest::addColumn<QStringList>("lines"); // from the second, blanks run together
+        QTest::newRow("results, Italian")
+            << "risultati"
+            << "it_IT.UTF-8"
+            << QStringList{"Persona: Mario Rossi", "Tipo sint.ass. anal.ass. sint.rel. anal.rel.",
+                           "REALISTA 90,00 72,00 29,03 24,87", "SOCIALE 80,00 72,00 25,81 24,87"};
+        QTest::newRow("results, English")
+            << "risultati"
+            << "en_US.UTF-8"
+            << QStringList{"Persona: Mario Rossi", "Tipo sint.ass. anal.ass. sint.rel. anal.rel.",
+                           "REALISTA 90.00 72.00 29.03 24.87"};
+        QTest::newRow("profile, Italian")
+            << "profilo"
+            << "it_IT.UTF-8"
+            << QStringList{
+                   "Persona: Mario Rossi",
+                   "sintetico analitico",
+                   "Codice RSI (R/S)E",
+                   "Differenziazione 29,03 21,42",
+                   "Primi due tipi R e S, distacco 3,22 R e S, distacco 0,00 (non distinti)",
+                   "Coerenza bassa bassa",
+                   "Tipo sint.rel. anal.rel. differenza",
+                   "REALISTA 29,03 24,87 -4,16",
+                   "INVESTIGATIVO 19,35 15,72 -3,63",
+                   "ARTISTICO 9,68 10,36 +0,68",
+                   "SOCIALE 25,81 24,87 -0,94",
+                   "INTRAPRENDENTE 16,13 20,73 +4,60",
+                   "CONVENZIONALE 0,00 3,45 +3,45",
+                   "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0,928.",
+                   "Rispetto al risultato analitico l'esaminato si sottovaluta soprattutto "
+                   "nel tipo INTRAPRENDENTE (+4,60 punti) e si sopravvaluta soprattutto "
+                   "nel tipo REALISTA (-4,16 punti)."};
+        QTest::newRow("profile, English")
+            << "profilo"
+            << "en_US.UTF-8"
+            << QStringList{"Persona: Mario Rossi", "sintetico analitico", "Codice RSI (R/S)E",
+                           "Differenziazione 29.03 21.42"};
     }
 
-    void tableInTheUsersLocale()
+    void textInTheUsersLocale()
     {
+        QFETCH(QString, command);
         QFETCH(QString, locale);
-        QFETCH(QString, firstRow);
-        const Run r = cli({QStringLiteral("risultati"), data("Tipolab-dati-esempio")}, locale);
+        QFETCH(QStringList, lines);
+        const Run r = cli({command, data("Tipolab-dati-esempio")}, locale);
         QCOMPARE(r.status, 0);
         QVERIFY(r.err.isEmpty());
-        const QStringList lines = r.out.split(QLatin1Char('\n'));
-        QCOMPARE(lines.value(1), QStringLiteral("Persona: Mario Rossi"));
-        QCOMPARE(lines.value(3).simplified(), firstRow);
-        QCOMPARE(lines.value(4).simplified().section(QLatin1Char(' '), 0, 0),
-                 QStringLiteral("SOCIALE"));
-        QCOMPARE(lines.value(9), QStringLiteral("Tipo prevalente: REALISTA"));
+        const QStringList shown = r.out.split(QLatin1Char('\n'));
+        QCOMPARE(shown.value(0), data("Tipolab-dati-esempio"));
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(shown.value(i + 1).simplified(), lines[i]);
+        if (command == u"risultati")
+            QCOMPARE(shown.value(9), QStringLiteral("Tipo prevalente: REALISTA"));
     }
 
     void csvForASpreadsheet()
@@ -89,14 +123,39 @@ private slots:
         QCOMPARE(lines.size(), 2);
         QVERIFY(
             lines[0].startsWith(QStringLiteral("file,persona,tipo prevalente,REALISTA sint.ass.")));
-        QCOMPARE(lines[0].count(QLatin1Char(',')), 26);
+        QVERIFY(lines[0].endsWith(QStringLiteral(",codice_sintetico,codice_analitico")));
+        QCOMPARE(lines[0].count(QLatin1Char(',')), 28);
         QVERIFY(lines[1].endsWith(QStringLiteral(
             ",Mario Rossi,REALISTA,90.00,72.00,29.03,24.87,60.00,45.50,19.35,15.72,30.00,30.00,"
-            "9.68,10.36,80.00,72.00,25.81,24.87,50.00,60.00,16.13,20.73,0.00,10.00,0.00,3.45")));
+            "9.68,10.36,80.00,72.00,25.81,24.87,50.00,60.00,16.13,20.73,0.00,10.00,0.00,3.45,"
+            "RSI,(R/S)E")));
+    }
+
+    void profileCsvForASpreadsheet()
+    {
+        const Run r =
+            cli({QStringLiteral("profilo"), QStringLiteral("--csv"), data("Tipolab-dati-esempio")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out,
+                 QStringLiteral("file,persona,codice_sintetico,codice_analitico,tipi_in_comune,"
+                                "spearman,differenziazione_sintetica,differenziazione_analitica,"
+                                "coerenza_sintetica,coerenza_analitica,differenza_R,differenza_I,"
+                                "differenza_A,differenza_S,differenza_E,differenza_C\n") +
+                     data("Tipolab-dati-esempio") +
+                     QStringLiteral(",Mario Rossi,RSI,(R/S)E,2,0.928,29.03,21.42,bassa,bassa,"
+                                    "-4.16,-3.63,0.68,-0.94,4.60,3.45\n"));
+    }
+
+    void badFilesAreReportedAndTheRestProcessed_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("results") << "risultati";
+        QTest::newRow("profile") << "profilo";
     }
 
     void badFilesAreReportedAndTheRestProcessed()
     {
+        QFETCH(QString, command);
         QTemporaryDir dir;
         const QString damaged = dir.filePath(QStringLiteral("Tipolab-dati-rotto"));
         QFile f(damaged);
@@ -105,10 +164,9 @@ private slots:
         f.close();
         const QString pipe = dir.filePath(QStringLiteral("pipe"));
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        const Run r =
-            cli({QStringLiteral("risultati"), QStringLiteral("--csv"), damaged,
-                 data("Tipolab-dati-parziale"), data("Tipolab-dati-esempio"),
-                 dir.filePath(QStringLiteral("manca")), pipe, QStringLiteral("/dev/zero")});
+        const Run r = cli({command, QStringLiteral("--csv"), damaged, data("Tipolab-dati-parziale"),
+                           data("Tipolab-dati-esempio"), dir.filePath(QStringLiteral("manca")),
+                           pipe, QStringLiteral("/dev/zero")});
         QCOMPARE(r.status, 1);
         // Neither waited on nor read: refused, naming what they are.
         QVERIFY(r.err.contains(QStringLiteral("\"%1\" \u00e8 una pipe con nome (FIFO)").arg(pipe)));
@@ -129,6 +187,7 @@ private slots:
         QTest::newRow("nothing") << QStringList{};
         QTest::newRow("unknown command") << QStringList{QStringLiteral("stampa")};
         QTest::newRow("no file") << QStringList{QStringLiteral("risultati")};
+        QTest::newRow("profile without a file") << QStringList{QStringLiteral("profilo")};
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")};
         QTest::newRow("an empty output name")

@@ -28,6 +28,11 @@ void TestDocumentCli::commands_data()
     QTest::newRow("report") << QStringList{"relazione"} << "Tipolab-dati-esempio" << 0 << "";
     QTest::newRow("results sheet")
         << QStringList{"foglio", "risultati"} << "Tipolab-dati-esempio" << 0 << "";
+    QTest::newRow("profile sheet")
+        << QStringList{"foglio", "profilo"} << "Tipolab-dati-esempio" << 0 << "";
+    QTest::newRow("profile sheet of an incomplete assessment")
+        << QStringList{"foglio", "profilo"} << "Tipolab-dati-parziale" << 1
+        << "dati incompleti, documento non scritto";
     QTest::newRow("report of an incomplete assessment")
         << QStringList{"relazione"} << "Tipolab-dati-parziale" << 1
         << "REALISTA: - spuntare ognuna delle caratteristiche;";

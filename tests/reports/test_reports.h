@@ -46,6 +46,14 @@ private slots:
     void acquisitionForm();
 };
 
+class TestProfileSheet : public QObject {
+    Q_OBJECT
+private slots:
+    void chartAxis_data();
+    void chartAxis();
+    void sampleSheet();
+};
+
 class TestDocumentFiles : public QObject {
     Q_OBJECT
 private slots:

@@ -29,6 +29,8 @@ const QStringList kOpenFilters{QStringLiteral("Tutti i file (*.*) (*)"),
                                QStringLiteral("File Tipolab-dati- (Tipolab-dati-*)")};
 const QStringList kSaveFilters{QStringLiteral("File Tipolab-dati- (Tipolab-dati-*)")};
 
+} // namespace
+
 void typePersona(DataProgram& program, const QString& name)
 {
     auto* page = program.module.windowAs<frontespizio>(WindowId::Frontespizio);
@@ -36,6 +38,8 @@ void typePersona(DataProgram& program, const QString& name)
     persona->clear();
     QTest::keyClicks(persona, name);
 }
+
+namespace {
 
 // The general judgements, REALISTA complete on display in the data window,
 // INVESTIGATIVO half judged, and the person's name: enough for a save of work
@@ -49,9 +53,8 @@ dati* enterSaveable(DataProgram& program)
     return w;
 }
 
-// A complete assessment entered through the windows: every type of the types
-// window, every characteristic of every type with its own steps and two
-// weights moved by the arrows (the sum stays 100), and the title page.
+} // namespace
+
 dati* enterWholeAssessment(DataProgram& program)
 {
     play(program.types(), QStringLiteral("t1 j2 t2 j5 t3 j8 t4 j3 t5 j6 t6 j10"));
@@ -66,6 +69,8 @@ dati* enterWholeAssessment(DataProgram& program)
     typePersona(program, QStringLiteral("Maria Bianchi, 3ª B"));
     return w;
 }
+
+namespace {
 
 // The results table of the results window, by type: sint.ass., anal.ass.,
 // sint.rel., anal.rel. with a point, and the prevailing type's name.

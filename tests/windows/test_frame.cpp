@@ -345,6 +345,7 @@ void TestFrame::greySpreadsToAllFourWindows()
     QFETCH(QString, question);
     TestProgram program;
     WorkingWindow* w = program.working(number);
+    w->runCommand(FrameCommand::ShowProfilo); // an open profile turns grey as well
     const QStringList shown = program.visibleWindows();
 
     entry(w, QStringLiteral("colorare"))->trigger();
@@ -361,6 +362,7 @@ void TestFrame::greySpreadsToAllFourWindows()
         QVERIFY2(other, "a window not loaded is loaded to receive the grey");
         QCOMPARE(other->backgroundColour(), kGrey);
     }
+    QCOMPARE(program.module.windowAs<profilo>(WindowId::Profilo)->backgroundColour(), kGrey);
     QCOMPARE(program.visibleWindows(), shown); // loaded, not shown
 
     // Already grey: straight to the colour dialog, from the grey; Cancel keeps it.

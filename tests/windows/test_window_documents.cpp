@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +25,10 @@ using namespace tipolab;
 
 namespace {
 
-const QString kSample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
 const QString kLoading = QStringLiteral("sto caricando Word");
 
-// The paragraphs of a document and the cells of its tables, in order: enough
-// to tell at a glance where two documents part.
+} // namespace
+
 QStringList textsOf(const ReportDocument& document)
 {
     QStringList out;
@@ -36,6 +36,12 @@ QStringList textsOf(const ReportDocument& document)
     for (const Block& block : document.blocks) {
         if (const auto* p = std::get_if<Paragraph>(&block)) {
             out << p->text();
+            continue;
+        }
+        if (const auto* picture = std::get_if<Picture>(&block)) {
+            out << QStringLiteral("picture %1 x %2 twips")
+                       .arg(picture->size.width())
+                       .arg(picture->size.height());
             continue;
         }
         const Table& table = std::get<Table>(block);
@@ -50,13 +56,7 @@ QStringList textsOf(const ReportDocument& document)
     return out;
 }
 
-// Opens the sample archive through the data window.
-void openSample(DataProgram& program)
-{
-    program.dialogs.fileAnswers << kSample;
-    program.data()->Toolbar1_ButtonClick(1);
-    QVERIFY(program.dialogs.messages.isEmpty());
-}
+namespace {
 
 QString guidanceLine(QWidget* window)
 {
@@ -304,6 +304,7 @@ void TestWindowDocuments::markupInNamesShowsAsText()
     clickButton(program.data(), QStringLiteral("avanti")); // "&Risultati"
     for (int window = 1; window <= 4; ++window)
         program.working(window)->Toolbar1_ButtonClick(4); // every print command
+    control<QMenu>(program.working(1), QStringLiteral("visu"))->actions().last()->trigger();
     QVERIFY(program.dialogs.messages.isEmpty());
     PreviewWindow preview(ReportDocument(), dir.filePath(markup), program.dialogs);
     preview.show();
@@ -319,5 +320,5 @@ void TestWindowDocuments::markupInNamesShowsAsText()
     }
     shown.sort();
     QCOMPARE(shown.join(u' '),
-             QStringLiteral("Label14 Labelstudio labelindirizzo percorso qt_msgbox_label"));
+             QStringLiteral("Label14 Labelstudio labelindirizzo percorso qt_msgbox_label titolo"));
 }
