@@ -24,7 +24,7 @@ enum class FrameCommand {
     HelpContents,
     Tips,
     Support,
-    StudioData, // "Dati dello &studio...": the studio's name and address
+    StudioData, // "&Dati dello studio...": the studio's name and address
     About,
 };
 

@@ -149,7 +149,7 @@ constexpr MenuEntry kHelp[] = {
     {"&Suggerimenti...", C::Tips},
     kDivider,
     {"Supporto &prodotto", C::Support},
-    {"Dati dello &studio...", C::StudioData},
+    {"&Dati dello studio...", C::StudioData},
     kDivider,
     {"&Informazioni su Tipolab", C::About},
 };

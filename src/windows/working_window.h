@@ -60,7 +60,7 @@ public:
     void guida_Click();
     void suggerimenti_Click();
     void supporto_Click();
-    void studio_Click(); // "Dati dello &studio...": the studio dialog
+    void studio_Click(); // "&Dati dello studio...": the studio dialog
     void informazioni_Click();
 
     // The archive belongs to the data window: the others forward to it.

@@ -113,7 +113,7 @@ void TestFrame::menuBarOfEachWindow()
     QAction* own = entry(w, QStringLiteral("fin%1").arg(number));
     QVERIFY(own->isChecked());
     QAction* studio = entry(w, QStringLiteral("studio"));
-    QCOMPARE(studio->text(), QStringLiteral("Dati dello &studio..."));
+    QCOMPARE(studio->text(), QStringLiteral("&Dati dello studio..."));
     QCOMPARE(qobject_cast<QMenu*>(studio->parent())->objectName(), QStringLiteral("help"));
     studio->trigger();
     QVERIFY(program.visibleWindows().contains(QStringLiteral("StudioData")));
