@@ -1,7 +1,12 @@
 // How long reading, writing and evaluating one archive takes.
 #include "state/archive_codec.h"
+#include "state/archive_file.h"
 #include "state/archive_results.h"
+#include "state/number_format.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <iterator>
@@ -59,6 +64,36 @@ void BM_ComputeResults(benchmark::State& state)
             tipolab::computeResults(evaluated.data.types, evaluated.data.weighted));
 }
 BENCHMARK(BM_ComputeResults);
+
+// A class at a time, as "tipolab-cli risultati --csv" takes it: every file of
+// the folder read, checked and computed, and its numbers written.
+void BM_ResultsOfManyArchives(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString sample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
+    QStringList files;
+    for (int i = 0; i < count; ++i) {
+        files << dir.filePath(QStringLiteral("Tipolab-dati-%1").arg(i));
+        QFile::copy(sample, files.back());
+    }
+    const QLocale c = QLocale::c();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        for (const QString& file : std::as_const(files)) {
+            const tipolab::ArchiveLoad load = tipolab::loadArchiveFile(file);
+            const tipolab::ArchiveResults evaluated = tipolab::evaluateArchive(*load.record);
+            for (const tipolab::TypeResult& row : evaluated.results.row) {
+                for (const double v : {row.sintAss, row.anaAss, row.sintRel, row.anaRel})
+                    benchmark::DoNotOptimize(tipolab::format00(v, c));
+            }
+        }
+        bytes += count * QFile(sample).size();
+    }
+    state.SetBytesProcessed(bytes);
+    state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_ResultsOfManyArchives)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // How long the person's profile takes: its figures from the results, the
 // chart as a PNG picture, and the profile sheet beside the results sheet
 // (each composed and written as RTF).
+#include "gui_benchmarks.h"
 #include "reports/profile_sheet.h"
 #include "reports/rtf_writer.h"
 #include "reports/snapshot_from_archive.h"
@@ -8,7 +9,6 @@
 #include "state/archive_file.h"
 #include "state/archive_results.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -75,11 +75,5 @@ BENCHMARK(BM_ProfileSheet)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    // Drawing the chart and laying text out need the system's fonts, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tipolab::bench::runGuiBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Any bytes as the installation file tipolab.ini: the reader never crashes,
 // and every item ends up with a text, the file's or the neutral one, with no
-// blanks around it.
+// blanks around it. The studio's name and address, saved as the studio dialog
+// saves them, read back unchanged.
 #include "state/installation_data.h"
 #include "state/text_lines.h"
 
@@ -17,5 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           &d.supplierEmail, &d.supplierPhone}) {
         if (item->isEmpty() || *item != item->trimmed()) std::abort();
     }
+    const tipolab::InstallationData back =
+        tipolab::InstallationData::fromLines(tipolab::decodeTextLines(
+            tipolab::InstallationData::studioFileBytes(d.studioName, d.studioAddress)));
+    if (back.studioName != d.studioName || back.studioAddress != d.studioAddress) std::abort();
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "state/installation_data.h"
 #include "state/modulo_tipolab.h"
 #include "state/number_format.h"
+#include "state/program_paths.h"
 #include "state/qt_dialogs.h"
 #include "window_registry.h"
 #include "windows/confronto.h"
@@ -176,7 +177,10 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     tipolab::QtDialogs dialogs;
-    tipolab::ModuloTipolab module(dialogs, tipolab::InstallationData::loadDefault());
+    // The shipped installation data only, whatever this computer's user has set.
+    tipolab::ModuloTipolab module(
+        dialogs, tipolab::InstallationData::load(
+                     tipolab::ProgramPaths::current().dataFile(QStringLiteral("tipolab.ini"))));
     tipolab::registerWindows(module, nullptr, tipolab::DocumentDesk::forDesktop(dialogs));
 
     bool ok = true;

@@ -5,14 +5,14 @@
 #include "help/splash_window.h"
 #include "help/support_window.h"
 #include "state/modulo_tipolab.h"
+#include "state/program_paths.h"
 #include "windows/confronto.h"
 #include "windows/dati.h"
 #include "windows/frontespizio.h"
 #include "windows/profilo.h"
 #include "windows/risultati.h"
+#include "windows/studio_dialog.h"
 #include "windows/tipi.h"
-
-#include <QCoreApplication>
 
 namespace tipolab {
 
@@ -32,6 +32,7 @@ void registerWindows(ModuloTipolab& module, TunePlayer* tune, std::shared_ptr<Do
     module.registerWindow(WindowId::About, [&module] { return new informa(module.identity()); });
     module.registerWindow(WindowId::Support,
                           [&module] { return new supportoclienti(module.installation()); });
+    module.registerWindow(WindowId::StudioData, [&module] { return new StudioDialog(module); });
 
     // The splash sets the program identity as it loads; a click shows the
     // types window, a key closes it.
@@ -47,8 +48,8 @@ void registerWindows(ModuloTipolab& module, TunePlayer* tune, std::shared_ptr<Do
     });
 
     // The online help: contents, the seven pages and their documents, the tip
-    // of the day and the price list, with their files in the program's folder.
-    registerHelpWindows(module, QCoreApplication::applicationDirPath(), std::move(desk));
+    // of the day and the price list, with the files the program ships.
+    registerHelpWindows(module, ProgramPaths::current().dataDir(), std::move(desk));
 }
 
 } // namespace tipolab

@@ -9,10 +9,11 @@
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
 #include "state/archive_file.h"
+#include "state/program_paths.h"
+#include "terminal_text.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
+#include <QFile>
 
 namespace tipolab {
 namespace {
@@ -72,6 +73,13 @@ void compose(ReportWriter& w, DocumentKind kind, const ArchiveSnapshot& archive)
     }
 }
 
+int fail(QTextStream& err, const QString& message)
+{
+    err << terminalSafe(message) << '\n';
+    err.flush();
+    return 1;
+}
+
 // The comparison sheet of two archives; false, told on `err`, when either is
 // damaged or incomplete. Differing names are a warning.
 bool composeComparison(ReportWriter& w, const DocumentOptions& options, QString& persona,
@@ -85,38 +93,51 @@ bool composeComparison(ReportWriter& w, const DocumentOptions& options, QString&
     return true;
 }
 
-// Writes the document where the options say, or where the program would put it.
+// Writes the document where the options say, or where the program would put
+// it. A report replaces the file of its name, as the program does; a sheet
+// never replaces one; a name given with -o is written there or not at all,
+// as PDF when it ends in ".pdf". Never in place of one of the archives read.
 int writeDocument(const ReportWriter& w, const DocumentOptions& options, const QString& persona,
                   QTextStream& out, QTextStream& err)
 {
-    SavedFile saved;
+    const ProgramPaths& paths = ProgramPaths::current();
+    DocumentTarget target;
     if (!options.output.isEmpty()) {
-        // A name ending in ".pdf" asks for the pages themselves.
-        saved.path = options.output;
-        saved.error = isPdfName(options.output) ? savePdf(w.document(), options.output)
-                                                : w.save(options.output);
+        target.path = options.output;
+    } else if (options.kind == DocumentKind::Report) {
+        target.path = reportFilePath(paths.documentsBeside(), persona);
     } else {
-        QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (documents.isEmpty()) documents = QDir::homePath();
-        const QString path =
-            options.kind == DocumentKind::Report
-                ? reportFilePath(QCoreApplication::applicationDirPath(), persona)
-                : sheetFilePath(QDir::currentPath(), sheetHeading(persona).programName,
-                                sheetKind(options.kind),
-                                options.kind == DocumentKind::AcquisitionForm ? QString()
-                                                                              : persona);
-        saved = saveDocument(w, path, documents);
+        target.path = sheetFilePath(
+            QDir::currentPath(), sheetHeading(persona).programName, sheetKind(options.kind),
+            options.kind == DocumentKind::AcquisitionForm ? QString() : persona);
+        target.numbered = true;
     }
+    for (const QString& input : {options.earlier, options.file}) {
+        if (!input.isEmpty() && !target.numbered &&
+            isSameFile(QFile::encodeName(target.path).toStdString(),
+                       QFile::encodeName(input).toStdString())) {
+            return fail(err, QStringLiteral("Il documento \"%1\" prenderebbe il posto del file "
+                                            "di dati \"%2\": indicare un altro nome con -o.")
+                                 .arg(QDir::toNativeSeparators(target.path),
+                                      QDir::toNativeSeparators(input)));
+        }
+    }
+
+    SavedFile saved{target.path, false, {}, {}};
+    if (options.output.isEmpty())
+        saved = saveDocument(w, target, paths.documentsDir());
+    else if (isPdfName(target.path))
+        saved.error = savePdf(w.document(), target.path);
+    else
+        saved.error = w.save(target.path);
     if (!saved.ok()) {
-        err << QStringLiteral("Impossibile scrivere %1: %2\n").arg(saved.path, saved.error);
-        err.flush();
-        return 1;
+        return fail(err, QStringLiteral("Impossibile scrivere il documento \"%1\": %2.")
+                             .arg(QDir::toNativeSeparators(saved.path), saved.error));
     }
     if (saved.elsewhere)
         err << QStringLiteral("La cartella prevista non \u00e8 scrivibile: documento salvato "
                               "altrove.\n");
-    out << QDir::toNativeSeparators(saved.path) << '\n';
-    out.flush();
+    out << terminalSafe(QDir::toNativeSeparators(saved.path)) << '\n';
     err.flush();
     return 0;
 }
@@ -128,10 +149,7 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
     if (options.kind == DocumentKind::ComparisonSheet) {
         ReportWriter w;
         QString persona;
-        if (!composeComparison(w, options, persona, err)) {
-            err.flush();
-            return 1;
-        }
+        if (!composeComparison(w, options, persona, err)) return 1;
         return writeDocument(w, options, persona, out, err);
     }
     ArchiveSnapshot archive;
@@ -139,16 +157,13 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
     snapshot.types.scale = snapshot.data.scale = scaleCaptions();
     if (!options.file.isEmpty()) {
         const ArchiveLoad load = loadArchiveFile(options.file);
-        if (!load.record) {
-            err << load.error << '\n';
-            err.flush();
-            return 1;
-        }
-        archive =
-            snapshotFromArchive(*load.record, InstallationData::loadDefault(), options.locale);
+        if (!load.record) return fail(err, load.error);
+        archive = snapshotFromArchive(
+            *load.record, InstallationData::fromFiles(ProgramPaths::current().installationFiles()),
+            options.locale);
         if (needsResults(options.kind) && !archive.missing.empty()) {
             err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
-                       .arg(options.file);
+                       .arg(terminalSafe(options.file));
             for (const std::string& line : archive.missing)
                 err << "  " << QString::fromStdString(line) << '\n';
             err.flush();

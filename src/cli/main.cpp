@@ -3,6 +3,9 @@
 #include "document_command.h"
 #include "profile_command.h"
 #include "results_command.h"
+#include "standard_output.h"
+#include "state/error_reasons.h"
+#include "terminal_text.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -33,19 +36,26 @@ const char kUsage[] =
     "              per ogni tipo le quattro percentuali prima e dopo con la variazione,\n"
     "              il tipo prevalente e i codici a tre lettere; con --csv una riga per\n"
     "              tipo. Se i nomi sono diversi lo segnala e prosegue.\n"
-    "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo.\n"
+    "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo;\n"
+    "              un nome che comincia con = + - @, una tabulazione o un ritorno a capo\n"
+    "              riceve un apostrofo davanti, perch\u00e9 il foglio di calcolo non lo\n"
+    "              prenda per una formula.\n"
     "  relazione   scrive la relazione completa del file di dati, come il tasto Stampa\n"
-    "              della finestra Frontespizio; senza -o accanto alla cartella del\n"
-    "              programma, come fa Tipolab.\n"
+    "              della finestra Frontespizio; senza -o dove la scrive Tipolab: accanto\n"
+    "              alla cartella del programma o, se installato, nella cartella Documenti.\n"
     "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
     "              del profilo della persona, il foglio del confronto o il modello\n"
     "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
     "  -o          il nome del documento; se finisce in .pdf il documento e' scritto\n"
     "              in PDF, con le pagine che Tipolab conta.\n"
     "\n"
+    "Nella tabella e nei messaggi i caratteri di controllo di nomi e valori sono\n"
+    "mostrati come \\x seguito dal codice esadecimale (per esempio \\x1b).\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
-    "(relazione, profilo e fogli dei risultati e del profilo richiedono dati completi);\n"
-    "lo stato di uscita vale 1 se qualche file e' stato segnalato, 2 per un uso errato.\n";
+    "(relazione, profilo, confronta e i fogli dei risultati, del profilo e del confronto\n"
+    "richiedono dati completi);\n"
+    "lo stato di uscita vale 1 se qualche file e' stato segnalato o se l'uscita non si\n"
+    "e' potuta scrivere, 2 per un uso errato.\n";
 
 int usage(QTextStream& err, const QString& problem = {})
 {
@@ -67,7 +77,8 @@ int comparisonCommand(const QStringList& args, QTextStream& out, QTextStream& er
         else if (!onlyFiles && a == QLatin1String("--csv"))
             options.csv = true;
         else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1)
-            return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(a));
+            return usage(err,
+                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
         else
             files << a;
     }
@@ -106,16 +117,20 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
         else if (kind == QLatin1String("modello"))
             options.kind = tipolab::DocumentKind::AcquisitionForm;
         else
-            return usage(err, QStringLiteral("Foglio sconosciuto: %1").arg(kind));
+            return usage(err,
+                         QStringLiteral("Foglio sconosciuto: %1").arg(tipolab::terminalSafe(kind)));
     }
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
             if (++i >= args.size()) return usage(err, QStringLiteral("Manca il nome dopo -o."));
+            if (args[i].isEmpty())
+                return usage(err, QStringLiteral("Il nome dopo -o \u00e8 vuoto."));
             options.output = args[i];
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(a));
+            return usage(err,
+                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
         } else {
             files << a;
         }
@@ -132,22 +147,8 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
     return tipolab::runDocument(options, out, err);
 }
 
-int main(int argc, char** argv)
+int run(QStringList args, QTextStream& out, QTextStream& err)
 {
-    // Documents are laid out with the system's fonts, which takes a GUI
-    // application; it needs no display.
-    std::unique_ptr<QCoreApplication> app;
-    if (writesDocuments(argc, argv)) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
     if (args.isEmpty()) return usage(err);
     const QString command = args.takeFirst();
     if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
@@ -159,7 +160,8 @@ int main(int argc, char** argv)
     if (command == QLatin1String("confronta")) return comparisonCommand(args, out, err);
     const bool profile = command == QLatin1String("profilo");
     if (!profile && command != QLatin1String("risultati"))
-        return usage(err, QStringLiteral("Comando sconosciuto: %1").arg(command));
+        return usage(err,
+                     QStringLiteral("Comando sconosciuto: %1").arg(tipolab::terminalSafe(command)));
 
     tipolab::ResultsOptions options;
     options.locale = QLocale::system();
@@ -170,7 +172,8 @@ int main(int argc, char** argv)
         else if (!onlyFiles && a == QLatin1String("--csv"))
             options.csv = true;
         else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1)
-            return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(a));
+            return usage(err,
+                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
         else
             options.files << a;
     }
@@ -178,4 +181,32 @@ int main(int argc, char** argv)
         return usage(err, QStringLiteral("Indicare almeno un file di dati."));
     return profile ? tipolab::runProfile(options, out, err)
                    : tipolab::runResults(options, out, err);
+}
+
+int main(int argc, char** argv)
+{
+    // Documents are laid out with the system's fonts, which takes a GUI
+    // application; it needs no display.
+    std::unique_ptr<QCoreApplication> app;
+    if (writesDocuments(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    tipolab::StandardOutput standardOutput;
+    QTextStream out(&standardOutput);
+    QTextStream err(stderr);
+
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    int status = run(args, out, err);
+    // What could not be written is a failure, told where it can still be read.
+    if (const int error = standardOutput.finish(out)) {
+        err << QStringLiteral("tipolab-cli: impossibile scrivere sull'uscita standard: %1.\n")
+                   .arg(QString::fromStdString(tipolab::errorReason(error)));
+        err.flush();
+        if (status == 0) status = 1;
+    }
+    return status;
 }

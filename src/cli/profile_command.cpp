@@ -1,5 +1,6 @@
 #include "profile_command.h"
 
+#include "csv.h"
 #include "reports/profile_texts.h"
 
 namespace tipolab {
@@ -14,8 +15,8 @@ const char* const kCsvHeader =
 void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, const Profile& p)
 {
     const QLocale c = QLocale::c();
-    QStringList row{csvField(file),
-                    csvField(persona),
+    QStringList row{csvTextField(file),
+                    csvTextField(persona),
                     QString::fromStdString(p.syntheticShape.code),
                     QString::fromStdString(p.analyticShape.code),
                     QString::number(p.sharedTopThree),

@@ -2,22 +2,13 @@
 
 #include "core/model.h"
 #include "core/profile.h"
+#include "csv.h"
 #include "state/archive_file.h"
 #include "state/archive_results.h"
 #include "state/number_format.h"
+#include "terminal_text.h"
 
 namespace tipolab {
-
-QString csvField(const QString& s)
-{
-    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) &&
-        !s.contains(QLatin1Char('\n')) && !s.contains(QLatin1Char('\r')))
-        return s;
-    QString quoted = s;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 namespace {
 
 QString typeLabel(int t)
@@ -42,7 +33,7 @@ void writeCsvHeader(QTextStream& out)
 void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, const Results& r)
 {
     const QLocale c = QLocale::c();
-    QStringList row{csvField(file), csvField(persona), typeLabel(r.prevailingType)};
+    QStringList row{csvTextField(file), csvTextField(persona), typeLabel(r.prevailingType)};
     for (int t = 1; t <= kTypeCount; ++t) {
         for (int i = 0; i < kTypeCount; ++i) {
             if (r.typeOfRow[i] != t) continue;
@@ -59,8 +50,8 @@ void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, 
 void writeTable(QTextStream& out, const QString& file, const QString& persona, const Results& r,
                 const QLocale& locale)
 {
-    out << file << '\n';
-    out << QStringLiteral("Persona: ") << persona << '\n';
+    out << terminalSafe(file) << '\n';
+    out << QStringLiteral("Persona: ") << terminalSafe(persona) << '\n';
     out << QStringLiteral("%1 %2 %3 %4 %5\n")
                .arg(QStringLiteral("Tipo"), -16)
                .arg(QStringLiteral("sint.ass."), 10)
@@ -87,13 +78,14 @@ int forEachComplete(const QStringList& files, QTextStream& err, const EvaluatedF
     for (const QString& file : files) {
         const ArchiveLoad load = loadArchiveFile(file);
         if (!load.record) {
-            err << load.error << '\n';
+            err << terminalSafe(load.error) << '\n';
             status = 1;
             continue;
         }
         const ArchiveResults evaluated = evaluateArchive(*load.record);
         if (!evaluated.missing.empty()) {
-            err << QStringLiteral("%1: dati incompleti, risultati non calcolati:\n").arg(file);
+            err << QStringLiteral("%1: dati incompleti, risultati non calcolati:\n")
+                       .arg(terminalSafe(file));
             for (const std::string& line : evaluated.missing)
                 err << "  " << QString::fromStdString(line) << '\n';
             status = 1;

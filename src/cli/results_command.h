@@ -28,7 +28,4 @@ using EvaluatedFile =
     std::function<void(const QString& file, const QString& persona, const ArchiveResults&)>;
 int forEachComplete(const QStringList& files, QTextStream& err, const EvaluatedFile& each);
 
-// A CSV field, quoted where it holds a separator, a quote or a line end.
-QString csvField(const QString& s);
-
 } // namespace tipolab

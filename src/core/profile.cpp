@@ -8,7 +8,7 @@
 namespace tipolab {
 namespace {
 
-constexpr char kLetters[] = "RIASEC";
+constexpr char kLetters[kTypeCount] = {'R', 'I', 'A', 'S', 'E', 'C'};
 
 std::string typeText(int t)
 {
@@ -185,6 +185,9 @@ TypeEvidence typeEvidence(const CharacteristicRow& row)
         item.coefficient =
             hundredths(twoDecimalValue(static_cast<float>(e.coefficient.toNumber())));
         item.contribution = item.weight * item.coefficient;
+        // A step the file left out of the scale: the one its coefficient stands for.
+        if (item.step < 1 || item.step > kStepCount)
+            item.step = std::clamp(11 - item.coefficient / 10, 1, kStepCount);
         items.push_back(item);
     }
     std::stable_sort(items.begin(), items.end(), [](const EvidenceItem& a, const EvidenceItem& b) {

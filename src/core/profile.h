@@ -59,13 +59,14 @@ std::string_view consistencyWord(Consistency c);
 Consistency consistencyOfDistance(int distance);
 
 struct ProfileShape {
-    std::string code;    // threeLetterCode
-    int differentiation; // highest minus lowest, hundredths
-    int first;           // the first two types in descending order, type order on ties
-    int second;
-    int firstGap;            // value of `first` minus value of `second`, hundredths
-    bool notDistinct;        // firstGap < kNotDistinctBelow
-    Consistency consistency; // from the hexagon distance of `first` and `second`
+    std::string code;        // threeLetterCode
+    int differentiation = 0; // highest minus lowest, hundredths
+    // The first two types in descending order, type order on ties.
+    int first = 1;
+    int second = 2;
+    int firstGap = 0;        // value of `first` minus value of `second`, hundredths
+    bool notDistinct = true; // firstGap < kNotDistinctBelow
+    Consistency consistency = Consistency::High; // hexagon distance of `first` and `second`
 };
 ProfileShape profileShape(const TypeHundredths& values);
 

@@ -1,8 +1,11 @@
 #include "scoring.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
+#include <cstring>
 
 namespace tipolab {
 namespace {
@@ -10,6 +13,18 @@ namespace {
 float coefficientOf(const Judgement& j)
 {
     return static_cast<float>(j.coefficient.toNumber());
+}
+
+// `x` written with `digits` significant digits (as printf's "%.*g" writes it)
+// and read back: the value a person reading the number would take.
+double throughDecimalText(double x, int digits)
+{
+    char buf[64];
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, digits);
+    double value = 0;
+    std::from_chars(buf, written.ptr, value, std::chars_format::general);
+    return value;
 }
 
 std::string_view wordOrMassimo(int step)
@@ -33,18 +48,33 @@ double twoDecimalValue(float coefficient)
 {
     // The product in single precision, then its decimal text (seven significant
     // digits), read back and divided: 0.9f * 100 reads "90", so 0.9 exactly.
+    // A judgement's coefficient is one of a few values: each is worked out once.
+    struct Known {
+        std::uint32_t bits = 0;
+        bool set = false;
+        double value = 0;
+    };
+    static thread_local std::array<Known, 64> known;
+    std::uint32_t bits;
+    std::memcpy(&bits, &coefficient, sizeof bits);
+    Known& slot = known[(bits ^ (bits >> 7) ^ (bits >> 17)) % known.size()];
+    if (slot.set && slot.bits == bits) return slot.value;
     const float hundredths = coefficient * 100.0f;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(hundredths));
-    return std::strtod(buf, nullptr) / 100;
+    const double value = throughDecimalText(static_cast<double>(hundredths), 7) / 100;
+    slot = {bits, true, value};
+    return value;
 }
 
 double roundHalfAwayFromZero(double x, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", x * scale);
-    return std::round(std::strtod(buf, nullptr)) / scale;
+    const double scaled = x * scale;
+    // Fifteen significant digits move the value by at most half a unit of
+    // its fifteenth digit: further than that from a half, rounding the text
+    // rounds the value itself.
+    const double fromHalf = std::fabs(std::fabs(scaled - std::trunc(scaled)) - 0.5);
+    if (fromHalf > std::max(std::fabs(scaled), 1.0) * 1e-14) return std::round(scaled) / scale;
+    return std::round(throughDecimalText(scaled, 15)) / scale;
 }
 
 std::optional<double> meanSyntheticCoefficient(const TypeJudgements& types)

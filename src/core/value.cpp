@@ -1,8 +1,10 @@
 #include "value.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace tipolab {
@@ -31,6 +33,36 @@ std::string Value::toText() const
     return {};
 }
 
+namespace {
+
+// Digits with at most one point and at most 15 digits in all ("12", ".9",
+// "0.125"): the whole digits and the power of ten are exact doubles, so their
+// quotient is the correctly rounded value, the same that from_chars gives.
+bool readShortDecimal(std::string_view s, double& out)
+{
+    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::int64_t digits = 0;
+    int count = 0;
+    int decimals = -1; // no point yet
+    for (const char c : s) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (c >= '0' && c <= '9') {
+            if (++count > 15) return false;
+            digits = digits * 10 + (c - '0');
+            if (decimals >= 0) ++decimals;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0) return false;
+    out = static_cast<double>(digits) / kPowersOfTen[std::max(decimals, 0)];
+    return true;
+}
+
+} // namespace
+
 bool parseInvariantNumber(std::string_view s, double& out)
 {
     if (s.empty()) return false;
@@ -46,6 +78,10 @@ bool parseInvariantNumber(std::string_view s, double& out)
         !(std::isdigit(static_cast<unsigned char>(body.front())) || body.front() == '.'))
         return false;
     double v = 0;
+    if (readShortDecimal(body, v)) {
+        out = negative ? -v : v;
+        return true;
+    }
     const char* end = body.data() + body.size();
     auto [ptr, ec] = std::from_chars(body.data(), end, v, std::chars_format::general);
     if (ec != std::errc() || ptr != end || !std::isfinite(v)) return false;

@@ -76,12 +76,8 @@ HelpPageWindow::HelpPageWindow(ModuloTipolab& module, HelpPageId page, QWidget* 
         cmdSommario->setToolTip(QStringLiteral("cliccare per tornare al sommario"));
     }
 
-    // The scaler records the layout at the designed size, sizes the window to
-    // the screen, and the page then takes its own size (and place).
-    resizeWindowTwips(this, form.width, kPageHeight);
-    m_scaler.setSourceForm(this);
-    m_scaler.SizeFormToScreen(75);
-    resizeWindowTwips(this, form.width, kPageHeight);
+    sizeWindowToScreen(m_scaler, this, form.width, kPageHeight);
+    // A page with a left edge of its own moves there, at the height it was centred at.
     if (form.left != kCentred) moveWindowTwips(this, form.left, pos().y() * kTwipsPerPixel);
 }
 

@@ -1,9 +1,8 @@
 #include "splash_window.h"
 
+#include "state/program_paths.h"
 #include "tune_player.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -145,8 +144,7 @@ void frmSplash::buildControls()
 void frmSplash::Form_Load()
 {
     if (MMControl1) {
-        MMControl1->open(
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Internet.mid")));
+        MMControl1->open(ProgramPaths::current().dataFile(QStringLiteral("Internet.mid")));
         MMControl1->play();
     }
     label_[3]->setText(QString::fromStdString(identity_.name));

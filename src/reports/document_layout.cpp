@@ -13,6 +13,8 @@
 #include <QTextTable>
 #include <QUrl>
 #include <algorithm>
+#include <deque>
+#include <optional>
 
 namespace tipolab {
 namespace {
@@ -51,8 +53,12 @@ public:
 private:
     double px(double twips) const { return twips * m_scale; }
 
-    QTextCharFormat charFormat(const CharFormat& f, bool heading = false) const
+    // A document uses a handful of formats: each is made once.
+    const QTextCharFormat& charFormat(const CharFormat& f, bool heading = false)
     {
+        for (const CachedCharFormat& c : m_charFormats) {
+            if (c.heading == heading && c.source == f) return c.format;
+        }
         QTextCharFormat out;
         const QFont font = documentFont(f, heading);
         out.setFont(font, QTextCharFormat::FontPropertiesAll);
@@ -63,17 +69,44 @@ private:
         const QFontMetricsF metrics(font, &twipsDevice());
         if (metrics.leading() > 0)
             out.setBaselineOffset(-100 * metrics.leading() / metrics.height());
-        return out;
+        m_charFormats.push_back({f, heading, out});
+        return m_charFormats.back().format;
     }
 
-    QTextBlockFormat blockFormat(Alignment a, int size) const
+    // Borders, padding and the heading's shading. Lines have a fixed height,
+    // so the font of a cell's first position sizes nothing: the cell format
+    // carries none, which keeps the many look-ups of cell formats during the
+    // layout cheap.
+    const QTextTableCellFormat& cellFormat(bool heading)
     {
+        std::optional<QTextTableCellFormat>& cached = m_cellFormats[heading ? 1 : 0];
+        if (!cached) {
+            QTextTableCellFormat cf;
+            cf.setLeftPadding(px(style::kCellPaddingX));
+            cf.setRightPadding(px(style::kCellPaddingX));
+            cf.setTopPadding(px(style::kCellPaddingY));
+            cf.setBottomPadding(px(style::kCellPaddingY));
+            cf.setBorder(px(style::kBorderWidth));
+            cf.setBorderBrush(style::kGrid);
+            cf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            if (heading) cf.setBackground(style::kHeadingFill);
+            cached = cf;
+        }
+        return *cached;
+    }
+
+    const QTextBlockFormat& blockFormat(Alignment a, int size)
+    {
+        for (const CachedBlockFormat& c : m_blockFormats) {
+            if (c.alignment == a && c.size == size) return c.format;
+        }
         QTextBlockFormat out;
         out.setAlignment(qtAlignment(a));
         out.setLineHeight(px(style::lineHeight(size)), QTextBlockFormat::FixedHeight);
         out.setTopMargin(0);
         out.setBottomMargin(0);
-        return out;
+        m_blockFormats.push_back({a, size, out});
+        return m_blockFormats.back().format;
     }
 
     // A new block, or the empty one Qt keeps at the start and after a table.
@@ -166,10 +199,11 @@ private:
         QTextTable* table = m_cursor.insertTable(t.rows, t.columns, format);
         for (int r = 1; r <= t.rows; ++r) {
             const bool heading = t.formatted && r == 1;
+            const QTextCharFormat& text = charFormat(t.format, heading);
+            const QTextTableCellFormat& cf = cellFormat(heading);
             for (int c = 1; c <= t.columns; ++c) {
                 QTextTableCell cell = table->cellAt(r - 1, c - 1);
                 const TableCell& source = t.cell(r, c);
-                const QTextCharFormat text = charFormat(t.format, heading);
                 QTextCursor in = cell.firstCursorPosition();
                 in.setBlockFormat(blockFormat(source.alignment, t.format.size));
                 const QStringList lines = source.text.split(kParagraphEnd);
@@ -177,19 +211,6 @@ private:
                     if (i > 0) in.insertBlock(blockFormat(source.alignment, t.format.size), text);
                     in.insertText(lines[i], text);
                 }
-
-                // The cell's format is the format of its first position: set
-                // last, with the font that sizes an empty cell.
-                QTextTableCellFormat cf;
-                cf.merge(text);
-                cf.setLeftPadding(px(style::kCellPaddingX));
-                cf.setRightPadding(px(style::kCellPaddingX));
-                cf.setTopPadding(px(style::kCellPaddingY));
-                cf.setBottomPadding(px(style::kCellPaddingY));
-                cf.setBorder(px(style::kBorderWidth));
-                cf.setBorderBrush(style::kGrid);
-                cf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                if (heading) cf.setBackground(style::kHeadingFill);
                 cell.setFormat(cf);
             }
         }
@@ -198,7 +219,21 @@ private:
         m_blockPending = true;
     }
 
+    struct CachedCharFormat {
+        CharFormat source;
+        bool heading;
+        QTextCharFormat format;
+    };
+    struct CachedBlockFormat {
+        Alignment alignment;
+        int size;
+        QTextBlockFormat format;
+    };
+
     double m_scale;
+    std::deque<CachedCharFormat> m_charFormats;           // references to them stay valid
+    std::optional<QTextTableCellFormat> m_cellFormats[2]; // body, heading
+    std::deque<CachedBlockFormat> m_blockFormats;
     QTextCursor m_cursor;
     bool m_blockPending = true;  // the document starts with an empty block
     bool m_breakPending = false; // a page break awaits what comes next

@@ -113,7 +113,10 @@ void HexagonChart::paint(QPainter& painter, const QRectF& area, const QFont& fon
     QFont bold = font;
     bold.setBold(true);
     QFont small = font;
-    small.setPointSizeF(font.pointSizeF() * 0.85);
+    if (font.pointSizeF() > 0)
+        small.setPointSizeF(font.pointSizeF() * 0.85);
+    else
+        small.setPixelSize(std::max(1, qRound(font.pixelSize() * 0.85)));
     const QFontMetricsF metrics(font, painter.device());
     const QFontMetricsF boldMetrics(bold, painter.device());
     const double line = metrics.height();

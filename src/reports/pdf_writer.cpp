@@ -1,12 +1,14 @@
 #include "pdf_writer.h"
 
 #include "document_layout.h"
+#include "state/error_reasons.h"
+#include "state/file_io.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace tipolab {
 
@@ -29,16 +31,11 @@ QString savePdf(const ReportDocument& document, const QString& path)
 {
     const QByteArray bytes = toPdf(document);
     if (bytes.isEmpty()) return QStringLiteral("impossibile comporre le pagine");
-    QSaveFile file(path);
-    // Unbuffered, so that a write that fails stops the rename over an existing file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    const int error =
+        saveFile(QFile::encodeName(path).toStdString(),
+                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                 SaveMode::Replace);
+    return error ? QString::fromStdString(errorReason(error)) : QString();
 }
 
 bool isPdfName(const QString& path)

@@ -29,6 +29,7 @@ PreviewWindow::PreviewWindow(ReportDocument document, const QString& path, Dialo
                                  .arg(QDir::toNativeSeparators(path)),
                              this);
     where->setObjectName(QStringLiteral("percorso"));
+    where->setTextFormat(Qt::PlainText); // the name holds the person's
     where->setWordWrap(true);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

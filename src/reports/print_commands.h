@@ -20,12 +20,18 @@ namespace tipolab {
 inline constexpr char kLoadingWordProcessor[] = "sto caricando Word";
 
 struct DocumentPlaces {
-    QString programDir;   // the program's own folder
+    QString programDir;   // the folder the report and the guide are written beside
     QString documentsDir; // where a report goes when beside the program cannot be written
     QString sheetsDir;    // where the unsaved sheets and help pages are written
+    // An installed program: `programDir` stands in the documents folder, and
+    // the user is told so with the first document.
+    bool installed = false;
 
-    // The program's folder, the user's documents folder and a "Tipolab"
-    // folder in the system's temporary folder.
+    // As the program's paths say (ProgramPaths): the program's folder or, for
+    // an installed program, its stand-in in the user's documents folder; the
+    // documents folder; a "Tipolab" folder only the user can enter, in the
+    // user's runtime folder or as "Tipolab-<user number>" in the system's
+    // temporary folder.
     static DocumentPlaces standard();
 };
 
@@ -82,6 +88,8 @@ private:
     DocumentOpener& m_opener;
     DocumentPlaces m_places;
     PdfChooser m_pdfChooser;
+    bool m_toldWhere = false;       // the user knows where the documents go
+    QStringList m_writtenElsewhere; // reports and guides this run moved to the documents folder
 };
 
 } // namespace tipolab

@@ -2,8 +2,10 @@
 
 #include "document_layout.h"
 #include "rtf_writer.h"
+#include "state/error_reasons.h"
+#include "state/file_io.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 namespace tipolab {
 namespace {
@@ -127,21 +129,16 @@ void ReportWriter::applyTableFormat()
 
 int ReportWriter::pageCount() const
 {
-    return layoutPageCount(m_document);
+    return m_pageCounter ? m_pageCounter(m_document) : layoutPageCount(m_document);
 }
 
 QString ReportWriter::save(const QString& path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     const QByteArray bytes = toRtf(m_document);
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    const int error =
+        saveFile(QFile::encodeName(path).toStdString(),
+                 std::string_view(bytes.constData(), bytes.size()), SaveMode::Replace);
+    return error ? QString::fromStdString(errorReason(error)) : QString();
 }
 
 void ReportWriter::justifyAll()

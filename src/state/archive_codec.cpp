@@ -41,12 +41,15 @@ enum class TokenKind { Empty, Quoted, Bare };
 
 struct Token {
     TokenKind kind = TokenKind::Empty;
-    std::string text; // quoted: between the quotes; bare: trimmed
+    std::string_view text; // quoted: between the quotes; bare: trimmed (in the text read)
     int line = 0;
     int position = 0;
 
     // The value as it appears in the file, for messages.
-    std::string shown() const { return kind == TokenKind::Quoted ? '"' + text + '"' : text; }
+    std::string shown() const
+    {
+        return kind == TokenKind::Quoted ? '"' + std::string(text) + '"' : std::string(text);
+    }
 };
 
 bool isBlank(char c)
@@ -74,7 +77,7 @@ public:
             const std::size_t close = m_s.find('"', m_p + 1);
             const std::size_t end = close == std::string_view::npos ? m_s.size() : close;
             tok.kind = TokenKind::Quoted;
-            tok.text.assign(m_s.substr(m_p + 1, end - m_p - 1));
+            tok.text = m_s.substr(m_p + 1, end - m_p - 1);
             for (char c : tok.text)
                 if (c == '\n') ++m_line, m_valueInLine = 0;
             m_p = close == std::string_view::npos ? end : end + 1;
@@ -88,7 +91,7 @@ public:
             while (!raw.empty() && isBlank(raw.back()))
                 raw.remove_suffix(1);
             tok.kind = raw.empty() ? TokenKind::Empty : TokenKind::Bare;
-            tok.text.assign(raw);
+            tok.text = raw;
         }
         consumeDelimiter();
         return true;
@@ -123,7 +126,7 @@ private:
 };
 
 // A whole number spelled with digits only (after trimming), in [lo, hi].
-bool readWhole(const std::string& text, int lo, int hi, int& out)
+bool readWhole(std::string_view text, int lo, int hi, int& out)
 {
     double v = 0;
     if (!parseInvariantNumber(text, v) || v != std::floor(v) || v < lo || v > hi) return false;
@@ -131,7 +134,7 @@ bool readWhole(const std::string& text, int lo, int hi, int& out)
     return true;
 }
 
-std::string trimmed(const std::string& s)
+std::string_view trimmed(std::string_view s)
 {
     std::size_t a = 0, b = s.size();
     while (a < b && isBlank(s[a]))
@@ -152,7 +155,7 @@ public:
     {
         Token t;
         if (!take(t)) return {};
-        return t.text; // quoted or bare, a title field is whatever text stands there
+        return std::string(t.text); // quoted or bare, a title field is whatever text stands there
     }
 
     Value tick()
@@ -172,7 +175,7 @@ public:
         if (stepOfWord(t.text) == 0)
             return fail(t,
                         "il giudizio non \u00e8 una voce della scala (da \"massimo\" a \"nullo\")");
-        return Value::text(t.text);
+        return Value::text(std::string(t.text));
     }
 
     Value step()

@@ -1,9 +1,11 @@
 #include "archive_file.h"
 
+#include "error_reasons.h"
+#include "file_io.h"
+#include "file_save.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace tipolab {
 namespace {
@@ -19,36 +21,34 @@ ArchiveLoad loadArchiveFile(const QString& path)
 {
     ArchiveLoad out;
     const QString name = shownName(path);
-    QFileInfo info(path);
-    if (!info.exists()) {
+    // An archive is a few kilobytes; anything far larger is not one.
+    constexpr std::size_t kMaxSize = 16 * 1024 * 1024;
+    const FileRead file = readRegularFile(QFile::encodeName(path).toStdString(), kMaxSize);
+    switch (file.problem) {
+    case FileRead::Problem::None:
+        break;
+    case FileRead::Problem::NotFound:
         out.error = QStringLiteral("Il file \"%1\" non esiste.").arg(name);
         return out;
-    }
-    if (info.isDir()) {
-        out.error = QStringLiteral("\"%1\" \u00e8 una cartella, non un file di dati.").arg(name);
+    case FileRead::Problem::NotRegular:
+        out.error = QStringLiteral("\"%1\" \u00e8 %2, non un file di dati.")
+                        .arg(name, QString::fromUtf8(file.kind.data(), file.kind.size()));
         return out;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.error =
-            QStringLiteral("Impossibile aprire il file \"%1\": %2.").arg(name, file.errorString());
-        return out;
-    }
-    // An archive is a few kilobytes; anything far larger is not one.
-    constexpr qint64 kMaxSize = 16 * 1024 * 1024;
-    if (file.size() > kMaxSize) {
+    case FileRead::Problem::TooLarge:
         out.error = QStringLiteral("Il file \"%1\" \u00e8 troppo grande per essere un file di "
                                    "dati di Tipolab.")
                         .arg(name);
         return out;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        out.error =
-            QStringLiteral("Impossibile leggere il file \"%1\": %2.").arg(name, file.errorString());
+    case FileRead::Problem::OpenFailed:
+        out.error = QStringLiteral("Impossibile aprire il file \"%1\": %2.")
+                        .arg(name, QString::fromStdString(errorReason(file.error)));
+        return out;
+    case FileRead::Problem::ReadFailed:
+        out.error = QStringLiteral("Impossibile leggere il file \"%1\": %2.")
+                        .arg(name, QString::fromStdString(errorReason(file.error)));
         return out;
     }
-    ArchiveReadResult read = readArchive(std::string_view(bytes.constData(), bytes.size()));
+    ArchiveReadResult read = readArchive(file.bytes);
     if (!read.record) {
         out.error = QStringLiteral("Il file \"%1\" non \u00e8 un file di dati di Tipolab "
                                    "valido e non \u00e8 stato caricato: %2.")
@@ -70,29 +70,7 @@ QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& 
 
 QString saveArchiveFile(const QString& path, const ArchiveRecord& record)
 {
-    const QString name = shownName(path);
-    const std::string bytes = writeArchive(record);
-    QSaveFile file(path);
-    // Unbuffered: a buffered write that fails only when flushed at commit()
-    // would not stop the rename, and a truncated file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return QStringLiteral("Impossibile salvare il file \"%1\": %2.")
-            .arg(name, file.errorString());
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Impossibile scrivere il file \"%1\": %2. Il file precedente, se "
-                              "c'era, \u00e8 rimasto com'era.")
-            .arg(name, why);
-    }
-    if (!file.commit()) {
-        return QStringLiteral("Impossibile completare il salvataggio del file \"%1\": %2. Il "
-                              "file precedente, se c'era, \u00e8 rimasto com'era.")
-            .arg(name, file.errorString());
-    }
-    return {};
+    return saveWholeFile(path, QByteArray::fromStdString(writeArchive(record)));
 }
 
 } // namespace tipolab

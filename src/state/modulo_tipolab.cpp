@@ -88,9 +88,19 @@ void ModuloTipolab::start()
     showWindow(WindowId::Splash);
 }
 
+void ModuloTipolab::setInstallation(InstallationData installation)
+{
+    m_installation = std::move(installation);
+    emit installationChanged();
+}
+
 void ModuloTipolab::mostratipi()
 {
     showWindow(WindowId::Tipi);
+    if (m_installation.studioUnset && !m_studioAsked) {
+        m_studioAsked = true;
+        showWindow(WindowId::StudioData);
+    }
 }
 
 void ModuloTipolab::confermauscita()
@@ -106,7 +116,7 @@ void ModuloTipolab::confermauscita()
         if (m_splashReturn) m_splashReturn(splash);
         showWindow(WindowId::Splash);
     }
-    for (int i = static_cast<int>(WindowId::Tipi); i <= static_cast<int>(WindowId::PriceList);
+    for (int i = static_cast<int>(WindowId::Tipi); i <= static_cast<int>(WindowId::StudioData);
          ++i) {
         const auto id = static_cast<WindowId>(i);
         if (QWidget* w = existingWindow(id); w && w->close()) slot(id) = nullptr;

@@ -36,6 +36,8 @@ public:
     const AssessmentData& data() const { return m_data; }
     const ProgramIdentity& identity() const { return m_identity; }
     const InstallationData& installation() const { return m_installation; }
+    // New installation data, in force at once (the studio dialog saved them).
+    void setInstallation(InstallationData installation);
     Dialogs& dialogs() { return m_dialogs; }
 
     QString programName() const;
@@ -65,7 +67,8 @@ public:
     void datiprogramma();
     // Opens the program with the splash window.
     void start();
-    // Shows the types window (a click on the splash).
+    // Shows the types window (a click on the splash); the first time, while no
+    // one has named the studio, the studio dialog over it.
     void mostratipi();
     // The exit with its confirmation: on Yes every window is closed and the
     // splash returns; the assessment stays in memory.
@@ -93,6 +96,8 @@ public:
 signals:
     // No window of the program is visible any more: the program should end.
     void noWindowVisible();
+    // The installation data changed: the windows that show them show them anew.
+    void installationChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,6 +121,7 @@ private:
     GuidePrinter m_guidePrinter;
     QSet<QObject*> m_closed; // closed by their title bar, awaiting deletion
     bool m_visibilityCheckPending = false;
+    bool m_studioAsked = false;
 };
 
 } // namespace tipolab

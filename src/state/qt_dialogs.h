@@ -4,10 +4,17 @@
 
 #include "dialogs.h"
 
+#include <memory>
+
 namespace tipolab {
 
 class QtDialogs : public Dialogs {
 public:
+    // The message box `message` shows, not yet shown; its text is plain text.
+    static std::unique_ptr<QMessageBox> messageBox(const QString& text, const QString& title,
+                                                   QMessageBox::Icon icon,
+                                                   QMessageBox::StandardButtons buttons);
+
     QMessageBox::StandardButton message(const QString& text, const QString& title,
                                         QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
@@ -16,7 +23,7 @@ public:
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QStringList& filters, int preselected,
                      const QString& initialName) override;
-    QColor chooseColour(const QColor& initial) override;
+    std::optional<QColor> chooseColour(const QColor& initial) override;
 };
 
 } // namespace tipolab

@@ -65,15 +65,18 @@ std::string decodeCp1252(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) {
-        const auto b = static_cast<std::uint8_t>(ch);
-        if (b < 0x80)
-            out += ch;
-        else if (b < 0xA0)
+    std::size_t plain = 0; // the start of a stretch of plain ASCII not yet copied
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<std::uint8_t>(bytes[i]);
+        if (b < 0x80) continue;
+        out.append(bytes.substr(plain, i - plain));
+        plain = i + 1;
+        if (b < 0xA0)
             appendUtf8(out, kHigh[b - 0x80]);
         else
             appendUtf8(out, b);
     }
+    out.append(bytes.substr(plain));
     return out;
 }
 

@@ -1,5 +1,5 @@
 // The program's windows as the module knows them. The order from `Tipi` to
-// `PriceList` is the order in which the exit closes them.
+// `StudioData` is the order in which the exit closes them.
 #pragma once
 
 namespace tipolab {
@@ -25,6 +25,7 @@ enum class WindowId {
     GuideComparison, // the comparison window's page, likewise
     TipOfTheDay,
     PriceList,
+    StudioData, // the studio's name and address, typed in the program
     Splash,
 };
 

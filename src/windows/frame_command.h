@@ -26,6 +26,7 @@ enum class FrameCommand {
     HelpContents,
     Tips,
     Support,
+    StudioData, // "&Dati dello studio...": the studio's name and address
     About,
 };
 

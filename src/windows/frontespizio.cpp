@@ -7,6 +7,7 @@
 #include "risultati.h"
 #include "state/number_format.h"
 #include "tipi.h"
+#include "title_page_length.h"
 
 #include <QDate>
 #include <QLabel>
@@ -27,9 +28,6 @@ constexpr int kFirstRowTop = 780, kRowPitch = 420, kRowHeight = 330;
 constexpr int kStudioTop = 3840; // the studio's name and address, below the fields
 constexpr int kGuidanceTop = 4800;
 constexpr int kButtonsTop = 5280, kButtonHeight = 420, kButtonGap = 120;
-
-// Longer texts do not fit the report's title page.
-constexpr qsizetype kLongestField = 60;
 
 struct FieldRow {
     const char* label;
@@ -84,9 +82,16 @@ frontespizio::frontespizio(ModuloTipolab& module, DocumentDesk& desk)
     placeControls();
     sizeToScreen();
     campo[static_cast<int>(Field::Data)]->setText(titlePageDate(QDate::currentDate()));
-    Labelstudio->setText(module.installation().studioName);
-    labelindirizzo->setText(module.installation().studioAddress);
+    showStudio();
+    // The studio's data set in the program hold at once.
+    connect(&module, &ModuloTipolab::installationChanged, this, &frontespizio::showStudio);
     showGuidance();
+}
+
+void frontespizio::showStudio()
+{
+    Labelstudio->setText(module().installation().studioName);
+    labelindirizzo->setText(module().installation().studioAddress);
 }
 
 void frontespizio::placeControls()
@@ -107,8 +112,9 @@ void frontespizio::placeControls()
     for (int i = 0; i < kTitleFieldCount; ++i) {
         const int top = kFirstRowTop + i * kRowPitch;
         const FieldRow& row = kFieldRows[i];
-        newCaption(area, row.label, row.caption, row.tooltip, top);
+        QLabel* caption = newCaption(area, row.label, row.caption, row.tooltip, top);
         auto* field = new QLineEdit(area);
+        caption->setBuddy(field); // a screen reader names the field by its caption
         field->setObjectName(toQString(kTitleFieldNames[i]));
         placeTwips(field, kFieldLeft, top, kFieldWidth, kRowHeight);
         connect(field, &QLineEdit::textChanged, this, changeHandlers[i]);
@@ -207,15 +213,13 @@ void frontespizio::campo_Change(Field f)
         edit->setText(oneLine(text)); // runs this handler again for the new text
         return;
     }
-    // Characters, not UTF-16 units: a character outside the basic plane counts once.
-    if (edit->text().toUcs4().size() > kLongestField) lengthWarning();
+    if (!fitsTitlePage(edit->text())) lengthWarning();
 }
 
 void frontespizio::lengthWarning()
 {
-    module().dialogs().message(
-        QStringLiteral("Per una stampa corretta non digitare dati lunghi più di 60 spazi."),
-        module().checkTitle(), QMessageBox::Warning);
+    module().dialogs().message(titlePageLengthWarning(), module().checkTitle(),
+                               QMessageBox::Warning);
 }
 
 void frontespizio::showGuidance()

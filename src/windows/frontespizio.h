@@ -66,6 +66,7 @@ private:
     void campo_Change(Field f);
     void lengthWarning();
     void showGuidance();
+    void showStudio();
     void readOnlyValue();
 
     // `progetto`, `persona`, `tipostudio`, `committente`, `luogo`, `data`, `allegati`.

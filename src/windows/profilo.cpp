@@ -58,12 +58,7 @@ profilo::profilo(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent)
     setWindowTitle(module.programName() + QStringLiteral(": profilo della persona"));
     setAutoFillBackground(true);
     placeControls();
-    // The scaler records the layout at the designed size, sizes the window to
-    // the screen, and the window then takes its own size, centred.
-    resizeWindowTwips(this, kFormWidth, kFormHeight);
-    m_scaler.setSourceForm(this);
-    m_scaler.SizeFormToScreen(75);
-    resizeWindowTwips(this, kFormWidth, kFormHeight);
+    sizeWindowToScreen(m_scaler, this, kFormWidth, kFormHeight);
     aggiorna();
 }
 

@@ -151,6 +151,7 @@ constexpr MenuEntry kHelp[] = {
     {"&Suggerimenti...", C::Tips},
     kDivider,
     {"Supporto &prodotto", C::Support},
+    {"&Dati dello studio...", C::StudioData},
     kDivider,
     {"&Informazioni su Tipolab", C::About},
 };
@@ -226,6 +227,8 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return frame.tipsEntry;
     case C::Support:
         return "supporto";
+    case C::StudioData:
+        return "studio";
     case C::About:
         return "informazioni";
     }

@@ -200,6 +200,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::Support:
         supporto_Click();
         break;
+    case FrameCommand::StudioData:
+        studio_Click();
+        break;
     case FrameCommand::About:
         informazioni_Click();
         break;
@@ -279,10 +282,26 @@ void WorkingWindow::colorare_Click()
             return;
         }
     }
-    // Cancelling the dialog gives back the colour it started from, applied all the same.
-    m_dialogColour = m_module.dialogs().chooseColour(m_dialogColour);
-    m_module.setBackgroundColour(m_dialogColour);
-    setBackgroundColour(m_dialogColour);
+    // The dialog starts from the window's own colour; Cancel changes nothing.
+    const std::optional<QColor> chosen = m_module.dialogs().chooseColour(backgroundColour());
+    if (!chosen) return;
+    m_module.setBackgroundColour(*chosen);
+    setBackgroundColour(*chosen);
+}
+
+void WorkingWindow::tellCheckOutcome(bool complete, const QString& missing)
+{
+    AssessmentData& data = m_module.data();
+    if (!complete) {
+        m_module.dialogs().message(missing, m_module.checkTitle(), QMessageBox::Critical);
+        return;
+    }
+    if (data.checkFlag == 1) {
+        data.checkFlag = 0; // a silent check that passed
+        return;
+    }
+    m_module.dialogs().message(QStringLiteral("I dati sono stati immessi correttamente."),
+                               m_module.checkTitle(), QMessageBox::Information);
 }
 
 void WorkingWindow::esci_Click()
@@ -303,6 +322,11 @@ void WorkingWindow::suggerimenti_Click()
 void WorkingWindow::supporto_Click()
 {
     m_module.showWindow(WindowId::Support);
+}
+
+void WorkingWindow::studio_Click()
+{
+    m_module.showWindow(WindowId::StudioData);
 }
 
 void WorkingWindow::informazioni_Click()
@@ -364,13 +388,7 @@ void WorkingWindow::setBackgroundColour(const QColor& colour)
 
 void WorkingWindow::sizeToScreen()
 {
-    // The scaler records the layout at the designed size, so place the window
-    // there first; then it sizes the window to the screen, and the window
-    // takes its own size.
-    resizeWindowTwips(this, 9600, 6825);
-    m_scaler.setSourceForm(this);
-    m_scaler.SizeFormToScreen(75);
-    resizeWindowTwips(this, 9600, 6825);
+    sizeWindowToScreen(m_scaler, this, 9600, 6825);
 }
 
 void WorkingWindow::resizeEvent(QResizeEvent* event)

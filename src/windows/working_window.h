@@ -64,6 +64,7 @@ public:
     void guida_Click();
     void suggerimenti_Click();
     void supporto_Click();
+    void studio_Click(); // "&Dati dello studio...": the studio dialog
     void informazioni_Click();
 
     // The archive belongs to the data window: the others forward to it.
@@ -78,6 +79,12 @@ public:
     void esportaPdf_Click();
     virtual void controlla_Click() = 0;
     virtual void cancellaFinestra() {}
+
+    // The end of the types and data windows' checks: when `complete`, a
+    // silent caller's check flag (at 1) goes back to 0 and nothing is shown,
+    // otherwise the confirmation; when not, `missing` is shown and the flag
+    // stays, so that a silent caller sees the check fail.
+    void tellCheckOutcome(bool complete, const QString& missing);
 
     // The colour of the window's client area.
     QColor backgroundColour() const;
@@ -112,7 +119,6 @@ private:
     const WindowFrame& m_frame;
     clsResize m_scaler;
     QToolBar* m_toolbar = nullptr;
-    QColor m_dialogColour = Qt::black; // what the colour dialog returned last here
 };
 
 } // namespace tipolab

@@ -26,11 +26,14 @@ const QString kReturnLine = QStringLiteral("         elaborazione eseguita con")
 
 struct Program {
     ScriptedDialogs dialogs;
-    ModuloTipolab module{dialogs, InstallationData{}};
+    ModuloTipolab module;
 
     RecordingDesk documents{dialogs};
 
-    Program() { registerWindows(module, nullptr, documents.desk); }
+    explicit Program(InstallationData installation = {}) : module(dialogs, std::move(installation))
+    {
+        registerWindows(module, nullptr, documents.desk);
+    }
 
     frmSplash* splash()
     {
@@ -75,6 +78,7 @@ class TestLifecycle : public QObject {
     Q_OBJECT
 private slots:
     void clickOnTheSplashShowsTheTypesWindow();
+    void firstStartAsksForTheStudioOnce();
     void exitWithNoKeepsEverything();
     void exitWithYesReturnsToTheSplash();
     void exitBringsBackAClosedSplash();
@@ -97,6 +101,29 @@ void TestLifecycle::clickOnTheSplashShowsTheTypesWindow()
     // A second click shows the same window again.
     QTest::mouseClick(program.splash(), Qt::LeftButton);
     QCOMPARE(program.types(), types);
+}
+
+// While no one has named the studio, its dialog follows the first click on the
+// splash, once: put off, it is not asked again in that run; the "&?" menu
+// opens it at any time.
+void TestLifecycle::firstStartAsksForTheStudioOnce()
+{
+    InstallationData unnamed;
+    unnamed.studioUnset = true;
+    Program program(unnamed);
+    tipi* types = program.startWorking();
+    QCOMPARE(visibleWindows(), QStringList({"datistudio", "frmSplash", "tipi"}));
+
+    QWidget* dialog = program.module.existingWindow(WindowId::StudioData);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("piutardi")), Qt::LeftButton);
+    collectGarbage();
+    QCOMPARE(visibleWindows(), QStringList({"frmSplash", "tipi"}));
+    QTest::mouseClick(program.splash(), Qt::LeftButton);
+    QCOMPARE(visibleWindows(), QStringList({"frmSplash", "tipi"}));
+
+    types->findChild<QAction*>(QStringLiteral("studio"))->trigger();
+    QCOMPARE(visibleWindows(), QStringList({"datistudio", "frmSplash", "tipi"}));
+    QVERIFY(program.dialogs.messages.isEmpty());
 }
 
 void TestLifecycle::exitWithNoKeepsEverything()

@@ -3,9 +3,11 @@
 #include "test_paths.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,9 +17,12 @@ struct Run {
     QString err;
 };
 
-Run cli(const QStringList& args, const QString& locale = QStringLiteral("it_IT.UTF-8"))
+Run cli(const QStringList& args, const QString& locale = QStringLiteral("it_IT.UTF-8"),
+        const QString& standardOutput = {}, const QString& folder = {})
 {
     QProcess p;
+    if (!standardOutput.isEmpty()) p.setStandardOutputFile(standardOutput);
+    if (!folder.isEmpty()) p.setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), locale);
     env.insert(QStringLiteral("LANG"), locale);
@@ -31,6 +36,18 @@ Run cli(const QStringList& args, const QString& locale = QStringLiteral("it_IT.U
 QString data(const char* name)
 {
     return QStringLiteral(TIPOLAB_TEST_DATA_DIR "/") + QLatin1String(name);
+}
+
+// An archive of the sample assessment for the person `persona` (code page
+// 1252), written into `dir` as `name`.
+QString sampleFor(const QTemporaryDir& dir, const QString& name, const QByteArray& persona)
+{
+    QFile sample(data("Tipolab-dati-esempio"));
+    if (!sample.open(QIODevice::ReadOnly)) qFatal("fixture unreadable");
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(file.fileName()));
+    file.write(sample.readAll().replace("Mario Rossi", persona));
+    return file.fileName();
 }
 
 } // namespace
@@ -145,9 +162,15 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("\"\",\"x\",\"\",\"\",\"\",\"\",\"\"\r\n7,\"molto\",\"3\",.8\r\n");
         f.close();
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         const Run r = cli({command, QStringLiteral("--csv"), damaged, data("Tipolab-dati-parziale"),
-                           data("Tipolab-dati-esempio"), dir.filePath(QStringLiteral("manca"))});
+                           data("Tipolab-dati-esempio"), dir.filePath(QStringLiteral("manca")),
+                           pipe, QStringLiteral("/dev/zero")});
         QCOMPARE(r.status, 1);
+        // Neither waited on nor read: refused, naming what they are.
+        QVERIFY(r.err.contains(QStringLiteral("\"%1\" \u00e8 una pipe con nome (FIFO)").arg(pipe)));
+        QVERIFY(r.err.contains(QStringLiteral("\"/dev/zero\" \u00e8 un dispositivo")));
         QCOMPARE(r.out.count(QLatin1Char('\n')), 2); // header and the one complete file
         QVERIFY(r.err.contains(damaged) && r.err.contains(QStringLiteral("riga 2, valore 1")));
         QVERIFY(
@@ -256,6 +279,9 @@ private slots:
             << QStringList{QStringLiteral("confronta"), data("Tipolab-dati-esempio")};
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")};
+        QTest::newRow("an empty output name")
+            << QStringList{QStringLiteral("relazione"), data("Tipolab-dati-esempio"),
+                           QStringLiteral("-o"), QString()};
     }
 
     void wrongUsage()
@@ -264,6 +290,83 @@ private slots:
         const Run r = cli(args);
         QCOMPARE(r.status, 2);
         QVERIFY(r.err.contains(QStringLiteral("Uso: tipolab-cli")));
+    }
+
+    // Standard output on a full disk: said on standard error, status 1.
+    void outputThatCannotBeWrittenFails_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        const QString sample = data("Tipolab-dati-esempio");
+        QTest::newRow("csv") << QStringList{QStringLiteral("risultati"), QStringLiteral("--csv"),
+                                            sample};
+        QTest::newRow("table") << QStringList{QStringLiteral("risultati"), sample};
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")};
+        QTest::newRow("the path of a document")
+            << QStringList{QStringLiteral("foglio"), QStringLiteral("modello"),
+                           QStringLiteral("-o"), QStringLiteral("%1/modello.doc")};
+    }
+
+    void outputThatCannotBeWrittenFails()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        args.replaceInStrings(QStringLiteral("%1"), dir.path());
+        const Run r = cli(args, QStringLiteral("it_IT.UTF-8"), QStringLiteral("/dev/full"));
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral(
+                     "impossibile scrivere sull'uscita standard: il disco \u00e8 pieno.")),
+                 qPrintable(r.err));
+    }
+
+    // Control characters from a file or the command line reach the terminal
+    // escaped; the CSV keeps the data as it is.
+    void controlCharactersAreShownEscaped()
+    {
+        QTemporaryDir dir;
+        const QByteArray raw = "Mario\x1b]0;x\x07\x1b[2J";
+        const QString escaped = QStringLiteral("Mario\\x1b]0;x\\x07\\x1b[2J");
+        const QString file = sampleFor(dir, QStringLiteral("Tipolab-dati-\x1b[1m"), raw);
+        const QString fileShown = dir.filePath(QStringLiteral("Tipolab-dati-\\x1b[1m"));
+
+        const Run table = cli({QStringLiteral("risultati"), file});
+        QCOMPARE(table.status, 0);
+        QVERIFY2(table.out.startsWith(fileShown + QStringLiteral("\nPersona: ") + escaped + u'\n'),
+                 qPrintable(table.out));
+        const Run csv = cli({QStringLiteral("risultati"), QStringLiteral("--csv"), file});
+        QVERIFY(csv.out.contains(QString::fromLatin1(raw)));
+        const Run missing = cli({QStringLiteral("risultati"), file + QStringLiteral("\r\x9b")});
+        QVERIFY2(missing.err.contains(fileShown + QStringLiteral("\\x0d\\x9b")),
+                 qPrintable(missing.err));
+        const Run option = cli({QStringLiteral("risultati"), QStringLiteral("--\x1b[2J"), file});
+        QVERIFY(option.err.contains(QStringLiteral("Opzione sconosciuta: --\\x1b[2J")));
+        for (const Run& r : {table, missing, option})
+            QVERIFY(!r.out.contains(QChar(0x1b)) && !r.err.contains(QChar(0x1b)));
+    }
+
+    // Names a spreadsheet would take for formulas get an apostrophe in front,
+    // in both text columns; every other name and every number stays as it is.
+    void csvNamesAreNeverFormulas()
+    {
+        QTemporaryDir dir;
+        const QList<QPair<QByteArray, QString>> names{
+            {"=1+1", "'=1+1"}, {"+39 333", "'+39 333"},
+            {"-2+3", "'-2+3"}, {"@SOMMA(A1)", "'@SOMMA(A1)"},
+            {"\tx", "'\tx"},   {"\rx", "\"'\rx\""},
+            {"Anna", "Anna"},  {"a=b", "a=b"}};
+        QStringList args{QStringLiteral("risultati"), QStringLiteral("--csv")};
+        for (int i = 0; i < names.size(); ++i)
+            args << QFileInfo(sampleFor(dir, QString::number(i), names[i].first)).fileName();
+        args << QFileInfo(sampleFor(dir, QStringLiteral("=HYPERLINK(x)"), "Anna")).fileName();
+        const Run r = cli(args, QStringLiteral("it_IT.UTF-8"), {}, dir.path());
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.out.split(u'\n');
+        QCOMPARE(lines.size(), names.size() + 3); // the header, the rows and the last line end
+        const QString numbers = QStringLiteral(",REALISTA,90.00,72.00,29.03,24.87,");
+        for (int i = 0; i < names.size(); ++i)
+            QVERIFY2(lines[i + 1].startsWith(QString::number(i) + u',' + names[i].second + numbers),
+                     qPrintable(lines[i + 1]));
+        QVERIFY(
+            lines[names.size() + 1].startsWith(QStringLiteral("'=HYPERLINK(x),Anna") + numbers));
     }
 };
 

@@ -19,6 +19,7 @@ private slots:
     void twoDecimalValueRemovesFloatNoise();
     void roundHalfAwayFromZero_data();
     void roundHalfAwayFromZero();
+    void shortcutsAgreeWithTheDecimalText();
     void meanSyntheticCoefficient_data();
     void meanSyntheticCoefficient();
     void overallJudgement_data();

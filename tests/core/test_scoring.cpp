@@ -4,6 +4,11 @@
 #include "test_support.h"
 
 #include <QTest>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 using namespace tipolab;
 using tipolab::test::judged;
@@ -61,6 +66,39 @@ void TestScoring::roundHalfAwayFromZero()
     QFETCH(double, value);
     QFETCH(double, rounded);
     QCOMPARE(tipolab::roundHalfAwayFromZero(value, 2), rounded);
+}
+
+// The roundings go through decimal text only where the value alone cannot
+// tell; every shortcut must give what the text gives.
+void TestScoring::shortcutsAgreeWithTheDecimalText()
+{
+    const auto throughText = [](double x, const char* format) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, format, x);
+        return std::strtod(buf, nullptr);
+    };
+    for (int i = -20000; i <= 20000; ++i) {
+        // Hundredths, thousandths and their neighbours, halves among them.
+        for (const double x : {i / 1000.0, i / 1000.0 + 5e-4, std::nextafter(i / 200.0, 0.0),
+                               i * 0.01 * 1.0000000000001, i / 7.0}) {
+            for (const int decimals : {1, 2, 3}) {
+                const double scale = std::pow(10.0, decimals);
+                const double expected = std::round(throughText(x * scale, "%.15g")) / scale;
+                QCOMPARE(tipolab::roundHalfAwayFromZero(x, decimals), expected);
+            }
+        }
+        const float f = static_cast<float>(i) / 20000.0f;
+        QCOMPARE(twoDecimalValue(f), throughText(static_cast<double>(f * 100.0f), "%.7g") / 100);
+        // Archive numbers: "12", "0.9", ".125", "-3.5" and longer ones.
+        char written[32];
+        std::snprintf(written, sizeof written, "%.*f", std::abs(i) % 8, i / 977.0);
+        std::string text = written;
+        if (text.starts_with("0.") && i % 2) text.erase(0, 1);
+        double parsed = 0, expected = 0;
+        QCOMPARE(parseInvariantNumber(text, parsed), true);
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        QCOMPARE(parsed, expected);
+    }
 }
 
 void TestScoring::meanSyntheticCoefficient_data()

@@ -69,10 +69,14 @@ class TestDocumentFiles : public QObject {
 private slots:
     void reportFileNames_data();
     void reportFileNames();
+    void differentNamesNeverShareAFile();
     void guideFileName();
-    void reportGoesToDocumentsWhenFolderCannotBeWritten();
+    void reportGoesToDocumentsWhenNotBesideTheProgram_data();
+    void reportGoesToDocumentsWhenNotBesideTheProgram();
     void failureLeavesEverythingAsItWas();
     void sheetsGoToTheirFolderUnderTellingNames();
+    void sheetsFolderIsPrivate_data();
+    void sheetsFolderIsPrivate();
     void previewExportsThePages();
 };
 
@@ -85,6 +89,9 @@ private slots:
     void pdfDocuments();
     void pdfThatCannotBeWritten_data();
     void pdfThatCannotBeWritten();
+    void failedWriteKeepsTheOldDocument();
+    void outputMustNotBeAnInput_data();
+    void outputMustNotBeAnInput();
 };
 
 class TestLibreOffice : public QObject {
@@ -93,7 +100,10 @@ private slots:
     void initTestCase();
     void opensEveryDocument_data();
     void opensEveryDocument();
+    void statedPageCountMatches_data();
     void statedPageCountMatches();
+    void characteristicNamesStayOnOneLine_data();
+    void characteristicNamesStayOnOneLine();
 
 private:
     QString m_soffice;

@@ -1,10 +1,13 @@
 #include "state/installation_data.h"
 #include "state/number_format.h"
+#include "state/program_paths.h"
 #include "state/text_lines.h"
 #include "test_state.h"
 #include "test_support.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,4 +116,135 @@ void TestInstallation::numberFormats()
     QFETCH(QString, shown);
     QCOMPARE(formatFixed(value, decimals, locale), shown);
     QCOMPARE(captionValue(shown, locale), value == 0 ? 0.0 : value);
+}
+
+// Where the studio's data come from: the user's file, else the system's, else
+// the shipped one; the supplier's always from the shipped one.
+void TestInstallation::studioLookedForInOrder_data()
+{
+    QTest::addColumn<QByteArray>("user");   // "" for no file
+    QTest::addColumn<QByteArray>("system"); // "" for no file
+    QTest::addColumn<QString>("studio");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("unset");
+    const QByteArray user = "[studio]\nnome=Studio Utente\nindirizzo=Via Utente\n";
+    const QByteArray system = "[studio]\nnome=Scuola Media\n[fornitore]\nnome=Altro\n";
+    QTest::newRow("user's file") << user << system << "Studio Utente"
+                                 << "Via Utente" << false;
+    QTest::newRow("system's file, address not given") << QByteArray() << system << "Scuola Media"
+                                                      << "indirizzo non indicato" << false;
+    QTest::newRow("user's file without a name")
+        << QByteArray("[studio]\nindirizzo=Via Sola\n") << system << "Scuola Media"
+        << "indirizzo non indicato" << false;
+    QTest::newRow("neither: the shipped one, to be set")
+        << QByteArray() << QByteArray() << "Studio Spedito"
+        << "Via Spedita" << true;
+}
+
+void TestInstallation::studioLookedForInOrder()
+{
+    QFETCH(QByteArray, user);
+    QFETCH(QByteArray, system);
+    QFETCH(QString, studio);
+    QFETCH(QString, address);
+    QFETCH(bool, unset);
+    QTemporaryDir dir;
+    const InstallationFiles files{dir.filePath("utente.ini"), dir.filePath("sistema.ini"),
+                                  dir.filePath("tipolab.ini")};
+    test::writeFile(files.shipped, "[studio]\nnome=Studio Spedito\nindirizzo=Via Spedita\n"
+                                   "[fornitore]\nnome=Fornitore Spedito\n");
+    if (!user.isEmpty()) test::writeFile(files.user, user);
+    if (!system.isEmpty()) test::writeFile(files.system, system);
+
+    const InstallationData d = InstallationData::fromFiles(files);
+    QCOMPARE(d.studioName, studio);
+    QCOMPARE(d.studioAddress, address);
+    QCOMPARE(d.studioUnset, unset);
+    QCOMPARE(d.supplierName, QStringLiteral("Fornitore Spedito"));
+    QCOMPARE(d.userFile, files.user);
+}
+
+// The studio dialog's file comes back as typed, in a folder made for it; a
+// file that cannot be written says so and leaves what was there.
+void TestInstallation::studioSavedAndReadBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config/Tipolab/tipolab.ini");
+    const QString name = QStringLiteral("\"Rossi, Bianchi\" & C. = Città");
+    QCOMPARE(InstallationData::saveStudio(path, name, QStringLiteral("; Via Roma 1")), QString());
+    const InstallationData back = InstallationData::fromFiles({path, QString(), QString()});
+    QCOMPARE(back.studioName, name);
+    QCOMPARE(back.studioAddress, QStringLiteral("; Via Roma 1"));
+    QVERIFY(!back.studioUnset);
+
+    const QString taken = dir.filePath("cartella");
+    QVERIFY(QDir().mkpath(taken + "/dentro"));
+    QVERIFY(!InstallationData::saveStudio(taken, name, QString()).isEmpty());
+    QVERIFY(QFileInfo(taken + "/dentro").isDir());
+}
+
+// The shipped files beside the program in a build tree, in share/tipolab
+// beside the bin folder when installed, wherever the installation lies.
+void TestInstallation::programPaths_data()
+{
+    QTest::addColumn<QString>("program"); // the executable's folder, under a temporary root
+    QTest::addColumn<QString>("data");    // "" for none made
+    QTest::addColumn<QString>("shipped");
+    QTest::addColumn<QString>("beside"); // the folder the report is named after
+    QTest::newRow("build tree") << "build/bin"
+                                << ""
+                                << "build/bin"
+                                << "build/bin";
+    QTest::newRow("installed") << "usr/bin"
+                               << "usr/share/tipolab"
+                               << "usr/share/tipolab"
+                               << "Documenti/Tipolab";
+    QTest::newRow("installed elsewhere") << "opt/tipolab/bin"
+                                         << "opt/tipolab/share/tipolab"
+                                         << "opt/tipolab/share/tipolab"
+                                         << "Documenti/Tipolab";
+}
+
+void TestInstallation::programPaths()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, data);
+    QFETCH(QString, shipped);
+    QFETCH(QString, beside);
+    QTemporaryDir root;
+    const QDir r(root.path());
+    QVERIFY(r.mkpath(program));
+    if (!data.isEmpty()) QVERIFY(r.mkpath(data));
+    test::writeFile(r.filePath(shipped + "/listino.txt"), "listino\n");
+
+    const ProgramPaths paths(r.filePath(program), r.filePath("config"), r.filePath("Documenti"),
+                             r.filePath("etc"));
+    QCOMPARE(paths.installed(), !data.isEmpty());
+    QCOMPARE(paths.dataFile("listino.txt"), r.filePath(shipped + "/listino.txt"));
+    QCOMPARE(paths.missingShippedFiles().size(), int(ProgramPaths::shippedFiles().size()) - 1);
+    QCOMPARE(paths.documentsBeside(), r.filePath(beside));
+    QCOMPARE(paths.installationFiles().user, r.filePath("config/Tipolab/tipolab.ini"));
+    QCOMPARE(paths.installationFiles().system, r.filePath("etc/tipolab.ini"));
+    QCOMPARE(paths.installationFiles().shipped, r.filePath(shipped + "/tipolab.ini"));
+}
+
+// Numbers that already have their decimals are written without the locale's
+// general conversion; they must read exactly as it writes them.
+void TestInstallation::numberFormatsAgreeWithTheLocale()
+{
+    for (const QLocale& locale : {QLocale(QLocale::Italian, QLocale::Italy), QLocale::c(),
+                                  QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale plain = locale;
+        plain.setNumberOptions(QLocale::OmitGroupSeparator);
+        for (int i = -3000; i <= 3000; ++i) {
+            for (const double v :
+                 {i / 100.0, i / 1000.0, i / 10.0, i * 12345.678, i / 3.0, i * 1e-9}) {
+                for (const int decimals : {0, 1, 2, 3}) {
+                    const double shown = v == 0 ? 0 : v;
+                    QCOMPARE(formatFixed(v, decimals, locale),
+                             plain.toString(shown, 'f', decimals));
+                }
+            }
+        }
+    }
 }

@@ -40,6 +40,12 @@ private slots:
     void readingRules_data();
     void readingRules();
     void oversizedFileIsNotRead();
+    void studioLookedForInOrder_data();
+    void studioLookedForInOrder();
+    void studioSavedAndReadBack();
+    void programPaths_data();
+    void programPaths();
     void numberFormats_data();
     void numberFormats();
+    void numberFormatsAgreeWithTheLocale();
 };

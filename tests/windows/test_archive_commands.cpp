@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace tipolab;
 
@@ -40,13 +41,14 @@ void typePersona(DataProgram& program, const QString& name)
 
 namespace {
 
-// The general judgements, REALISTA complete in the data window and the
-// person's name: enough for a save.
+// The general judgements, REALISTA complete on display in the data window,
+// INVESTIGATIVO half judged, and the person's name: enough for a save of work
+// in progress.
 dati* enterSaveable(DataProgram& program)
 {
     program.judgeTypes();
     dati* w = program.data();
-    play(w, judgeAll(3));
+    play(w, judgeAll(3) + QStringLiteral("n t5 j2 t6 j4 n n n n n"));
     typePersona(program, QStringLiteral("Rossi"));
     return w;
 }
@@ -263,6 +265,9 @@ void TestArchiveCommands::damagedFileIsRefusedWhole_data()
     QTest::newRow("empty") << "Tipolab-dati-vuoto" << QByteArray("");
     QTest::newRow("missing") << "Tipolab-dati-assente" << QByteArray();
     QTest::newRow("a folder") << "Tipolab-dati-cartella" << QByteArray("folder");
+    // Neither blocks nor floods the program: refused before anything is read.
+    QTest::newRow("a pipe") << "Tipolab-dati-pipe" << QByteArray("fifo");
+    QTest::newRow("a device") << "/dev/zero" << QByteArray();
 }
 
 void TestArchiveCommands::damagedFileIsRefusedWhole()
@@ -270,9 +275,11 @@ void TestArchiveCommands::damagedFileIsRefusedWhole()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QTemporaryDir folder;
-    const QString path = folder.filePath(name);
+    const QString path = QDir(folder.path()).filePath(name);
     if (bytes == "folder")
         QVERIFY(QDir(folder.path()).mkdir(name));
+    else if (bytes == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else if (!bytes.isNull())
         test::writeFile(path, bytes);
     DataProgram program;
@@ -301,8 +308,10 @@ void TestArchiveCommands::failedSaveIsReported()
     dati* w = enterSaveable(program);
     program.dialogs.fileAnswers << file;
     w->Toolbar1_ButtonClick(2);
+    QVERIFY(program.dialogs.messages.isEmpty());
     const QByteArray saved = test::readFile(file);
     QVERIFY(!saved.isEmpty());
+    QVERIFY(saved.contains("1,\"quasi massimo\",\"2\",.9,\"8\"")); // INVESTIGATIVO's row 5
     play(w, QStringLiteral("t1 t1 j9")); // a change that the failed save must not reach
     program.dialogs.clear();
 
@@ -311,8 +320,9 @@ void TestArchiveCommands::failedSaveIsReported()
     control<QAction>(w, QStringLiteral("salvanome"))->trigger();
 
     QCOMPARE(program.dialogs.messages.size(), 1);
-    QVERIFY(
-        program.dialogs.messages.first().text.contains(QDir::toNativeSeparators(folder.path())));
+    const QString told = program.dialogs.messages.first().text;
+    QVERIFY2(told.contains(QDir::toNativeSeparators(folder.path())), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral(": \u00e8 una cartella.")), qPrintable(told));
     QCOMPARE(program.dialogs.messages.first().icon, QMessageBox::Critical);
     QVERIFY(QFileInfo(folder.path()).isDir());
     QCOMPARE(test::readFile(file), saved);

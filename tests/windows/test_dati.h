@@ -24,6 +24,7 @@ private slots:
     void clear_data();
     void clear();
     void risultatiChecksThenShowsTheResults();
+    void weightFromTheKeyboard();
 };
 
 class TestArchiveCommands : public QObject {
@@ -64,9 +65,12 @@ private slots:
     void printCommands();
     void newAssessmentDataSheet();
     void incompleteAssessmentGivesNoReport();
+    void resultsAndReportAgreeWithTheTool_data();
+    void resultsAndReportAgreeWithTheTool();
     void failedReportIsToldAndChangesNothing();
     void exportPdf_data();
     void exportPdf();
+    void markupInNamesShowsAsText();
 };
 
 // Runs a script of actions on the data window: "t3" clicks the box of row 3,
@@ -114,6 +118,7 @@ inline QString judgeAll(int step)
 }
 
 struct DataProgram : TestProgram {
+    using TestProgram::TestProgram;
     tipolab::dati* data()
     {
         return qobject_cast<tipolab::dati*>(module.showWindow(tipolab::WindowId::Dati));

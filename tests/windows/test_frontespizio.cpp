@@ -1,12 +1,16 @@
 // The title-page window: what it shows at load, the clear, the 60-character
 // warning, the check, the read-only studio values and the fields kept on one line.
 #include "test_program.h"
+#include "test_support.h"
 #include "test_windows.h"
+#include "windows/studio_dialog.h"
 
 #include <QClipboard>
 #include <QDate>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tipolab;
@@ -198,4 +202,77 @@ void TestFrontespizio::fieldsStayOnOneLine()
     edit(w, QStringLiteral("persona"))->paste();
     QCOMPARE(w->fields()[1], "Città di Castello");
     QCOMPARE(w->fields()[4], "Via Roma 12");
+}
+
+// The studio's data typed in the program: refused without a name and beyond
+// what the title page takes, as its own fields are; saved, they hold at once
+// on the title page and come back from the user's file; a file that cannot be
+// written is reported and nothing changes.
+void TestFrontespizio::studioDialog_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QString>("message"); // how the refusal begins; "" when saved
+    QTest::newRow("saved, blanks around dropped") << "  Studio Verdi  "
+                                                  << "Via Roma 1, Perugia" << true << "";
+    QTest::newRow("60 characters, one outside the basic plane")
+        << QString(59, u'n') + QString::fromUcs4(U"\U0001F600") << "" << true << "";
+    QTest::newRow("no name") << "   "
+                             << "Via Roma 1" << true << "Indicare il nome dello studio.";
+    QTest::newRow("name of 61 characters") << QString(61, u'n') << "" << true << kTooLong;
+    QTest::newRow("address of 61 characters") << "Studio" << QString(61, u'a') << true << kTooLong;
+    QTest::newRow("file cannot be written")
+        << "Studio"
+        << "" << false << "I dati dello studio non sono stati salvati.";
+}
+
+void TestFrontespizio::studioDialog()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, address);
+    QFETCH(bool, writable);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    test::writeFile(dir.filePath("file"), "not a folder");
+    InstallationData installation;
+    installation.studioName = QStringLiteral("Studio di prima");
+    installation.studioUnset = true;
+    installation.userFile =
+        dir.filePath(writable ? "config/Tipolab/tipolab.ini" : "file/tipolab.ini");
+    TestProgram program(installation);
+    frontespizio* w = titlePage(program);
+    StudioDialog dialog(program.module);
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Dati dello studio"));
+    QCOMPARE(edit(&dialog, "nomestudio")->text(), QString()); // no studio named yet
+    QCOMPARE(control<QPushButton>(&dialog, "piutardi")->text(), QStringLiteral("Più &tardi"));
+
+    edit(&dialog, "nomestudio")->setText(name);
+    edit(&dialog, "indirizzostudio")->setText(address);
+    clickButton(&dialog, "salva");
+
+    if (!message.isEmpty()) {
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QVERIFY2(program.dialogs.messages.first().text.startsWith(message),
+                 qPrintable(program.dialogs.messages.first().text));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(caption(w, "Labelstudio"), QStringLiteral("Studio di prima"));
+        QVERIFY(program.module.installation().studioUnset);
+        QVERIFY(!QFileInfo::exists(installation.userFile));
+        return;
+    }
+    QVERIFY(program.dialogs.messages.isEmpty());
+    QVERIFY(!dialog.isVisible());
+    const InstallationData saved = InstallationData::load(installation.userFile);
+    QCOMPARE(saved.studioName, name.trimmed());
+    QCOMPARE(caption(w, "Labelstudio"), saved.studioName);
+    QCOMPARE(caption(w, "labelindirizzo"), saved.studioAddress);
+    QVERIFY(!program.module.installation().studioUnset);
+
+    dialog.show(); // shown again: the data in force
+    QCOMPARE(edit(&dialog, "nomestudio")->text(), saved.studioName);
+    QCOMPARE(control<QPushButton>(&dialog, "piutardi")->text(), QStringLiteral("&Annulla"));
+    clickButton(&dialog, "piutardi");
+    QVERIFY(!dialog.isVisible());
 }

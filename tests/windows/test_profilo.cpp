@@ -146,6 +146,8 @@ void TestProfilo::oneLineUntilComputedAndCurrent()
     QCOMPARE(caption(p, "stato"), kNotComputed);
     p->stampa_Click();
     QVERIFY(program.documents.opener->paths.isEmpty());
+    clickButton(p, QStringLiteral("guida"));
+    QVERIFY(program.visibleWindows().contains(QStringLiteral("GuideProfile")));
 
     // The open window follows the computation.
     openSample(program);

@@ -30,7 +30,7 @@ inline QString windowIdName(tipolab::WindowId id)
         "confronto",      "Support",      "About",           "HelpContents", "Manual",
         "GuideOperation", "GuideArchive", "GuideTypes",      "GuideData",    "GuideResults",
         "GuideTitlePage", "GuideProfile", "GuideComparison", "TipOfTheDay",  "PriceList",
-        "Splash"};
+        "StudioData",     "Splash"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 

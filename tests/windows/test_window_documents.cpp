@@ -3,10 +3,13 @@
 // one the command-line tool makes from the same archive; an incomplete
 // assessment or a failed write leaves everything as it was.
 #include "reports/full_report.h"
+#include "reports/preview_window.h"
 #include "reports/rtf_writer.h"
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
+#include "state/archive_codec.h"
 #include "state/archive_file.h"
+#include "state/qt_dialogs.h"
 #include "test_dati.h"
 #include "test_paths.h"
 #include "test_support.h"
@@ -14,6 +17,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tipolab;
@@ -205,6 +211,55 @@ void TestWindowDocuments::incompleteAssessmentGivesNoReport()
     QCOMPARE(QDir(program.documents.root.path()).entryList(QDir::Files), QStringList());
 }
 
+void TestWindowDocuments::resultsAndReportAgreeWithTheTool_data()
+{
+    QTest::addColumn<QByteArray>("archive");
+    QTest::addColumn<bool>("complete");
+    const ArchiveRecord sample = *loadArchiveFile(kSample).record;
+    auto bytes = [](const ArchiveRecord& r) { return QByteArray::fromStdString(writeArchive(r)); };
+    QTest::newRow("complete") << bytes(sample) << true;
+    ArchiveRecord realistaOnly = sample;
+    for (int t = 2; t <= kTypeCount; ++t) {
+        for (int c = t; c <= kCharacteristicCount; ++c)
+            realistaOnly.characteristics[t - 1][c - 1] = {};
+    }
+    QTest::newRow("REALISTA alone complete") << bytes(realistaOnly) << false;
+    ArchiveRecord weights = sample;
+    weights.characteristics[5][0].weight = Value::text("10");
+    QTest::newRow("CONVENZIONALE's weights at 101") << bytes(weights) << false;
+    ArchiveRecord general = sample;
+    general.types[2].word = Value::text("");
+    QTest::newRow("a general judgement missing") << bytes(general) << false;
+}
+
+// An archive the tool refuses gives, opened in the program, neither results
+// nor a report; one it accepts gives both.
+void TestWindowDocuments::resultsAndReportAgreeWithTheTool()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(bool, complete);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Tipolab-dati-prova"));
+    test::writeFile(file, archive);
+    DataProgram program;
+    program.types();
+    program.dialogs.fileAnswers << file;
+    program.data()->Toolbar1_ButtonClick(1);
+
+    clickButton(program.data(), QStringLiteral("avanti"));
+    program.working(4)->Toolbar1_ButtonClick(4);
+
+    QCOMPARE(program.visibleWindows().contains(QStringLiteral("risultati")), complete);
+    QCOMPARE(program.documents.opener->paths.size(), complete ? 1 : 0);
+    QCOMPARE(program.dialogs.messages.size(), complete ? 0 : 2);
+    QProcess tool;
+    tool.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"),
+               {QStringLiteral("relazione"), file, QStringLiteral("-o"),
+                folder.filePath(QStringLiteral("relazione.doc"))});
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode() == 0, complete);
+}
+
 // A report that cannot be written (a folder stands where its file would go):
 // the user is told, naming the file, and the windows and the assessment are
 // as they were.
@@ -302,4 +357,47 @@ void TestWindowDocuments::exportPdf()
         QCOMPARE(program.dialogs.messages.first().icon, QMessageBox::Critical);
         QVERIFY(program.dialogs.messages.first().text.contains(QDir::toNativeSeparators(pdf)));
     }
+}
+
+// Names from an archive, the installation file or the user show as the text
+// they are: markup in them neither changes the look nor makes the program
+// fetch a picture (a pipe or a device named there would freeze it).
+void TestWindowDocuments::markupInNamesShowsAsText()
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("manca.png"));
+    const QString markup = QStringLiteral("<b>x</b><img src=\"%1\">").arg(picture);
+    const QString archive = dir.filePath(QStringLiteral("Tipolab-dati-markup"));
+    test::writeFile(archive, test::readFile(kSample).replace("Mario Rossi", markup.toUtf8()));
+    InstallationData installation;
+    installation.studioName = QStringLiteral("<i>Studio</i>");
+    installation.studioAddress = QStringLiteral("<u>Via</u><img src=\"%1\">").arg(picture);
+
+    DataProgram program(installation);
+    program.types();
+    program.dialogs.fileAnswers << archive;
+    program.data()->Toolbar1_ButtonClick(1);
+    clickButton(program.data(), QStringLiteral("avanti")); // "&Risultati"
+    for (int window = 1; window <= 4; ++window)
+        program.working(window)->Toolbar1_ButtonClick(4); // every print command
+    control<QAction>(program.working(1), QStringLiteral("vediprofilo"))->trigger();
+    program.dialogs.fileAnswers << archive; // compared with itself
+    control<QAction>(program.working(1), QStringLiteral("confronta"))->trigger();
+    QVERIFY(program.dialogs.messages.isEmpty());
+    PreviewWindow preview(ReportDocument(), dir.filePath(markup), program.dialogs);
+    preview.show();
+    // The message boxes the program shows quote names too.
+    const auto box = QtDialogs::messageBox(markup, {}, QMessageBox::Critical, QMessageBox::Ok);
+
+    QStringList shown;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (!label || !label->text().contains(u'<')) continue;
+        shown << label->objectName();
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+    }
+    shown.sort();
+    QCOMPARE(shown.join(u' '),
+             QStringLiteral("Label14 Labelstudio dopo labelindirizzo percorso prima qt_msgbox_label "
+                            "titolo titolo"));
 }

@@ -1,0 +1,15 @@
+// Saving a whole file in one step, for every file the program writes that a
+// person keeps (archives, the user's configuration).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tipolab {
+
+// Writes `bytes` beside `path` and renames over it, so that a failed save
+// leaves an existing file as it was. Returns why it failed, in Italian and
+// naming the file; an empty text on success.
+QString saveWholeFile(const QString& path, const QByteArray& bytes);
+
+} // namespace tipolab
