@@ -1,6 +1,7 @@
 #include "comparison_command.h"
 
 #include "reports/profile_texts.h"
+#include "terminal_text.h"
 
 #include <QDir>
 
@@ -24,10 +25,13 @@ void writeCsv(QTextStream& out, const ComparisonSnapshot& s)
 
 void writeText(QTextStream& out, const ComparisonSnapshot& s)
 {
-    out << headingLine(s.before, true) << QStringLiteral(" (")
-        << QDir::toNativeSeparators(s.before.file) << QStringLiteral(")\n");
-    out << headingLine(s.after, false) << QStringLiteral(" (")
-        << QDir::toNativeSeparators(s.after.file) << QStringLiteral(")\n\n");
+    // Names and file names come from outside: shown without their control characters.
+    for (const ComparedAssessment* a : {&s.before, &s.after}) {
+        out << terminalSafe(headingLine(*a, a == &s.before) + QStringLiteral(" (") +
+                            QDir::toNativeSeparators(a->file) + QLatin1Char(')'))
+            << '\n';
+    }
+    out << '\n';
     const auto row = [&out](const QStringList& cells, const QList<int>& widths) {
         QString line;
         for (int i = 0; i < cells.size(); ++i)
@@ -57,10 +61,12 @@ void writeText(QTextStream& out, const ComparisonSnapshot& s)
 
 void tellComparisonProblems(const FileComparison& compared, QTextStream& err)
 {
-    for (const QString& error : compared.errors)
-        err << error << '\n';
+    for (const QString& error : compared.errors) {
+        for (const QString& line : error.split(u'\n'))
+            err << terminalSafe(line) << '\n';
+    }
     if (!compared.warning.isEmpty())
-        err << QStringLiteral("Attenzione: ") << compared.warning << '\n';
+        err << QStringLiteral("Attenzione: ") << terminalSafe(compared.warning) << '\n';
     err.flush();
 }
 

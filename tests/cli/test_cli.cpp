@@ -339,7 +339,12 @@ private slots:
                  qPrintable(missing.err));
         const Run option = cli({QStringLiteral("risultati"), QStringLiteral("--\x1b[2J"), file});
         QVERIFY(option.err.contains(QStringLiteral("Opzione sconosciuta: --\\x1b[2J")));
-        for (const Run& r : {table, missing, option})
+        const Run compared = cli({QStringLiteral("confronta"), data("Tipolab-dati-esempio"), file});
+        QCOMPARE(compared.status, 0);
+        QVERIFY2(compared.out.contains(QStringLiteral("Dopo: ") + escaped),
+                 qPrintable(compared.out));
+        QVERIFY2(compared.err.contains(escaped), qPrintable(compared.err));
+        for (const Run& r : {table, missing, option, compared})
             QVERIFY(!r.out.contains(QChar(0x1b)) && !r.err.contains(QChar(0x1b)));
     }
 
