@@ -30,7 +30,7 @@ constexpr int kChartWidth = 4920, kChartHeight = 5280;
 constexpr int kSummaryTop = kTop + kChartHeight + 120, kSummaryHeight = 1320;
 constexpr int kChangeTop = kSummaryTop + kSummaryHeight + 60;
 constexpr int kRight = kLeft + kChartWidth + 120, kRightWidth = kFormWidth - kLeft - kRight;
-constexpr int kButtonsTop = 9120, kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
+constexpr int kButtonsTop = 9120;
 
 const QString kNoComparison =
     QStringLiteral("Nessun confronto: scegliere \u00abConfronta con un'altra valutazione...\u00bb "
@@ -72,16 +72,12 @@ void fillTable(QTableWidget* table, const QList<QStringList>& rows, int firstNum
 } // namespace
 
 confronto::confronto(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent)
-    : QWidget(parent), m_module(module), m_desk(desk)
+    : SheetWindow(module, desk, WindowId::GuideComparison, parent)
 {
     setObjectName(QStringLiteral("confronto"));
     setWindowTitle(module.programName() + QStringLiteral(": confronto tra due valutazioni"));
-    setAutoFillBackground(true);
     placeControls();
-    resizeWindowTwips(this, kFormWidth, kFormHeight);
-    m_scaler.setSourceForm(this);
-    m_scaler.SizeFormToScreen(75);
-    resizeWindowTwips(this, kFormWidth, kFormHeight);
+    sizeToScreen(kFormWidth, kFormHeight);
     aggiorna();
 }
 
@@ -127,28 +123,7 @@ void confronto::placeControls()
                                                               QHeaderView::ResizeToContents);
     placeTwips(percentuali, kRight, kTop, kRightWidth, kBottom - kTop);
     m_comparisonControls << titolo << prima << dopo << grafico << sintesi << cambio << percentuali;
-    placeButtons();
-}
-
-void confronto::placeButtons()
-{
-    stampa = newButton(this, QStringLiteral("stampa"), QStringLiteral("S&tampa"),
-                       QStringLiteral("cliccare per avere il foglio del confronto"));
-    pdf = newButton(this, QStringLiteral("esportapdf"), QStringLiteral("Esporta in &PDF"),
-                    QStringLiteral("cliccare per salvare il foglio del confronto come file PDF"));
-    guida = newButton(this, QStringLiteral("guida"), QStringLiteral("&Guida"),
-                      QStringLiteral("cliccare per la guida della finestra"));
-    chiudi = newButton(this, QStringLiteral("chiudi"), QStringLiteral("&Chiudi"),
-                       QStringLiteral("cliccare per chiudere la finestra"));
-    int left = kFormWidth - kLeft - 4 * kButtonWidth - 3 * kButtonGap;
-    for (QPushButton* button : {stampa, pdf, guida, chiudi}) {
-        placeTwips(button, left, kButtonsTop, kButtonWidth, kButtonHeight);
-        left += kButtonWidth + kButtonGap;
-    }
-    connect(stampa, &QPushButton::clicked, this, &confronto::stampa_Click);
-    connect(pdf, &QPushButton::clicked, this, &confronto::esportaPdf_Click);
-    connect(guida, &QPushButton::clicked, this, &confronto::guida_Click);
-    connect(chiudi, &QPushButton::clicked, this, &confronto::chiudi_Click);
+    placeButtons(QStringLiteral("il foglio del confronto"), kFormWidth - kLeft, kButtonsTop);
     m_comparisonControls << stampa << pdf;
 }
 
@@ -250,39 +225,6 @@ void confronto::stampa_Click()
 {
     if (!m_shown) return;
     m_desk.tell(m_desk.commands().comparisonSheet(sheetHeading(m_shown->after.persona), *m_shown));
-}
-
-void confronto::esportaPdf_Click()
-{
-    m_desk.exportPdf([this] { stampa_Click(); });
-}
-
-void confronto::guida_Click()
-{
-    m_module.showGuidePage(WindowId::GuideComparison);
-}
-
-void confronto::chiudi_Click()
-{
-    close();
-}
-
-QColor confronto::backgroundColour() const
-{
-    return palette().color(QPalette::Window);
-}
-
-void confronto::setBackgroundColour(const QColor& colour)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
-}
-
-void confronto::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_scaler.ResizeControls();
 }
 
 } // namespace tipolab

@@ -15,22 +15,18 @@
 #pragma once
 
 #include "reports/comparison_texts.h"
-#include "reports/document_desk.h"
-#include "scaling/cls_resize.h"
-#include "state/modulo_tipolab.h"
+#include "sheet_window.h"
 
-#include <QWidget>
 #include <optional>
 
 class QLabel;
-class QPushButton;
 class QTableWidget;
 
 namespace tipolab {
 
 class HexagonChartView;
 
-class confronto : public QWidget {
+class confronto : public SheetWindow {
     Q_OBJECT
 public:
     confronto(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent = nullptr);
@@ -48,28 +44,15 @@ public:
     // The comparison on show; none while the window shows its one line.
     const std::optional<ComparisonSnapshot>& shown() const { return m_shown; }
 
-    void stampa_Click();
-    void esportaPdf_Click();
-    void guida_Click();
-    void chiudi_Click();
-
-    QColor backgroundColour() const;
-    void setBackgroundColour(const QColor& colour);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void stampa_Click() override;
 
 private:
     void placeControls();
-    void placeButtons();
     void fill(const ComparisonSnapshot& s);
     void showComparisonControls(bool visible);
     // The assessment in the windows, with `results`.
     ComparedAssessment currentAssessment(const Results& results) const;
 
-    ModuloTipolab& m_module;
-    DocumentDesk& m_desk;
-    clsResize m_scaler;
     std::optional<ComparedAssessment> m_earlier;
     std::optional<ComparisonSnapshot> m_shown;
     QList<QWidget*> m_comparisonControls; // hidden while there is no comparison
@@ -82,10 +65,6 @@ private:
     QTableWidget* sintesi = nullptr;
     QLabel* cambio = nullptr;
     QTableWidget* percentuali = nullptr;
-    QPushButton* stampa = nullptr;
-    QPushButton* pdf = nullptr;
-    QPushButton* guida = nullptr;
-    QPushButton* chiudi = nullptr;
 };
 
 } // namespace tipolab

@@ -31,7 +31,7 @@ constexpr int kDifferencesTop = 3120, kRowNameWidth = 1440;
 constexpr int kTypeWidth = (kRightWidth - kRowNameWidth) / kTypeCount;
 constexpr int kAgreementTop = 4200, kSentenceTop = 4740, kSentenceHeight = 720;
 constexpr int kEvidenceTop = 5880, kEvidenceHeight = 3120;
-constexpr int kButtonsTop = 9120, kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
+constexpr int kButtonsTop = 9120;
 
 const QString kNotComputed = QStringLiteral(
     "Nessun profilo: completare i dati e premere \u00abRisultati\u00bb nella finestra Dati.");
@@ -52,13 +52,12 @@ QLabel* cell(QWidget* parent, const QString& name, int left, int top, int width,
 } // namespace
 
 profilo::profilo(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent)
-    : QWidget(parent), m_module(module), m_desk(desk)
+    : SheetWindow(module, desk, WindowId::GuideProfile, parent)
 {
     setObjectName(QStringLiteral("profilo"));
     setWindowTitle(module.programName() + QStringLiteral(": profilo della persona"));
-    setAutoFillBackground(true);
     placeControls();
-    sizeWindowToScreen(m_scaler, this, kFormWidth, kFormHeight);
+    sizeToScreen(kFormWidth, kFormHeight);
     aggiorna();
 }
 
@@ -91,7 +90,8 @@ void profilo::placeControls()
     frase->setPalette(palette);
     m_profileControls << accordo << frase;
     placeEvidence();
-    placeButtons();
+    placeButtons(QStringLiteral("il foglio del profilo"), kFormWidth - kLeft, kButtonsTop);
+    m_profileControls << stampa << pdf;
 }
 
 void profilo::placeIndices()
@@ -206,28 +206,6 @@ void profilo::placeEvidence()
     m_profileControls << heading << evidenze;
 }
 
-void profilo::placeButtons()
-{
-    stampa = newButton(this, QStringLiteral("stampa"), QStringLiteral("S&tampa"),
-                       QStringLiteral("cliccare per avere il foglio del profilo"));
-    pdf = newButton(this, QStringLiteral("esportapdf"), QStringLiteral("Esporta in &PDF"),
-                    QStringLiteral("cliccare per salvare il foglio del profilo come file PDF"));
-    guida = newButton(this, QStringLiteral("guida"), QStringLiteral("&Guida"),
-                      QStringLiteral("cliccare per la guida della finestra"));
-    chiudi = newButton(this, QStringLiteral("chiudi"), QStringLiteral("&Chiudi"),
-                       QStringLiteral("cliccare per chiudere la finestra"));
-    int left = kFormWidth - kLeft - 4 * kButtonWidth - 3 * kButtonGap;
-    for (QPushButton* button : {stampa, pdf, guida, chiudi}) {
-        placeTwips(button, left, kButtonsTop, kButtonWidth, kButtonHeight);
-        left += kButtonWidth + kButtonGap;
-    }
-    connect(stampa, &QPushButton::clicked, this, &profilo::stampa_Click);
-    connect(pdf, &QPushButton::clicked, this, &profilo::esportaPdf_Click);
-    connect(guida, &QPushButton::clicked, this, &profilo::guida_Click);
-    connect(chiudi, &QPushButton::clicked, this, &profilo::chiudi_Click);
-    m_profileControls << stampa << pdf;
-}
-
 void profilo::aggiorna()
 {
     const CurrentResults current = currentResults(m_module);
@@ -292,39 +270,6 @@ void profilo::stampa_Click()
 {
     if (!m_shown) return;
     m_desk.tell(m_desk.commands().profileSheet(sheetHeading(examinedPerson(m_module)), *m_shown));
-}
-
-void profilo::esportaPdf_Click()
-{
-    m_desk.exportPdf([this] { stampa_Click(); });
-}
-
-void profilo::guida_Click()
-{
-    m_module.showGuidePage(WindowId::GuideProfile);
-}
-
-void profilo::chiudi_Click()
-{
-    close();
-}
-
-QColor profilo::backgroundColour() const
-{
-    return palette().color(QPalette::Window);
-}
-
-void profilo::setBackgroundColour(const QColor& colour)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
-}
-
-void profilo::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_scaler.ResizeControls();
 }
 
 } // namespace tipolab

@@ -15,24 +15,20 @@
 #pragma once
 
 #include "core/model.h"
-#include "reports/document_desk.h"
 #include "reports/profile_texts.h"
-#include "scaling/cls_resize.h"
-#include "state/modulo_tipolab.h"
+#include "sheet_window.h"
 
-#include <QWidget>
 #include <array>
 #include <optional>
 
 class QLabel;
-class QPushButton;
 class QTableWidget;
 
 namespace tipolab {
 
 class HexagonChartView;
 
-class profilo : public QWidget {
+class profilo : public SheetWindow {
     Q_OBJECT
 public:
     profilo(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent = nullptr);
@@ -43,32 +39,18 @@ public:
     // The profile on show; none while the window shows its one line.
     const std::optional<ProfileSnapshot>& shown() const { return m_shown; }
 
-    void stampa_Click();
-    // The profile sheet as a PDF file.
-    void esportaPdf_Click();
-    void guida_Click();
-    void chiudi_Click();
-
-    QColor backgroundColour() const;
-    void setBackgroundColour(const QColor& colour);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void stampa_Click() override;
 
 private:
     void placeControls();
     void placeIndices();
     void placeDifferences();
     void placeEvidence();
-    void placeButtons();
     void fill(const ProfileSnapshot& s);
     // Shows the profile's controls, or only the line `stato` with the buttons
     // that still make sense.
     void showProfileControls(bool visible);
 
-    ModuloTipolab& m_module;
-    DocumentDesk& m_desk;
-    clsResize m_scaler;
     std::optional<ProfileSnapshot> m_shown;
     QList<QWidget*> m_profileControls; // hidden while there is no profile
 
@@ -88,10 +70,6 @@ private:
     QLabel* accordo = nullptr;
     QLabel* frase = nullptr;
     QTableWidget* evidenze = nullptr;
-    QPushButton* stampa = nullptr;
-    QPushButton* pdf = nullptr;
-    QPushButton* guida = nullptr;
-    QPushButton* chiudi = nullptr;
 };
 
 } // namespace tipolab
