@@ -65,23 +65,38 @@ int usage(QTextStream& err, const QString& problem = {})
     return 2;
 }
 
+// The arguments of the commands that read archives: "--csv", "--" (what
+// follows is a file name even if it starts with "-") and the file names. On an
+// unknown option it returns false with that option last in `files`.
+bool readCsvAndFiles(const QStringList& args, bool& csv, QStringList& files)
+{
+    bool onlyFiles = false;
+    for (const QString& a : args) {
+        const bool option = !onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1;
+        if (option && a == QLatin1String("--")) {
+            onlyFiles = true;
+        } else if (option && a == QLatin1String("--csv")) {
+            csv = true;
+        } else {
+            files << a;
+            if (option) return false;
+        }
+    }
+    return true;
+}
+
+int unknownOption(QTextStream& err, const QStringList& files)
+{
+    return usage(
+        err, QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(files.last())));
+}
+
 int comparisonCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     tipolab::ComparisonOptions options;
     options.locale = QLocale::system();
     QStringList files;
-    bool onlyFiles = false;
-    for (const QString& a : args) {
-        if (!onlyFiles && a == QLatin1String("--"))
-            onlyFiles = true;
-        else if (!onlyFiles && a == QLatin1String("--csv"))
-            options.csv = true;
-        else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1)
-            return usage(err,
-                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
-        else
-            files << a;
-    }
+    if (!readCsvAndFiles(args, options.csv, files)) return unknownOption(err, files);
     if (files.size() != 2)
         return usage(err, QStringLiteral("Indicare i due file di dati, prima il precedente."));
     options.before = files[0];
@@ -165,18 +180,8 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
 
     tipolab::ResultsOptions options;
     options.locale = QLocale::system();
-    bool onlyFiles = false;
-    for (const QString& a : args) {
-        if (!onlyFiles && a == QLatin1String("--"))
-            onlyFiles = true;
-        else if (!onlyFiles && a == QLatin1String("--csv"))
-            options.csv = true;
-        else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1)
-            return usage(err,
-                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
-        else
-            options.files << a;
-    }
+    if (!readCsvAndFiles(args, options.csv, options.files))
+        return unknownOption(err, options.files);
     if (options.files.isEmpty())
         return usage(err, QStringLiteral("Indicare almeno un file di dati."));
     return profile ? tipolab::runProfile(options, out, err)
