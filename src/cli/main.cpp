@@ -46,16 +46,15 @@ const char kUsage[] =
     "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
     "              del profilo della persona, il foglio del confronto o il modello\n"
     "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
-    "  -o          il nome del documento; se finisce in .pdf il documento e' scritto\n"
+    "  -o          il nome del documento; se finisce in .pdf il documento \u00e8 scritto\n"
     "              in PDF, con le pagine che Tipolab conta.\n"
     "\n"
     "Nella tabella e nei messaggi i caratteri di controllo di nomi e valori sono\n"
     "mostrati come \\x seguito dal codice esadecimale (per esempio \\x1b).\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
     "(relazione, profilo, confronta e i fogli dei risultati, del profilo e del confronto\n"
-    "richiedono dati completi);\n"
-    "lo stato di uscita vale 1 se qualche file e' stato segnalato o se l'uscita non si\n"
-    "e' potuta scrivere, 2 per un uso errato.\n";
+    "richiedono dati completi); lo stato di uscita vale 1 se qualche file \u00e8 stato\n"
+    "segnalato o se l'uscita non si \u00e8 potuta scrivere, 2 per un uso errato.\n";
 
 int usage(QTextStream& err, const QString& problem = {})
 {
