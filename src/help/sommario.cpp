@@ -85,6 +85,8 @@ void sommario::placeControls()
                                     : kPriceListCaption;
         puls[i] = newButton(this, QStringLiteral("puls_%1").arg(i), QStringLiteral("--->"));
         puls[i]->setFocusPolicy(Qt::TabFocus);
+        // A screen reader says where the arrow leads, not "--->".
+        puls[i]->setAccessibleName(QStringLiteral("apri la pagina: %1").arg(caption));
         placeTwips(puls[i], kLeft, topicTop(i), kArrowWidth, kTopicHeight);
         connect(puls[i], &QPushButton::clicked, this, [this, i] { puls_Click(i); });
 
