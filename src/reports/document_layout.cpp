@@ -4,6 +4,7 @@
 #include "document_fonts.h"
 #include "document_style.h"
 #include "layout_units.h"
+#include "page_count.h"
 #include "table_layout.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -216,7 +217,7 @@ std::unique_ptr<QTextDocument> buildTextDocument(const ReportDocument& document,
 
 int layoutPageCount(const ReportDocument& document)
 {
-    return buildTextDocument(document, twipsDevice())->pageCount();
+    return countPages(document, twipsDevice());
 }
 
 bool paintPages(const ReportDocument& document, QPagedPaintDevice& device)

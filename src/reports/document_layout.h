@@ -17,7 +17,8 @@ namespace tipolab {
 std::unique_ptr<QTextDocument> buildTextDocument(const ReportDocument& document,
                                                  QPaintDevice& device);
 
-// How many A4 pages the document fills.
+// How many A4 pages the document fills: the page count of the QTextDocument
+// above on a device of 1440 dots per inch, reckoned without building it.
 int layoutPageCount(const ReportDocument& document);
 
 // Paints every page on `device` (a printer, a PDF writer), after setting it to

@@ -1,0 +1,115 @@
+#include "page_count.h"
+
+#include "document_flow.h"
+#include "table_pages.h"
+
+#include <QPaintDevice>
+#include <cmath>
+
+namespace tipolab {
+namespace {
+
+class PageCounter {
+public:
+    explicit PageCounter(QPaintDevice& device) : m_metrics(layoutUnits(device)), m_lines(device)
+    {
+        const PageMetrics& m = m_metrics;
+        m_flow.pageHeight = m.pageHeight;
+        m_flow.pageTopMargin = m.margin;
+        m_flow.pageBottomMargin = m.margin;
+        m_flow.pageBottom = m.pageHeight - m.margin;
+        m_flow.y = m.margin;
+    }
+
+    int count(const ReportDocument& document)
+    {
+        const std::vector<FlowItem> flow = documentFlow(document);
+        for (std::size_t i = 0; i < flow.size(); ++i) {
+            const FlowItem& item = flow[i];
+            if (item.kind == FlowItem::Object) {
+                if (const auto* t = std::get_if<Table>(item.object.block))
+                    addTable(*t, item.object.breakBefore);
+                continue;
+            }
+            const bool afterTable = i > 0 && isTable(flow[i - 1]) && !item.text.continues;
+            const bool beforeTable = i + 1 < flow.size() && isTable(flow[i + 1]);
+            addBlock(item.text, afterTable, beforeTable);
+        }
+        const double height = (m_flow.y + m_metrics.margin).toReal();
+        return int(std::ceil(height / m_metrics.pageHeightReal));
+    }
+
+private:
+    static bool isTable(const FlowItem& item)
+    {
+        const Table* t =
+            item.kind == FlowItem::Object ? std::get_if<Table>(item.object.block) : nullptr;
+        return t && t->rows > 0 && t->columns > 0;
+    }
+
+    BlockLines measure(const FlowBlock& b)
+    {
+        m_pieces.clear();
+        for (const FlowText& piece : b.pieces)
+            m_pieces.push_back({piece.text, m_lines.font(piece.format, false)});
+        return m_lines.measure(m_pieces, m_lines.font(b.mark, false), b.alignment,
+                               m_metrics.textWidth);
+    }
+
+    // An empty block beside a table takes no room; a block after a table
+    // that opens with a line separator moves up by its first line.
+    void addBlock(const FlowBlock& b, bool afterTable, bool beforeTable)
+    {
+        if (b.breakBefore) m_flow.newPage();
+        const bool empty = b.pieces.empty();
+        if (empty && (afterTable || beforeTable)) return;
+        const Fixed origin = m_flow.y;
+        const Fixed originBottom = m_flow.pageBottom;
+        const BlockLines lines = measure(b);
+        const Fixed lineHeight = m_metrics.lineHeight(b.lineSize);
+        m_flow.addLines(lines.count, lineHeight);
+        const bool separatorFirst =
+            afterTable && !empty && b.pieces.front().text.startsWith(QChar::LineSeparator);
+        if (!separatorFirst) return;
+        if (m_flow.pageBottom == originBottom) {
+            m_flow.y -= lines.firstLineHeight;
+        } else {
+            m_flow.y = origin - lines.firstLineHeight;
+            m_flow.pageBottom = originBottom;
+            m_flow.addLines(lines.count, lineHeight);
+        }
+    }
+
+    // A table whose first row does not start on the page it is placed on
+    // starts on the next page, laid out anew.
+    void addTable(const Table& t, bool breakBefore)
+    {
+        if (t.rows <= 0 || t.columns <= 0) return;
+        if (breakBefore) m_flow.newPage();
+        TablePages table(t, m_metrics, m_lines);
+        Fixed top = m_flow.y;
+        TablePages::Extent extent = table.layOut(m_flow.frameY + top);
+        if (top + extent.firstRow + m_flow.frameY > m_flow.pageBottom) {
+            m_flow.newPage();
+            top = m_flow.y;
+            extent = table.layOut(m_flow.frameY + top);
+        }
+        m_flow.y += extent.height;
+        m_flow.pageBottom =
+            (m_flow.currentPage() + 1) * m_flow.pageHeight - m_flow.pageBottomMargin;
+    }
+
+    PageMetrics m_metrics;
+    TextLines m_lines;
+    PageFlow m_flow;
+    std::vector<LinePiece> m_pieces;
+};
+
+} // namespace
+
+int countPages(const ReportDocument& document, QPaintDevice& device)
+{
+    return PageCounter(device).count(document);
+}
+
+} // namespace tipolab
