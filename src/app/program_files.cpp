@@ -52,6 +52,9 @@ bool listProgramFiles(const ProgramPaths& paths, QTextStream& out)
                .arg(shown(paths.userConfigFile()), presence(paths.userConfigFile()));
     out << QStringLiteral("dati dello studio per tutti gli utenti: %1 (%2)\n")
                .arg(shown(paths.systemConfigFile()), presence(paths.systemConfigFile()));
+    const QString priceList = paths.userDataFile(QStringLiteral("listino.txt"));
+    out << QStringLiteral("listino aggiornato dall'utente: %1 (%2)\n")
+               .arg(shown(priceList), presence(priceList));
     out << QStringLiteral("relazione e guida: %1\n")
                .arg(shown(QFileInfo(paths.documentsBeside()).absolutePath()));
     out.flush();

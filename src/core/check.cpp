@@ -20,23 +20,36 @@ std::optional<double> displayedWeightedCoefficient(const CharacteristicRow& row)
     return ind.weighted;
 }
 
+CharacteristicGaps characteristicGaps(CharacteristicRow row)
+{
+    applyDisplayDefaults(row);
+    CharacteristicGaps gaps;
+    for (const CharacteristicEntry& e : row) {
+        gaps.ticks = gaps.ticks || !e.isTicked();
+        gaps.judgements = gaps.judgements || e.word.isEmpty();
+    }
+    gaps.weights = weightRemainder(row) != 0;
+    return gaps;
+}
+
+int firstIncompleteType(const CharacteristicTable& characteristics)
+{
+    for (int t = 1; t <= kTypeCount; ++t) {
+        if (characteristicGaps(characteristics[t - 1]).any()) return t;
+    }
+    return 0;
+}
+
 std::vector<std::string> missingForResults(const TypeJudgements& types,
                                            const CharacteristicTable& characteristics)
 {
     std::vector<std::string> lines;
     for (int t = 1; t <= kTypeCount; ++t) {
-        CharacteristicRow row = characteristics[t - 1];
-        applyDisplayDefaults(row);
-        bool allTicked = true;
-        bool allJudged = true;
-        for (const CharacteristicEntry& e : row) {
-            allTicked = allTicked && e.isTicked();
-            allJudged = allJudged && !e.word.isEmpty();
-        }
+        const CharacteristicGaps gaps = characteristicGaps(characteristics[t - 1]);
         const std::string prefix = std::string(typeName(t)) + ": ";
-        if (!allTicked) lines.push_back(prefix + std::string(kCheckTicks));
-        if (!allJudged) lines.push_back(prefix + std::string(kCheckJudgements));
-        if (weightRemainder(row) != 0) lines.push_back(prefix + std::string(kCheckWeights));
+        if (gaps.ticks) lines.push_back(prefix + std::string(kCheckTicks));
+        if (gaps.judgements) lines.push_back(prefix + std::string(kCheckJudgements));
+        if (gaps.weights) lines.push_back(prefix + std::string(kCheckWeights));
     }
     for (const Judgement& j : types) {
         if (j.word.isEmpty()) {

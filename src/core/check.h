@@ -26,8 +26,21 @@ void applyDisplayDefaults(CharacteristicRow& row);
 // characteristic is ticked, else the weighted coefficient.
 std::optional<double> displayedWeightedCoefficient(const CharacteristicRow& row);
 
-// Everything that keeps the assessment from giving results, for all six types
-// (the window's own check looks only at the type on display): lines such as
+// What the data window's check finds missing in the characteristics of one
+// type, once the type is displayed (display defaults filled in).
+struct CharacteristicGaps {
+    bool ticks = false;      // a row unticked
+    bool judgements = false; // a row without a judgement
+    bool weights = false;    // the weights do not add up to 100
+    bool any() const { return ticks || judgements || weights; }
+};
+CharacteristicGaps characteristicGaps(CharacteristicRow row);
+
+// The first type, in type order, whose characteristics have gaps; 0 when none has.
+int firstIncompleteType(const CharacteristicTable& characteristics);
+
+// Everything that keeps the assessment from giving results, for all six types:
+// lines such as
 // "REALISTA: - spuntare ognuna delle caratteristiche;", then the line of the
 // general judgements. Empty when the assessment is complete.
 std::vector<std::string> missingForResults(const TypeJudgements& types,

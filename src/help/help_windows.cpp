@@ -25,7 +25,7 @@ void registerHelpWindows(ModuloTipolab& module, const QString& programDir,
     });
     module.registerWindow(WindowId::TipOfTheDay, [programDir] { return new frmTip(programDir); });
     module.registerWindow(WindowId::PriceList, [&module, programDir] {
-        return new PriceListWindow(module.programName(), programDir);
+        return new PriceListWindow(module.programName(), programDir, module.dialogs());
     });
 }
 

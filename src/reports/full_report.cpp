@@ -88,17 +88,39 @@ void writeCharacteristicSection(ReportWriter& w, const DataWindowSnapshot& data)
     writeCharacteristicPages(w, data); // tables 3 to 15
 }
 
-// The page count is taken before the closing lines, which name it.
-void writeClosing(ReportWriter& w, const TitlePageSnapshot& title)
+QString pageCountLine(int pages)
 {
-    const int pages = w.pageCount();
-    w.setParagraphText(kEnd + QStringLiteral("La presente relazione \u00e8 composta di n.") +
-                       QLatin1Char(' ') + QString::number(pages) + QStringLiteral(" pagine.") +
-                       kEnd);
+    return QStringLiteral("La presente relazione \u00e8 composta di n.") + QLatin1Char(' ') +
+           QString::number(pages) + QStringLiteral(" pagine.");
+}
+
+// The closing lines, the first of them naming `pages`. Returns the block that
+// holds that line.
+std::size_t writeClosing(ReportWriter& w, const TitlePageSnapshot& title, int pages)
+{
+    w.setParagraphText(kEnd + pageCountLine(pages) + kEnd);
+    // The text opened a paragraph for the line and ended it with another.
+    const std::size_t line = w.document().blocks.size() - 2;
     w.setParagraphText(QStringLiteral("Si allegano: ") + title.allegati + ends(3));
     w.setParagraphText(title.luogo + QStringLiteral(": ") + title.data + ends(3));
     w.setParagraphText(QStringLiteral("l'esaminatore") + kEnd);
     w.setParagraphText(QLatin1Char('(') + title.studioName + QLatin1Char(')'));
+    return line;
+}
+
+// The line names the pages of the whole document as it is written, closing
+// lines included: when writing the number changes the count (one more digit
+// that wraps the line), it is counted again.
+void statePageCount(ReportWriter& w, std::size_t line, int pages)
+{
+    constexpr int kAttempts = 4; // more digits never give fewer pages: it settles at once
+    for (int i = 0; i < kAttempts; ++i) {
+        const int counted = w.pageCount();
+        if (counted == pages) return;
+        pages = counted;
+        auto& paragraph = std::get<Paragraph>(w.document().blocks[line]);
+        paragraph.runs = {TextRun{pageCountLine(pages), paragraph.mark, false}};
+    }
 }
 
 // Justified throughout; numbers aligned right in the general judgements, the
@@ -123,9 +145,14 @@ void composeFullReport(ReportWriter& w, const ReportSnapshot& snapshot)
     writeExplanatoryPages(w);
     writeGeneralJudgementPage(w, snapshot);
     writeCharacteristicSection(w, snapshot.data);
-    writeResultsSection(w, snapshot.results, snapshot.title.persona, true); // tables 16, 17
-    writeClosing(w, snapshot.title);
+    // The last type's block ends with a page break: the results follow it at
+    // the top of the next page.
+    writeResultsSection(w, snapshot.results, snapshot.title.persona); // tables 16, 17
+    // A first guess of the same size as the count, then the count itself.
+    constexpr int kGuess = 10;
+    const std::size_t line = writeClosing(w, snapshot.title, kGuess);
     applyFinalLayout(w);
+    statePageCount(w, line, kGuess);
 }
 
 } // namespace tipolab

@@ -58,6 +58,7 @@ struct Table {
     int columns = 0;
     CharFormat format;      // every cell of the table
     bool formatted = false; // the predefined table format (shaded heading row, grid)
+    int labelColumns = 0;   // the first columns name what each row is about: kept on one line
     QList<TableCell> cells; // row by row
 
     Table() = default;

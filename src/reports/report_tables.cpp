@@ -22,6 +22,13 @@ void fillRow(ReportWriter& w, int row, std::initializer_list<QString> cells)
         w.setCellText(row, column++, cell);
 }
 
+// The type and the characteristic names of a characteristic table stay on one
+// line: the judgement words give way first where the room is short.
+void keepLabelsWhole(ReportWriter& w)
+{
+    w.document().table(w.tableCount())->labelColumns = 2;
+}
+
 } // namespace
 
 QString coefficientText(std::optional<double> coefficient, const QLocale& locale)
@@ -82,6 +89,7 @@ void writeCharacteristicTable(ReportWriter& w, const TypeCharacteristicsSnapshot
             {QStringLiteral("tipologia"), QStringLiteral("caratteristiche"),
              QStringLiteral("giudizi"), QStringLiteral("valori"), QStringLiteral("coefficienti "),
              QStringLiteral("pesi in %")});
+    keepLabelsWhole(w);
     for (int c = 1; c <= kCharacteristicCount; ++c) {
         const CharacteristicRowSnapshot& row = type.rows[c - 1];
         fillRow(w, c + 1,
@@ -139,6 +147,7 @@ void writeBlankCharacteristicTable(ReportWriter& w, int type)
     fillRow(w, 1,
             {QStringLiteral("tipologia"), QStringLiteral("caratteristiche"),
              QStringLiteral("n.giudizio"), QStringLiteral("peso in % (totale = 100)")});
+    keepLabelsWhole(w);
     w.setCellText(2, 1, text(typeName(type)));
     for (int c = 1; c <= kCharacteristicCount; ++c)
         w.setCellText(c + 1, 2, text(characteristicName(type, c)));
@@ -171,12 +180,11 @@ void writeCharacteristicPages(ReportWriter& w, const DataWindowSnapshot& data)
 }
 
 void writeResultsSection(ReportWriter& w, const ResultsWindowSnapshot& results,
-                         const QString& persona, bool newPage)
+                         const QString& persona)
 {
     w.appendEndParagraph();
     w.setParagraphSize(16);
-    w.setParagraphText((newPage ? kBreak : QString()) +
-                       QStringLiteral("Risultati della elaborazione") + kEnd + kEnd);
+    w.setParagraphText(QStringLiteral("Risultati della elaborazione") + kEnd + kEnd);
     w.setParagraphSize(12);
     w.setParagraphText(QStringLiteral("Legenda"));
     writeLegendTable(w);

@@ -50,11 +50,11 @@ void writeGeneralJudgements(ReportWriter& w, const TypesWindowSnapshot& types);
 // characteristics, "Dati generali" with its summaries and a page break.
 // Tables: scale, then characteristics and summaries of each type.
 void writeCharacteristicPages(ReportWriter& w, const DataWindowSnapshot& data);
-// The heading "Risultati della elaborazione" (after a page break when asked),
-// legend, results table, the sentence naming the prevailing type and its
-// description. Tables: legend, results.
+// The heading "Risultati della elaborazione", legend, results table, the
+// sentence naming the prevailing type and its description. Tables: legend,
+// results.
 void writeResultsSection(ReportWriter& w, const ResultsWindowSnapshot& results,
-                         const QString& persona, bool newPage);
+                         const QString& persona);
 
 // Aligns right `columns` of table `table`.
 void rightAlignColumns(ReportWriter& w, int table, std::initializer_list<int> columns);

@@ -35,7 +35,7 @@ void composeResultsSheet(ReportWriter& w, const SheetHeading& heading,
     writeSheetOpening(w, heading);
     w.document().title = QStringLiteral("Risultati: ") + heading.persona;
     typeExaminedPerson(w, heading.persona);
-    writeResultsSection(w, results, heading.persona, false); // tables 1 and 2
+    writeResultsSection(w, results, heading.persona); // tables 1 and 2
     w.justifyAll();
     rightAlignColumns(w, 2, kResultsNumberColumns);
 }

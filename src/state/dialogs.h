@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tipolab {
 
@@ -28,8 +29,8 @@ public:
     virtual QString saveFile(const QString& title, const QStringList& filters, int preselected,
                              const QString& initialName) = 0;
 
-    // A colour dialog starting from `initial`; cancelling returns `initial`.
-    virtual QColor chooseColour(const QColor& initial) = 0;
+    // A colour dialog starting from `initial`; nothing when the user cancels.
+    virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
 };
 
 } // namespace tipolab

@@ -17,9 +17,11 @@ const QString kInstallationFile = QStringLiteral("tipolab.ini");
 } // namespace
 
 ProgramPaths::ProgramPaths(const QString& programDir, const QString& configHome,
-                           const QString& documentsDir, const QString& systemConfigDir)
+                           const QString& documentsDir, const QString& systemConfigDir,
+                           const QString& dataHome)
     : m_programDir(QDir::cleanPath(programDir)),
       m_configDir(QDir(configHome).filePath(QStringLiteral("Tipolab"))),
+      m_userDataDir(QDir(dataHome).filePath(QStringLiteral("Tipolab"))),
       m_systemConfigDir(systemConfigDir), m_documentsDir(documentsDir)
 {
     const QString shared =
@@ -35,7 +37,8 @@ const ProgramPaths& ProgramPaths::current()
         if (documents.isEmpty()) documents = QDir::homePath();
         return ProgramPaths(QCoreApplication::applicationDirPath(),
                             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                            documents);
+                            documents, QStringLiteral("/etc/tipolab"),
+                            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     }();
     return paths;
 }
@@ -48,6 +51,11 @@ QString ProgramPaths::dataFile(const QString& name) const
 QString ProgramPaths::userConfigFile() const
 {
     return QDir(m_configDir).filePath(kInstallationFile);
+}
+
+QString ProgramPaths::userDataFile(const QString& name) const
+{
+    return QDir(m_userDataDir).filePath(name);
 }
 
 QString ProgramPaths::systemConfigFile() const

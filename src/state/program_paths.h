@@ -4,8 +4,10 @@
 //   beside the program's bin folder when installed (/usr/share/tipolab for
 //   /usr/bin/tipolab, and the same for an installation moved elsewhere);
 // - the user's own writable files: the configuration folder Tipolab
-//   (~/.config/Tipolab), and the system-wide installation data that whoever
-//   installs the program may set (/etc/tipolab/tipolab.ini);
+//   (~/.config/Tipolab), the data folder Tipolab (~/.local/share/Tipolab) for
+//   the files the user brings in, such as a refreshed price list, and the
+//   system-wide installation data that whoever installs the program may set
+//   (/etc/tipolab/tipolab.ini);
 // - where the report and the full guide go: beside the program's folder in a
 //   build tree; an installed program never writes beside itself, whoever runs
 //   it, so its documents go to the user's documents folder.
@@ -24,9 +26,11 @@ public:
     // The paths of a program whose executable lies in `programDir`, for a user
     // whose configuration folder is `configHome` (e.g. ~/.config) and whose
     // documents folder is `documentsDir`; `systemConfigDir` holds the
-    // system-wide installation data.
+    // system-wide installation data; the user's data folder lies in
+    // `dataHome` (e.g. ~/.local/share).
     ProgramPaths(const QString& programDir, const QString& configHome, const QString& documentsDir,
-                 const QString& systemConfigDir = QStringLiteral("/etc/tipolab"));
+                 const QString& systemConfigDir = QStringLiteral("/etc/tipolab"),
+                 const QString& dataHome = {});
 
     // The running program's, for the user who runs it.
     static const ProgramPaths& current();
@@ -40,6 +44,8 @@ public:
     QString dataFile(const QString& name) const;
     // The user's configuration file, written by the studio dialog.
     QString userConfigFile() const;
+    // A file of the user's own data folder, by name.
+    QString userDataFile(const QString& name) const;
     QString systemConfigFile() const;
     // The three installation files in the order they are read.
     InstallationFiles installationFiles() const;
@@ -64,6 +70,7 @@ private:
     QString m_programDir;
     QString m_dataDir;
     QString m_configDir;
+    QString m_userDataDir;
     QString m_systemConfigDir;
     QString m_documentsDir;
     bool m_installed = false;

@@ -46,10 +46,11 @@ QString QtDialogs::saveFile(const QString& title, const QStringList& filters, in
                                         kFileDialogOptions);
 }
 
-QColor QtDialogs::chooseColour(const QColor& initial)
+std::optional<QColor> QtDialogs::chooseColour(const QColor& initial)
 {
     const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
-    return chosen.isValid() ? chosen : initial;
+    if (!chosen.isValid()) return std::nullopt; // cancelled
+    return chosen;
 }
 
 } // namespace tipolab

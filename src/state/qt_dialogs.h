@@ -16,7 +16,7 @@ public:
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QStringList& filters, int preselected,
                      const QString& initialName) override;
-    QColor chooseColour(const QColor& initial) override;
+    std::optional<QColor> chooseColour(const QColor& initial) override;
 };
 
 } // namespace tipolab

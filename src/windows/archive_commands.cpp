@@ -96,7 +96,8 @@ void ArchiveCommands::salvaConNome()
 
 void ArchiveCommands::save(bool askForName)
 {
-    if (!m_window.checkSilently()) return; // the check has said what is missing
+    // Work in progress may be saved: the check looks at the type on display only.
+    if (!m_window.checkSilently(dati::CheckScope::TypeOnDisplay)) return;
 
     // A title page never opened has every field empty.
     TitleFields title;

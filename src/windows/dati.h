@@ -49,12 +49,19 @@ public:
     void cmdGuida_Click();
     void cmdesci_Click();
 
-    // The check. Called with the assessment's check flag at 1 it stays silent
-    // when the data are complete and clears the flag; a failure is always shown.
-    void controlla_Click() override;
+    // What the check examines: every type, for the menu, "&Risultati" and the
+    // report; only the type on display, for saving work in progress.
+    enum class CheckScope { AllTypes, TypeOnDisplay };
+    // The check over every type. Called with the assessment's check flag at 1
+    // it stays silent when the data are complete and clears the flag; a
+    // failure is always shown.
+    void controlla_Click() override { controlla(CheckScope::AllTypes); }
+    // When the type on display is complete and another is not, the window
+    // displays the first such type and the message names it.
+    void controlla(CheckScope scope);
     // Runs the check silently and leaves the flag at 0. True when the data
     // are complete; otherwise the check has shown what is missing.
-    bool checkSilently();
+    bool checkSilently(CheckScope scope = CheckScope::AllTypes);
     // Clears the characteristic data of all six types.
     void cancella_click();
     void cancellaFinestra() override { cancella_click(); }
@@ -96,13 +103,18 @@ private:
     void placeHeadings(QWidget* area);
     void placeRows(QWidget* area);
     void placeIndicators(QWidget* area);
-    void placeButtons(QWidget* area);
+    // The buttons at the bottom, left to right.
+    QList<QWidget*> placeButtons(QWidget* area);
     // The display procedure for the current type.
     void mostraTipo();
     void togliCaratteristica();
     void attivaScala() { Frame1->setStepsEnabled(true); }
     void disattivaScala() { Frame1->setStepsEnabled(false); }
     void showWeight(int c, int weight);
+    // What a screen reader names the box and the weight of row c.
+    void nameRow(int c);
+    // The check's four lines for the type on display, empty where nothing is missing.
+    QStringList checkLines() const;
     bool nothingEntered() const;
     CharacteristicEntry& entry(int c);
 

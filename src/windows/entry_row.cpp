@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QWidget>
 
 namespace tipolab {
 
@@ -37,6 +38,12 @@ EntryRow makeEntryRow(QWidget* parent, int index, int top, int height, const Ent
     row.coefficient->setAlignment(Qt::AlignCenter);
     placeTwips(row.coefficient, columns.coeffLeft, top, columns.coeffWidth, height);
     return row;
+}
+
+void chainTabOrder(const QList<QWidget*>& controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 } // namespace tipolab

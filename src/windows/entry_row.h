@@ -2,6 +2,7 @@
 // of what is judged, then the judgement word, the step and the coefficient.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QCheckBox;
@@ -40,5 +41,8 @@ struct EntryRow {
 // Row `index` at `top`, `height` twips high; the number label reads `index`.
 EntryRow makeEntryRow(QWidget* parent, int index, int top, int height, const EntryColumns& columns,
                       const EntryNames& names);
+
+// Tab goes through `controls` in this order.
+void chainTabOrder(const QList<QWidget*>& controls);
 
 } // namespace tipolab

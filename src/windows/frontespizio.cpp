@@ -112,8 +112,9 @@ void frontespizio::placeControls()
     for (int i = 0; i < kTitleFieldCount; ++i) {
         const int top = kFirstRowTop + i * kRowPitch;
         const FieldRow& row = kFieldRows[i];
-        newCaption(area, row.label, row.caption, row.tooltip, top);
+        QLabel* caption = newCaption(area, row.label, row.caption, row.tooltip, top);
         auto* field = new QLineEdit(area);
+        caption->setBuddy(field); // a screen reader names the field by its caption
         field->setObjectName(toQString(kTitleFieldNames[i]));
         placeTwips(field, kFieldLeft, top, kFieldWidth, kRowHeight);
         connect(field, &QLineEdit::textChanged, this, changeHandlers[i]);

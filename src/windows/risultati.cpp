@@ -97,6 +97,8 @@ void risultati::placeControls()
     for (int t = 1; t <= kTypeCount; ++t) {
         Text1[t] = new QPlainTextEdit(area);
         Text1[t]->setObjectName(indexedName("Text1", t));
+        Text1[t]->setAccessibleName(
+            QStringLiteral("descrizione del tipo %1").arg(toQString(typeName(t)).toLower()));
         Text1[t]->setReadOnly(true);
         Text1[t]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         const int column = (t - 1) / 3;

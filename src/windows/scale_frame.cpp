@@ -4,7 +4,10 @@
 #include "qt_text.h"
 #include "scaling/cls_resize.h"
 
+#include <QCheckBox>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace tipolab {
 
@@ -27,7 +30,48 @@ ScaleFrame::ScaleFrame(QWidget* parent, const QString& tooltip, const ScaleLayou
         placeTwips(m_giud[n], layout.buttonMargin, layout.buttonTop + (n - 1) * layout.buttonPitch,
                    layout.width - 2 * layout.buttonMargin, layout.buttonHeight);
         connect(m_giud[n], &QPushButton::clicked, this, [this, n] { emit stepClicked(n); });
+        m_giud[n]->installEventFilter(this);
     }
+}
+
+// Enter on a focused step judges as Space does; Up and Down move along the scale.
+bool ScaleFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (event->type() != QEvent::KeyPress || !button) return QGroupBox::eventFilter(watched, event);
+    const int n =
+        static_cast<int>(std::find(m_giud.begin(), m_giud.end(), button) - m_giud.begin());
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        button->click();
+        return true;
+    case Qt::Key_Up:
+        if (n > 1) m_giud[n - 1]->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Down:
+        if (n < kStepCount) m_giud[n + 1]->setFocus(Qt::OtherFocusReason);
+        return true;
+    default:
+        return QGroupBox::eventFilter(watched, event);
+    }
+}
+
+void ScaleFrame::guideKeyboard(const QList<QCheckBox*>& boxes, QWidget* next)
+{
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        connect(boxes[i], &QCheckBox::clicked, this, [this, i](bool ticked) {
+            if (!ticked) return;
+            m_ticked = static_cast<int>(i);
+            m_giud[1]->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    connect(this, &ScaleFrame::stepClicked, this, [this, boxes, next] {
+        if (m_ticked < 0) return;
+        QWidget* after = m_ticked + 1 < boxes.size() ? boxes[m_ticked + 1] : next;
+        after->setFocus(Qt::OtherFocusReason);
+        m_ticked = -1;
+    });
 }
 
 void ScaleFrame::setStepsEnabled(bool enabled)

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <array>
 
+class QCheckBox;
 class QPushButton;
 
 namespace tipolab {
@@ -38,13 +39,22 @@ public:
     // attivaScala / disattivaScala.
     void setStepsEnabled(bool enabled);
     bool stepsEnabled() const;
+    // Leads the keyboard through the rows whose tick boxes are `boxes`: a box
+    // the examiner ticks (a click, or Space) leads to "1 = massimo", the
+    // judgement then to the next row's box, after the last row to `next`.
+    // Connect the window's judgement to stepClicked first.
+    void guideKeyboard(const QList<QCheckBox*>& boxes, QWidget* next);
 
 signals:
-    // A click on step n.
+    // A click on step n, or Enter or Space on it.
     void stepClicked(int n);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::array<QPushButton*, kStepCount + 1> m_giud{}; // slot 0 unused
+    int m_ticked = -1; // the box the examiner ticked last, until its judgement
 };
 
 } // namespace tipolab

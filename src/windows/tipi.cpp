@@ -64,6 +64,8 @@ tipi::tipi(ModuloTipolab& module, DocumentDesk& desk) : WorkingWindow(module, de
     for (int t = 1; t <= kTypeCount; ++t) {
         Label11[t]->setText(toQString(typeName(t)));
         cecc[t]->setToolTip(kTickTooltip.arg(t));
+        cecc[t]->setAccessibleName(
+            QStringLiteral("tipologia %1, riga %2").arg(Label11[t]->text()).arg(t));
     }
     aggiornaPasso();
 }
@@ -160,6 +162,13 @@ void tipi::placeControls()
                             {kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight, kScaleButtonTop,
                              kScaleButtonPitch, kScaleButtonHeight, 150});
     connect(Frame1, &ScaleFrame::stepClicked, this, &tipi::giud_Click);
+    // After the last type the keyboard goes on to "&Dati".
+    const QList<QCheckBox*> boxes(cecc.begin() + 1, cecc.end());
+    Frame1->guideKeyboard(boxes, avanti);
+    QList<QWidget*> order(boxes.begin(), boxes.end()); // Tab: the boxes, the scale, the buttons
+    for (int n = 1; n <= kStepCount; ++n)
+        order << Frame1->giud(n);
+    chainTabOrder(order << aiuto << avanti << cmdGuida << cmdesci);
 }
 
 void tipi::cecc_Click(int index)
@@ -278,19 +287,7 @@ void tipi::controlla_Click()
     const QString judgements =
         judged ? QString() : QStringLiteral("- assegnare un giudizio ad ogni tipologia;");
 
-    AssessmentData& data = module().data();
-    if (ticks.isEmpty() && judgements.isEmpty()) {
-        if (data.checkFlag == 1) {
-            data.checkFlag = 0; // a silent check that passed
-            return;
-        }
-        module().dialogs().message(QStringLiteral("I dati sono stati immessi correttamente."),
-                                   module().checkTitle(), QMessageBox::Information);
-        return;
-    }
-    // The flag stays as it was: a caller that set it sees the check fail.
-    module().dialogs().message(ticks + u'\n' + judgements, module().checkTitle(),
-                               QMessageBox::Critical);
+    tellCheckOutcome(ticks.isEmpty() && judgements.isEmpty(), ticks + u'\n' + judgements);
 }
 
 void tipi::aiuto_Click()

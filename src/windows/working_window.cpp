@@ -240,10 +240,26 @@ void WorkingWindow::colorare_Click()
             return;
         }
     }
-    // Cancelling the dialog gives back the colour it started from, applied all the same.
-    m_dialogColour = m_module.dialogs().chooseColour(m_dialogColour);
-    m_module.setBackgroundColour(m_dialogColour);
-    setBackgroundColour(m_dialogColour);
+    // The dialog starts from the window's own colour; Cancel changes nothing.
+    const std::optional<QColor> chosen = m_module.dialogs().chooseColour(backgroundColour());
+    if (!chosen) return;
+    m_module.setBackgroundColour(*chosen);
+    setBackgroundColour(*chosen);
+}
+
+void WorkingWindow::tellCheckOutcome(bool complete, const QString& missing)
+{
+    AssessmentData& data = m_module.data();
+    if (!complete) {
+        m_module.dialogs().message(missing, m_module.checkTitle(), QMessageBox::Critical);
+        return;
+    }
+    if (data.checkFlag == 1) {
+        data.checkFlag = 0; // a silent check that passed
+        return;
+    }
+    m_module.dialogs().message(QStringLiteral("I dati sono stati immessi correttamente."),
+                               m_module.checkTitle(), QMessageBox::Information);
 }
 
 void WorkingWindow::esci_Click()

@@ -67,6 +67,12 @@ public:
     virtual void controlla_Click() = 0;
     virtual void cancellaFinestra() {}
 
+    // The end of the types and data windows' checks: when `complete`, a
+    // silent caller's check flag (at 1) goes back to 0 and nothing is shown,
+    // otherwise the confirmation; when not, `missing` is shown and the flag
+    // stays, so that a silent caller sees the check fail.
+    void tellCheckOutcome(bool complete, const QString& missing);
+
     // The colour of the window's client area.
     QColor backgroundColour() const;
     void setBackgroundColour(const QColor& colour);
@@ -99,7 +105,6 @@ private:
     const WindowFrame& m_frame;
     clsResize m_scaler;
     QToolBar* m_toolbar = nullptr;
-    QColor m_dialogColour = Qt::black; // what the colour dialog returned last here
 };
 
 } // namespace tipolab

@@ -22,6 +22,15 @@ private slots:
     void exitClosesTheHelpWindows();
 };
 
+class TestPriceList : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void refreshRefusesABadFileAndKeepsTheList_data();
+    void refreshRefusesABadFileAndKeepsTheList();
+    void refreshReplacesTheList();
+};
+
 class TestTips : public QObject {
     Q_OBJECT
 private slots:

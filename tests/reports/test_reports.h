@@ -72,7 +72,10 @@ private slots:
     void initTestCase();
     void opensEveryDocument_data();
     void opensEveryDocument();
+    void statedPageCountMatches_data();
     void statedPageCountMatches();
+    void characteristicNamesStayOnOneLine_data();
+    void characteristicNamesStayOnOneLine();
 
 private:
     QString m_soffice;

@@ -2,7 +2,7 @@
 // recorded, and answered from a queue without ever showing anything. A message
 // with no answer queued gets its default button (Yes where it has none and Yes
 // is offered, else OK); a file dialog with none gets an empty path (cancel);
-// a colour dialog with none gives back its starting colour (cancel).
+// a colour dialog with none is cancelled.
 #pragma once
 
 #include "state/dialogs.h"
@@ -67,9 +67,10 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
-    QColor chooseColour(const QColor& initial) override
+    std::optional<QColor> chooseColour(const QColor& initial) override
     {
         colourStarts.append(initial);
-        return colourAnswers.isEmpty() ? initial : colourAnswers.takeFirst();
+        if (colourAnswers.isEmpty()) return std::nullopt;
+        return colourAnswers.takeFirst();
     }
 };

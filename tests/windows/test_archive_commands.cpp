@@ -36,13 +36,14 @@ void typePersona(DataProgram& program, const QString& name)
     QTest::keyClicks(persona, name);
 }
 
-// The general judgements, REALISTA complete in the data window and the
-// person's name: enough for a save.
+// The general judgements, REALISTA complete on display in the data window,
+// INVESTIGATIVO half judged, and the person's name: enough for a save of work
+// in progress.
 dati* enterSaveable(DataProgram& program)
 {
     program.judgeTypes();
     dati* w = program.data();
-    play(w, judgeAll(3));
+    play(w, judgeAll(3) + QStringLiteral("n t5 j2 t6 j4 n n n n n"));
     typePersona(program, QStringLiteral("Rossi"));
     return w;
 }
@@ -296,8 +297,10 @@ void TestArchiveCommands::failedSaveIsReported()
     dati* w = enterSaveable(program);
     program.dialogs.fileAnswers << file;
     w->Toolbar1_ButtonClick(2);
+    QVERIFY(program.dialogs.messages.isEmpty());
     const QByteArray saved = test::readFile(file);
     QVERIFY(!saved.isEmpty());
+    QVERIFY(saved.contains("1,\"quasi massimo\",\"2\",.9,\"8\"")); // INVESTIGATIVO's row 5
     play(w, QStringLiteral("t1 t1 j9")); // a change that the failed save must not reach
     program.dialogs.clear();
 

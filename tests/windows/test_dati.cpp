@@ -5,6 +5,7 @@
 
 #include "core/check.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QSignalSpy>
 #include <QTest>
@@ -195,23 +196,37 @@ void TestDati::check_data()
     QTest::addColumn<bool>("typesJudged");
     QTest::addColumn<bool>("silent");
     QTest::addColumn<QString>("message"); // empty: none shown
+    QTest::addColumn<int>("shownAfter");  // the type on display after the check
     const QString all = judgeAll(2);
+    const QString allSix = (all + QStringLiteral("n ")).repeated(kTypeCount);
     QString firstUnjudged = QStringLiteral("t1 ");
     for (int c = 2; c <= kCharacteristicCount; ++c)
         firstUnjudged += QStringLiteral("t%1 j2 ").arg(c);
     const QString nl = QStringLiteral("\n");
     QTest::newRow("everything missing")
-        << "d1" << false << false << kTicks + nl + kJudgements + nl + kWeights + nl + kGeneral;
+        << "d1" << false << false << kTicks + nl + kJudgements + nl + kWeights + nl + kGeneral << 1;
     QTest::newRow("nothing entered")
-        << "" << false << false << kTicks + nl + kJudgements + nl + nl + kGeneral;
-    QTest::newRow("only the remainder") << all + "u1" << true << false << nl + nl + kWeights + nl;
+        << "" << false << false << kTicks + nl + kJudgements + nl + nl + kGeneral << 1;
+    QTest::newRow("only the remainder")
+        << all + "u1" << true << false << nl + nl + kWeights + nl << 1;
     QTest::newRow("a ticked row without judgement")
-        << firstUnjudged << true << false << nl + kJudgements + nl + nl;
+        << firstUnjudged << true << false << nl + kJudgements + nl + nl << 1;
     QTest::newRow("complete, from the menu")
-        << all << true << false << "I dati sono stati immessi correttamente.";
-    QTest::newRow("complete, silent") << all << true << true << "";
+        << allSix << true << false << "I dati sono stati immessi correttamente." << 1;
+    QTest::newRow("complete, silent") << allSix << true << true << "" << 1;
     QTest::newRow("incomplete, silent")
-        << "t1 j2" << true << true << kTicks + nl + kJudgements + nl + nl;
+        << "t1 j2" << true << true << kTicks + nl + kJudgements + nl + nl << 1;
+    // The type on display complete, another not: that type is displayed and named.
+    const QString investigativo = QStringLiteral("Tipo INVESTIGATIVO:\n");
+    QTest::newRow("another type half judged, from the menu")
+        << all + "n t1 j2 t2 j2 n n n n n" << true << false
+        << investigativo + kTicks + nl + kJudgements + nl + nl << 2;
+    QTest::newRow("the other types empty, silent")
+        << all << false << true << investigativo + kTicks + nl + kJudgements + nl + nl + kGeneral
+        << 2;
+    QTest::newRow("a later type's weights, from the menu")
+        << (all + "n ").repeated(4) + all + "u3 n " + all + "n" << true << false
+        << QStringLiteral("Tipo INTRAPRENDENTE:\n") + nl + nl + kWeights + nl << 5;
 }
 
 void TestDati::check()
@@ -220,6 +235,7 @@ void TestDati::check()
     QFETCH(bool, typesJudged);
     QFETCH(bool, silent);
     QFETCH(QString, message);
+    QFETCH(int, shownAfter);
     DataProgram program;
     if (typesJudged) program.judgeTypes();
     dati* w = program.data();
@@ -242,6 +258,8 @@ void TestDati::check()
     }
     // Whatever the outcome, the next check from the menu is not silent.
     QCOMPARE(program.module.data().checkFlag, 0);
+    QCOMPARE(w->currentType(), shownAfter);
+    QCOMPARE(caption(w, QStringLiteral("appunti")), QString::fromUtf8(typeName(shownAfter)));
 }
 
 void TestDati::helpOnTheNextStep_data()
@@ -345,10 +363,46 @@ void TestDati::risultatiChecksThenShowsTheResults()
     QCOMPARE(program.dialogs.messages.size(), 1);
     QVERIFY(!program.visibleWindows().contains(QStringLiteral("risultati")));
 
+    // ARTISTICO complete, INVESTIGATIVO still empty: it comes on display.
     play(w, judgeAll(5));
     clickButton(w, QStringLiteral("avanti"));
-    QCOMPARE(program.dialogs.messages.size(), 1);
+    QCOMPARE(program.dialogs.messages.size(), 2);
+    QVERIFY(
+        program.dialogs.messages.last().text.startsWith(QStringLiteral("Tipo INVESTIGATIVO:\n")));
+    QCOMPARE(w->currentType(), 2);
+    QVERIFY(!program.visibleWindows().contains(QStringLiteral("risultati")));
+
+    play(w, judgeAll(4) + QStringLiteral("n n ") +
+                (judgeAll(6) + QStringLiteral("n ")).repeated(3) + QStringLiteral("n n"));
+    QCOMPARE(w->currentType(), 3);
+    clickButton(w, QStringLiteral("avanti"));
+    QCOMPARE(program.dialogs.messages.size(), 2);
     QVERIFY(program.visibleWindows().contains(QStringLiteral("risultati")));
     QCOMPARE(w->currentType(), 3); // each type displayed once, ending where it was
-    QCOMPARE(program.module.data().prevailingType, 1); // 0.800 before ARTISTICO's 0.600
+    QCOMPARE(program.module.data().prevailingType, 1); // 0.800 before every other
+}
+
+// A focused weight control takes Up and +, Down and -, in steps of 1, through
+// the weight procedure; a screen reader reads the weight as its value.
+void TestDati::weightFromTheKeyboard()
+{
+    DataProgram program;
+    dati* w = program.data();
+    play(w, judgeAll(3));
+    auto* weight = control<WeightArrows>(w, QStringLiteral("scrolla_2"));
+    QVERIFY(weight->upArrow()->height() >= 16 && weight->downArrow()->height() >= 16);
+
+    for (Qt::Key key :
+         {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Down, Qt::Key_Minus, Qt::Key_Up})
+        QTest::keyClick(weight, key);
+
+    QCOMPARE(row(w, "perc", 2), QStringLiteral("11"));
+    QCOMPARE(caption(w, QStringLiteral("resto")), QStringLiteral("-2"));
+    QCOMPARE(caption(w, QStringLiteral("pond")), QStringLiteral("0,816"));
+    QCOMPARE(QString::fromStdString(program.module.data().characteristic(1, 2).weight.toText()),
+             QStringLiteral("11"));
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(weight);
+    QCOMPARE(read->valueInterface()->currentValue().toInt(), 11);
+    QCOMPARE(read->text(QAccessible::Name),
+             QStringLiteral("peso di conformista in percentuale, riga 2"));
 }

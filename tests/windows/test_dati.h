@@ -23,6 +23,7 @@ private slots:
     void clear_data();
     void clear();
     void risultatiChecksThenShowsTheResults();
+    void weightFromTheKeyboard();
 };
 
 class TestArchiveCommands : public QObject {
@@ -46,6 +47,8 @@ private slots:
     void printCommands();
     void newAssessmentDataSheet();
     void incompleteAssessmentGivesNoReport();
+    void resultsAndReportAgreeWithTheTool_data();
+    void resultsAndReportAgreeWithTheTool();
     void failedReportIsToldAndChangesNothing();
 };
 

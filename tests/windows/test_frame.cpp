@@ -3,6 +3,7 @@
 #include "test_program.h"
 #include "test_windows.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -43,6 +44,29 @@ QStringList observe(TestProgram& program)
                     .arg(control<QCheckBox>(types, QStringLiteral("cecc_1"))->isChecked());
     }
     return seen;
+}
+
+// The controls below `node` that a screen reader can reach with the focus or
+// press, yet would read without a name.
+QStringList unnamedControls(QAccessibleInterface* node)
+{
+    QStringList unnamed;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child || child->state().invisible) continue;
+        const QAccessibleActionInterface* actions = child->actionInterface();
+        const bool pressable = actions && !actions->actionNames().isEmpty();
+        if ((child->state().focusable || pressable) && child->text(QAccessible::Name).isEmpty())
+            unnamed << child->object()->objectName() +
+                           QStringLiteral(" (role %1)").arg(child->role());
+        unnamed << unnamedControls(child);
+    }
+    return unnamed;
+}
+
+QString focused()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
 } // namespace
@@ -339,11 +363,12 @@ void TestFrame::greySpreadsToAllFourWindows()
     }
     QCOMPARE(program.visibleWindows(), shown); // loaded, not shown
 
-    // Already grey: straight to the colour dialog, from black the first time.
+    // Already grey: straight to the colour dialog, from the grey; Cancel keeps it.
     program.dialogs.clear();
     entry(w, QStringLiteral("colorare"))->trigger();
     QVERIFY(program.dialogs.messages.isEmpty());
-    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({QColor(Qt::black)}));
+    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({kGrey}));
+    QCOMPARE(w->backgroundColour(), kGrey);
 }
 
 void TestFrame::colourDialogOfEachWindow()
@@ -354,29 +379,86 @@ void TestFrame::colourDialogOfEachWindow()
     const QColor designed = results->backgroundColour();
     const QColor red(Qt::red);
 
-    // No to the grey: the dialog, from black; its colour is this window's only.
+    // No to the grey: the dialog, from the window's own colour; its colour is
+    // this window's only.
     program.dialogs.messageAnswers << QMessageBox::No;
     program.dialogs.colourAnswers << red;
     types->colorare_Click();
+    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({designed}));
     QCOMPARE(types->backgroundColour(), red);
     QCOMPARE(results->backgroundColour(), designed);
     QCOMPARE(program.module.backgroundColour(), red);
 
-    // Next time the dialog starts from the colour it gave here; cancelling
-    // gives that colour back, and it stays applied.
-    program.dialogs.messageAnswers << QMessageBox::No;
+    // Next time from the colour the window has; Cancel leaves every window as it was.
+    program.dialogs.messageAnswers << QMessageBox::No << QMessageBox::No;
     types->colorare_Click();
-    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({QColor(Qt::black), red}));
-    QCOMPARE(types->backgroundColour(), red);
-
-    // Each window remembers its own dialog colour.
-    program.dialogs.messageAnswers << QMessageBox::No;
     results->colorare_Click();
-    QCOMPARE(program.dialogs.colourStarts.last(), QColor(Qt::black));
-    QCOMPARE(results->backgroundColour(), QColor(Qt::black));
+    QCOMPARE(program.dialogs.colourStarts, QList<QColor>({designed, red, designed}));
+    QCOMPARE(types->backgroundColour(), red);
+    QCOMPARE(results->backgroundColour(), designed);
+    QCOMPARE(program.module.backgroundColour(), red);
 
     // A window closed and opened again starts with its designed colour.
     types->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(program.working(1)->backgroundColour(), designed);
+}
+
+void TestFrame::everyControlIsNamed_data()
+{
+    QTest::addColumn<int>("number");
+    for (int n = 1; n <= 4; ++n)
+        QTest::addRow("window %d", n) << n;
+}
+
+// Walked as a screen reader walks it, every control that takes the focus or
+// can be pressed has a name; labels that show values keep their text as what
+// is read.
+void TestFrame::everyControlIsNamed()
+{
+    QFETCH(int, number);
+    TestProgram program;
+    program.types();
+    WorkingWindow* w = program.working(number);
+    const QStringList unnamed = unnamedControls(QAccessible::queryAccessibleInterface(w));
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    for (const QLabel* label : w->findChildren<QLabel*>())
+        QVERIFY2(label->accessibleName().isEmpty(), qPrintable(label->objectName()));
+}
+
+void TestFrame::keyboardFlowOfTheEntryWindows_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QStringList>("tabs"); // from the third row's box on
+    QTest::newRow("tipi") << 1 << QStringList{"cecc_4", "cecc_5"};
+    QTest::newRow("dati") << 2 << QStringList{"scrolla_3", "cecc_4"};
+}
+
+// Space ticks a row and leads to "1 = massimo"; Enter or Space there judges
+// the row and leads to the next row's box; Tab goes on row by row.
+void TestFrame::keyboardFlowOfTheEntryWindows()
+{
+    QFETCH(int, number);
+    QFETCH(QStringList, tabs);
+    TestProgram program;
+    program.types();
+    WorkingWindow* w = program.working(number);
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    control<QCheckBox>(w, QStringLiteral("cecc_1"))->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(focused(), QStringLiteral("giud_1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(focused(), QStringLiteral("cecc_2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // on to "2 = quasi massimo"
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(focused(), QStringLiteral("cecc_3"));
+    for (const QString& next : tabs) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), next);
+    }
+    QCOMPARE(caption(w, QStringLiteral("giudiz_1")), QStringLiteral("massimo"));
+    QCOMPARE(caption(w, QStringLiteral("giudiz_2")), QStringLiteral("quasi massimo"));
 }

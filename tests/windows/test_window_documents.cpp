@@ -6,12 +6,16 @@
 #include "reports/rtf_writer.h"
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
+#include "state/archive_codec.h"
 #include "state/archive_file.h"
 #include "test_dati.h"
 #include "test_paths.h"
+#include "test_support.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tipolab;
@@ -202,6 +206,55 @@ void TestWindowDocuments::incompleteAssessmentGivesNoReport()
     QVERIFY(program.data()->isVisible());
     QVERIFY(program.documents.opener->paths.isEmpty());
     QCOMPARE(QDir(program.documents.root.path()).entryList(QDir::Files), QStringList());
+}
+
+void TestWindowDocuments::resultsAndReportAgreeWithTheTool_data()
+{
+    QTest::addColumn<QByteArray>("archive");
+    QTest::addColumn<bool>("complete");
+    const ArchiveRecord sample = *loadArchiveFile(kSample).record;
+    auto bytes = [](const ArchiveRecord& r) { return QByteArray::fromStdString(writeArchive(r)); };
+    QTest::newRow("complete") << bytes(sample) << true;
+    ArchiveRecord realistaOnly = sample;
+    for (int t = 2; t <= kTypeCount; ++t) {
+        for (int c = t; c <= kCharacteristicCount; ++c)
+            realistaOnly.characteristics[t - 1][c - 1] = {};
+    }
+    QTest::newRow("REALISTA alone complete") << bytes(realistaOnly) << false;
+    ArchiveRecord weights = sample;
+    weights.characteristics[5][0].weight = Value::text("10");
+    QTest::newRow("CONVENZIONALE's weights at 101") << bytes(weights) << false;
+    ArchiveRecord general = sample;
+    general.types[2].word = Value::text("");
+    QTest::newRow("a general judgement missing") << bytes(general) << false;
+}
+
+// An archive the tool refuses gives, opened in the program, neither results
+// nor a report; one it accepts gives both.
+void TestWindowDocuments::resultsAndReportAgreeWithTheTool()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(bool, complete);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Tipolab-dati-prova"));
+    test::writeFile(file, archive);
+    DataProgram program;
+    program.types();
+    program.dialogs.fileAnswers << file;
+    program.data()->Toolbar1_ButtonClick(1);
+
+    clickButton(program.data(), QStringLiteral("avanti"));
+    program.working(4)->Toolbar1_ButtonClick(4);
+
+    QCOMPARE(program.visibleWindows().contains(QStringLiteral("risultati")), complete);
+    QCOMPARE(program.documents.opener->paths.size(), complete ? 1 : 0);
+    QCOMPARE(program.dialogs.messages.size(), complete ? 0 : 2);
+    QProcess tool;
+    tool.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"),
+               {QStringLiteral("relazione"), file, QStringLiteral("-o"),
+                folder.filePath(QStringLiteral("relazione.doc"))});
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode() == 0, complete);
 }
 
 // A report that cannot be written (a folder stands where its file would go):

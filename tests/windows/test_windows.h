@@ -40,6 +40,10 @@ private slots:
     void greySpreadsToAllFourWindows_data();
     void greySpreadsToAllFourWindows();
     void colourDialogOfEachWindow();
+    void everyControlIsNamed_data();
+    void everyControlIsNamed();
+    void keyboardFlowOfTheEntryWindows_data();
+    void keyboardFlowOfTheEntryWindows();
 };
 
 class TestRisultati : public QObject {
