@@ -215,9 +215,16 @@ std::unique_ptr<QTextDocument> buildTextDocument(const ReportDocument& document,
     return doc;
 }
 
+int layoutPageCount(const ReportDocument& document, PageCounter& counter)
+{
+    if (const std::optional<int> pages = counter.count(document)) return *pages;
+    return buildTextDocument(document, twipsDevice())->pageCount();
+}
+
 int layoutPageCount(const ReportDocument& document)
 {
-    return countPages(document, twipsDevice());
+    PageCounter counter(twipsDevice());
+    return layoutPageCount(document, counter);
 }
 
 bool paintPages(const ReportDocument& document, QPagedPaintDevice& device)

@@ -1,6 +1,8 @@
 #include "report_writer.h"
 
+#include "document_fonts.h"
 #include "document_layout.h"
+#include "page_count.h"
 #include "rtf_writer.h"
 
 #include <QSaveFile>
@@ -119,7 +121,8 @@ void ReportWriter::applyTableFormat()
 
 int ReportWriter::pageCount() const
 {
-    return layoutPageCount(m_document);
+    if (!m_pageCounter) m_pageCounter = std::make_shared<PageCounter>(twipsDevice());
+    return layoutPageCount(m_document, *m_pageCounter);
 }
 
 QString ReportWriter::save(const QString& path) const

@@ -12,8 +12,11 @@
 #include "report_document.h"
 
 #include <QString>
+#include <memory>
 
 namespace tipolab {
+
+class PageCounter;
 
 class ReportWriter {
 public:
@@ -73,6 +76,9 @@ private:
     ReportDocument m_document;
     CharFormat m_typing;
     int m_currentTable = 0; // table number, 0 before the first table
+    // Kept from one count to the next: a document counted again after a small
+    // change has only the change measured.
+    mutable std::shared_ptr<PageCounter> m_pageCounter;
 };
 
 } // namespace tipolab

@@ -133,7 +133,6 @@ TablePages::Extent TablePages::layOut(Fixed tableTop)
     Fixed topMargin = firstTopMargin;
     bool movedWhole = false;
     const int startPage = (tableTop / m.pageHeight).truncate();
-    int guard = 4 * rows + 4; // a row taller than any page would move for ever
 
     for (int r = 0; r < rows; ++r) {
         if (r > 0) top[r] = top[r - 1] + height[r - 1];
@@ -148,6 +147,7 @@ TablePages::Extent TablePages::layOut(Fixed tableTop)
             top[r] = pageTop;
 
         bool restart = false;
+        bool drop = true; // a row goes to the next page once at most
         for (;;) {
             const int rowPage = ((top[r] + tableTop) / m.pageHeight).truncate();
             if (r <= headingRows && rowPage > startPage && !movedWhole) {
@@ -157,14 +157,14 @@ TablePages::Extent TablePages::layOut(Fixed tableTop)
                 restart = true;
                 break;
             }
-            bool drop = true;
             for (int c = 0; c < columns; ++c) {
                 const CellPlace place =
                     placeCell(m_cells[r * columns + c], top[r], tableTop, topMargin);
                 height[r] = std::max(height[r], place.height);
                 if (top[r] + place.firstTop < pageBottom) drop = false;
             }
-            if (!drop || --guard < 0) break;
+            if (!drop) break;
+            drop = false;
             top[r] = nextPageTop;
             height[r] = Fixed();
             if (r > headingRows) height[r - 1] = pageBottom - top[r - 1];
@@ -180,6 +180,26 @@ TablePages::Extent TablePages::layOut(Fixed tableTop)
         }
     }
     return {top[rows - 1] + height[rows - 1] + m.tableBorder + m.outerBorder, top[0]};
+}
+
+std::int64_t TablePages::reach() const
+{
+    const PageMetrics& m = m_metrics;
+    std::int64_t lines = 0, heading = 0;
+    for (int r = 0; r < m_table.rows; ++r) {
+        int most = 0;
+        for (int c = 0; c < m_table.columns; ++c)
+            most = std::max(most, m_cells[r * m_table.columns + c].lines);
+        lines += most;
+        if (r == 0 && m_table.formatted) heading = std::int64_t(most + 1) * m_lineHeight.value();
+    }
+    // A line going to the next page leaves at most its height and the margins
+    // behind, and finds the heading there; a row going to the next page, or
+    // the whole table, leaves at most a page.
+    const std::int64_t line = 2 * std::int64_t(m_lineHeight.value()) +
+                              4 * std::int64_t(m.tableTopMargin.value() + m.cellTop.value()) +
+                              heading;
+    return lines * line + std::int64_t(m_table.rows + 1) * m.pageHeight.value();
 }
 
 } // namespace tipolab

@@ -6,6 +6,7 @@
 #include "page_flow.h"
 #include "report_document.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace tipolab {
@@ -20,6 +21,8 @@ public:
     };
     // The table laid out with its top at `top` (from the top of the first page).
     Extent layOut(Fixed top);
+    // More than the table can take, however its lines and rows fall on pages.
+    std::int64_t reach() const;
 
 private:
     struct CellText {
