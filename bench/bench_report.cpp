@@ -1,12 +1,12 @@
 // How long composing the full report takes (its page count included), and
 // writing it as RTF and to disk.
+#include "gui_benchmarks.h"
 #include "reports/document_layout.h"
 #include "reports/full_report.h"
 #include "reports/rtf_writer.h"
 #include "reports/snapshot_from_archive.h"
 #include "state/archive_file.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -72,11 +72,5 @@ BENCHMARK(BM_SaveReport)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    // Laying a document out needs the system's fonts, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tipolab::bench::runGuiBenchmarks(argc, argv);
 }

@@ -12,6 +12,8 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// Called once before the inputs, by targets that need it, as libFuzzer does.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) __attribute__((weak));
 
 namespace {
 
@@ -73,6 +75,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "uso: %s NUMERO CARTELLA_SEMI\n", argv[0]);
         return 2;
     }
+    if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
     const long count = std::strtol(argv[1], nullptr, 10);
     std::vector<std::string> seeds;
     for (const auto& entry : std::filesystem::directory_iterator(argv[2])) {

@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QTest>
+#include <csignal>
 #include <string>
+#include <sys/resource.h>
 
 namespace tipolab::test {
 
@@ -37,6 +39,31 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
+
+// Limits the size of any file this process writes, for the life of the
+// object: the disk "fills up" there. A write beyond it fails (EFBIG).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lim = m_old;
+        lim.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
 
 // An item ticked and judged with `step`, as the windows store it.
 inline Judgement judged(int step)

@@ -1,8 +1,9 @@
 // Takes the documentation's screenshots: the splash, the types window with some
 // judgements entered through its own controls, the about window, the help
-// contents, a guide page, the results, the title page and the data window
-// half-way through an entry. Run by scripts/screenshots under a virtual
-// display; writes PNG files into the folder given as the first argument.
+// contents, a guide page, the results, the title page, the data window
+// half-way through an entry and, once that entry is completed, the profile.
+// Run by scripts/screenshots under a virtual display; writes PNG files into
+// the folder given as the first argument.
 #include "qt_translations.h"
 #include "reports/document_desk.h"
 #include "state/installation_data.h"
@@ -14,6 +15,7 @@
 #include "windows/risultati.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -21,6 +23,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -93,6 +96,36 @@ QWidget* fillDataWindowMidway(tipolab::ModuloTipolab& module)
     return data;
 }
 
+// The entry the data window was left in completed through its own controls:
+// the rest of REALISTA, its weights brought back to a sum of 100, and the
+// other five types, each judged around a level of its own; then "&Risultati"
+// and the profile from the results window's menu.
+QWidget* completeAndShowProfile(tipolab::ModuloTipolab& module, QWidget* data)
+{
+    constexpr int levels[] = {4, 6, 3, 4, 7, 7}; // the usual step of each type
+    constexpr int spread[] = {-2, 0, 1, -1, 2, 0, -1, 1, 3, 0, -2, 1};
+    auto judge = [&](int type, int from) {
+        for (int c = from; c <= tipolab::kCharacteristicCount; ++c) {
+            const int step = std::clamp(levels[type - 1] + spread[c - 1], 1, tipolab::kStepCount);
+            click(data, qPrintable(QStringLiteral("cecc_%1").arg(c)));
+            click(data, qPrintable(QStringLiteral("giud_%1").arg(step)));
+        }
+    };
+    click(data, "giud_6"); // the eighth row, ticked and waiting
+    judge(1, 9);
+    if (auto* arrows = data->findChild<QWidget*>(QStringLiteral("scrolla_7"))) click(arrows, "giu");
+    for (int t = 2; t <= tipolab::kTypeCount; ++t) {
+        click(data, "successive");
+        judge(t, 1);
+    }
+    click(data, "avanti");
+    QWidget* results = module.existingWindow(tipolab::WindowId::Risultati);
+    if (auto* entry =
+            results ? results->findChild<QAction*>(QStringLiteral("vediprofilo")) : nullptr)
+        entry->trigger();
+    return module.existingWindow(tipolab::WindowId::Profilo);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -135,6 +168,8 @@ int main(int argc, char* argv[])
     fillTitlePageAndResults(module, types);
     ok &= save(module.showWindow(tipolab::WindowId::Risultati), folder, "risultati.png");
     ok &= save(module.showWindow(tipolab::WindowId::Frontespizio), folder, "frontespizio.png");
-    ok &= save(fillDataWindowMidway(module), folder, "dati.png");
+    QWidget* data = fillDataWindowMidway(module);
+    ok &= save(data, folder, "dati.png");
+    ok &= save(completeAndShowProfile(module, data), folder, "profilo.png");
     return ok ? 0 : 1;
 }

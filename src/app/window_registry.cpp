@@ -8,6 +8,7 @@
 #include "state/program_paths.h"
 #include "windows/dati.h"
 #include "windows/frontespizio.h"
+#include "windows/profilo.h"
 #include "windows/risultati.h"
 #include "windows/studio_dialog.h"
 #include "windows/tipi.h"
@@ -22,6 +23,8 @@ void registerWindows(ModuloTipolab& module, TunePlayer* tune, std::shared_ptr<Do
                           [&module, desk] { return new risultati(module, *desk); });
     module.registerWindow(WindowId::Frontespizio,
                           [&module, desk] { return new frontespizio(module, *desk); });
+    module.registerWindow(WindowId::Profilo,
+                          [&module, desk] { return new profilo(module, *desk); });
 
     module.registerWindow(WindowId::About, [&module] { return new informa(module.identity()); });
     module.registerWindow(WindowId::Support,

@@ -8,7 +8,14 @@
 
 namespace tipolab {
 
-enum class DocumentKind { Report, ResultsSheet, DataSheet, TypesSheet, AcquisitionForm };
+enum class DocumentKind {
+    Report,
+    ResultsSheet,
+    DataSheet,
+    TypesSheet,
+    AcquisitionForm,
+    ProfileSheet
+};
 
 struct DocumentOptions {
     DocumentKind kind = DocumentKind::Report;

@@ -1,6 +1,10 @@
 // tipolab-cli: works on archive files without opening the program.
 #include "document_command.h"
+#include "profile_command.h"
 #include "results_command.h"
+#include "standard_output.h"
+#include "state/error_reasons.h"
+#include "terminal_text.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -13,24 +17,35 @@ namespace {
 
 const char kUsage[] =
     "Uso: tipolab-cli risultati [--csv] FILE...\n"
+    "     tipolab-cli profilo [--csv] FILE...\n"
     "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
-    "     tipolab-cli foglio risultati|dati|tipi FILE [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio risultati|dati|tipi|profilo FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
     "\n"
     "  risultati   mostra, per ogni file di dati, i risultati che Tipolab mostrerebbe\n"
     "              dopo l'apertura del file e il tasto Risultati: la persona, i sei tipi\n"
     "              in ordine decrescente (sint.ass., anal.ass., sint.rel., anal.rel.)\n"
     "              e il tipo prevalente.\n"
-    "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo.\n"
+    "  profilo     mostra, per ogni file di dati, il profilo della persona: i codici a\n"
+    "              tre lettere, le differenze tra anal.rel. e sint.rel. tipo per tipo,\n"
+    "              i tipi in comune, il rho di Spearman, differenziazione e coerenza.\n"
+    "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo;\n"
+    "              un nome che comincia con = + - @, una tabulazione o un ritorno a capo\n"
+    "              riceve un apostrofo davanti, perch\u00e9 il foglio di calcolo non lo\n"
+    "              prenda per una formula.\n"
     "  relazione   scrive la relazione completa del file di dati, come il tasto Stampa\n"
     "              della finestra Frontespizio; senza -o dove la scrive Tipolab: accanto\n"
     "              alla cartella del programma o, se installato, nella cartella Documenti.\n"
-    "  foglio      scrive il foglio di una finestra (risultati, dati, tipi) o il modello\n"
+    "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
+    "              del profilo della persona o il modello\n"
     "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
     "\n"
+    "Nella tabella e nei messaggi i caratteri di controllo di nomi e valori sono\n"
+    "mostrati come \\x seguito dal codice esadecimale (per esempio \\x1b).\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
-    "(relazione e foglio dei risultati richiedono dati completi);\n"
-    "lo stato di uscita vale 1 se qualche file e' stato segnalato, 2 per un uso errato.\n";
+    "(relazione, profilo e fogli dei risultati e del profilo richiedono dati completi);\n"
+    "lo stato di uscita vale 1 se qualche file e' stato segnalato o se l'uscita non si\n"
+    "e' potuta scrivere, 2 per un uso errato.\n";
 
 int usage(QTextStream& err, const QString& problem = {})
 {
@@ -61,19 +76,25 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
             options.kind = tipolab::DocumentKind::DataSheet;
         else if (kind == QLatin1String("tipi"))
             options.kind = tipolab::DocumentKind::TypesSheet;
+        else if (kind == QLatin1String("profilo"))
+            options.kind = tipolab::DocumentKind::ProfileSheet;
         else if (kind == QLatin1String("modello"))
             options.kind = tipolab::DocumentKind::AcquisitionForm;
         else
-            return usage(err, QStringLiteral("Foglio sconosciuto: %1").arg(kind));
+            return usage(err,
+                         QStringLiteral("Foglio sconosciuto: %1").arg(tipolab::terminalSafe(kind)));
     }
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
             if (++i >= args.size()) return usage(err, QStringLiteral("Manca il nome dopo -o."));
+            if (args[i].isEmpty())
+                return usage(err, QStringLiteral("Il nome dopo -o \u00e8 vuoto."));
             options.output = args[i];
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(a));
+            return usage(err,
+                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
         } else {
             files << a;
         }
@@ -83,6 +104,41 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
         return usage(err, QStringLiteral("Indicare il file di dati."));
     options.file = files.value(0);
     return tipolab::runDocument(options, out, err);
+}
+
+int run(QStringList args, QTextStream& out, QTextStream& err)
+{
+    if (args.isEmpty()) return usage(err);
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
+        out << QString::fromUtf8(kUsage);
+        return 0;
+    }
+    if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))
+        return documentCommand(command, args, out, err);
+    const bool profile = command == QLatin1String("profilo");
+    if (!profile && command != QLatin1String("risultati"))
+        return usage(err,
+                     QStringLiteral("Comando sconosciuto: %1").arg(tipolab::terminalSafe(command)));
+
+    tipolab::ResultsOptions options;
+    options.locale = QLocale::system();
+    bool onlyFiles = false;
+    for (const QString& a : args) {
+        if (!onlyFiles && a == QLatin1String("--"))
+            onlyFiles = true;
+        else if (!onlyFiles && a == QLatin1String("--csv"))
+            options.csv = true;
+        else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1)
+            return usage(err,
+                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
+        else
+            options.files << a;
+    }
+    if (options.files.isEmpty())
+        return usage(err, QStringLiteral("Indicare almeno un file di dati."));
+    return profile ? tipolab::runProfile(options, out, err)
+                   : tipolab::runResults(options, out, err);
 }
 
 int main(int argc, char** argv)
@@ -96,36 +152,19 @@ int main(int argc, char** argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QTextStream out(stdout);
+    tipolab::StandardOutput standardOutput;
+    QTextStream out(&standardOutput);
     QTextStream err(stderr);
 
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args.isEmpty()) return usage(err);
-    const QString command = args.takeFirst();
-    if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
-        out << QString::fromUtf8(kUsage);
-        return 0;
+    int status = run(args, out, err);
+    // What could not be written is a failure, told where it can still be read.
+    if (const int error = standardOutput.finish(out)) {
+        err << QStringLiteral("tipolab-cli: impossibile scrivere sull'uscita standard: %1.\n")
+                   .arg(QString::fromStdString(tipolab::errorReason(error)));
+        err.flush();
+        if (status == 0) status = 1;
     }
-    if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))
-        return documentCommand(command, args, out, err);
-    if (command != QLatin1String("risultati"))
-        return usage(err, QStringLiteral("Comando sconosciuto: %1").arg(command));
-
-    tipolab::ResultsOptions options;
-    options.locale = QLocale::system();
-    bool onlyFiles = false;
-    for (const QString& a : args) {
-        if (!onlyFiles && a == QLatin1String("--"))
-            onlyFiles = true;
-        else if (!onlyFiles && a == QLatin1String("--csv"))
-            options.csv = true;
-        else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1)
-            return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(a));
-        else
-            options.files << a;
-    }
-    if (options.files.isEmpty())
-        return usage(err, QStringLiteral("Indicare almeno un file di dati."));
-    return tipolab::runResults(options, out, err);
+    return status;
 }

@@ -1,22 +1,15 @@
 #include "results_command.h"
 
 #include "core/model.h"
+#include "core/profile.h"
+#include "csv.h"
 #include "state/archive_file.h"
 #include "state/archive_results.h"
 #include "state/number_format.h"
+#include "terminal_text.h"
 
 namespace tipolab {
 namespace {
-
-QString csvField(const QString& s)
-{
-    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) &&
-        !s.contains(QLatin1Char('\n')) && !s.contains(QLatin1Char('\r')))
-        return s;
-    QString quoted = s;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 QString typeLabel(int t)
 {
@@ -33,13 +26,14 @@ void writeCsvHeader(QTextStream& out)
         for (const char* col : {"sint.ass.", "anal.ass.", "sint.rel.", "anal.rel."})
             head << name + QLatin1Char(' ') + QLatin1String(col);
     }
+    head << QStringLiteral("codice_sintetico") << QStringLiteral("codice_analitico");
     out << head.join(QLatin1Char(',')) << '\n';
 }
 
 void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, const Results& r)
 {
     const QLocale c = QLocale::c();
-    QStringList row{csvField(file), csvField(persona), typeLabel(r.prevailingType)};
+    QStringList row{csvTextField(file), csvTextField(persona), typeLabel(r.prevailingType)};
     for (int t = 1; t <= kTypeCount; ++t) {
         for (int i = 0; i < kTypeCount; ++i) {
             if (r.typeOfRow[i] != t) continue;
@@ -48,14 +42,16 @@ void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, 
                 << format00(v.anaRel, c);
         }
     }
+    for (bool analytic : {false, true})
+        row << QString::fromStdString(threeLetterCode(relativeByType(r, analytic)));
     out << row.join(QLatin1Char(',')) << '\n';
 }
 
 void writeTable(QTextStream& out, const QString& file, const QString& persona, const Results& r,
                 const QLocale& locale)
 {
-    out << file << '\n';
-    out << QStringLiteral("Persona: ") << persona << '\n';
+    out << terminalSafe(file) << '\n';
+    out << QStringLiteral("Persona: ") << terminalSafe(persona) << '\n';
     out << QStringLiteral("%1 %2 %3 %4 %5\n")
                .arg(QStringLiteral("Tipo"), -16)
                .arg(QStringLiteral("sint.ass."), 10)
@@ -76,35 +72,45 @@ void writeTable(QTextStream& out, const QString& file, const QString& persona, c
 
 } // namespace
 
-int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err)
+int forEachComplete(const QStringList& files, QTextStream& err, const EvaluatedFile& each)
 {
     int status = 0;
-    bool first = true;
-    if (options.csv) writeCsvHeader(out);
-    for (const QString& file : options.files) {
+    for (const QString& file : files) {
         const ArchiveLoad load = loadArchiveFile(file);
         if (!load.record) {
-            err << load.error << '\n';
+            err << terminalSafe(load.error) << '\n';
             status = 1;
             continue;
         }
         const ArchiveResults evaluated = evaluateArchive(*load.record);
         if (!evaluated.missing.empty()) {
-            err << QStringLiteral("%1: dati incompleti, risultati non calcolati:\n").arg(file);
+            err << QStringLiteral("%1: dati incompleti, risultati non calcolati:\n")
+                       .arg(terminalSafe(file));
             for (const std::string& line : evaluated.missing)
                 err << "  " << QString::fromStdString(line) << '\n';
             status = 1;
             continue;
         }
-        const QString persona = QString::fromStdString(load.record->title[kPersonaField]);
-        if (options.csv) {
-            writeCsvRow(out, file, persona, evaluated.results);
-        } else {
-            if (!first) out << '\n';
-            writeTable(out, file, persona, evaluated.results, options.locale);
-        }
-        first = false;
+        each(file, QString::fromStdString(load.record->title[kPersonaField]), evaluated);
     }
+    return status;
+}
+
+int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err)
+{
+    bool first = true;
+    if (options.csv) writeCsvHeader(out);
+    const int status = forEachComplete(
+        options.files, err,
+        [&](const QString& file, const QString& persona, const ArchiveResults& evaluated) {
+            if (options.csv) {
+                writeCsvRow(out, file, persona, evaluated.results);
+            } else {
+                if (!first) out << '\n';
+                writeTable(out, file, persona, evaluated.results, options.locale);
+            }
+            first = false;
+        });
     out.flush();
     err.flush();
     return status;

@@ -19,11 +19,11 @@ struct PageForm {
     bool tooltips;
 };
 
-constexpr PageForm kPageForms[kHelpPageCount] = {
+constexpr PageForm kPageForms[kAllHelpPageCount] = {
     {"manuale", 9600, kCentred, true},        {"guidafunzionamento", 5640, 5467, false},
     {"guidaarchivio", 5640, 5467, false},     {"guidatipi", 5640, 5467, false},
     {"guidadati", 5640, 5467, false},         {"guidarisultati", 5640, 5467, false},
-    {"guidafrontespizio", 5640, 5467, false},
+    {"guidafrontespizio", 5640, 5467, false}, {"guidaprofilo", 9600, kCentred, false},
 };
 
 // Designed layout, in twips: the title above, the text below it, the three
@@ -75,12 +75,8 @@ HelpPageWindow::HelpPageWindow(ModuloTipolab& module, HelpPageId page, QWidget* 
         cmdSommario->setToolTip(QStringLiteral("cliccare per tornare al sommario"));
     }
 
-    // The scaler records the layout at the designed size, sizes the window to
-    // the screen, and the page then takes its own size (and place).
-    resizeWindowTwips(this, form.width, kPageHeight);
-    m_scaler.setSourceForm(this);
-    m_scaler.SizeFormToScreen(75);
-    resizeWindowTwips(this, form.width, kPageHeight);
+    sizeWindowToScreen(m_scaler, this, form.width, kPageHeight);
+    // A page with a left edge of its own moves there, at the height it was centred at.
     if (form.left != kCentred) moveWindowTwips(this, form.left, pos().y() * kTwipsPerPixel);
 }
 

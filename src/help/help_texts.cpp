@@ -1,13 +1,19 @@
 #include "help_texts.h"
 
+#include "core/profile.h"
+
 #include <array>
 #include <cassert>
 
 namespace tipolab {
 namespace {
 
+// The profile page states both thresholds in words.
+static_assert(kNotDistinctBelow == 200 && kSelfImageCloseBelow == 200,
+              "update the text of the profile page");
+
 // Each text is one paragraph; the page window word-wraps it.
-constexpr std::array<HelpPage, kHelpPageCount> kPages = {{
+constexpr std::array<HelpPage, kAllHelpPageCount> kPages = {{
     {"MANUALE D'USO RAPIDO",
      "Il software TIPOLAB è un programma per l'analisi della personalità prevalente negli alunni "
      "delle scuole, per guidarli nella scelta del futuro, o in chiunque di cui si voglia "
@@ -110,8 +116,8 @@ constexpr std::array<HelpPage, kHelpPageCount> kPages = {{
      "percentualmente tra le sei tipologie. Ogni oggetto della finestra mostra una breve "
      "spiegazione quando vi si sofferma il puntatore del mouse. I risultati non si aggiornano da "
      "soli: dopo aver aperto un file o modificato i dati, premere di nuovo «Risultati» nella "
-     "finestra Dati. Dal menu File si stampa la scheda dei risultati; il tasto «Frontespizio» "
-     "porta all'ultima finestra."},
+     "finestra Dati. Dal menu File si stampa la scheda dei risultati, scritta nella cartella "
+     "Tipolab riservata all'utente; il tasto «Frontespizio» porta all'ultima finestra."},
     {"Finestra FRONTESPIZIO",
      "L'ultima finestra riguarda i dati destinati al FRONTESPIZIO della Relazione da stampare. "
      "Ogni campo ha una sua funzione: il nome della persona compare sul frontespizio, nella frase "
@@ -127,6 +133,27 @@ constexpr std::array<HelpPage, kHelpPageCount> kPages = {{
      "ricalcola i risultati e prepara la relazione completa nel programma di videoscrittura; se "
      "l'impaginazione non è soddisfacente, vi si può scegliere un altro tipo o un'altra dimensione "
      "di carattere prima di stampare."},
+    {"Finestra PROFILO",
+     "La finestra del profilo si apre con «Profilo della persona» dal menu Visualizza di ogni "
+     "finestra di lavoro e mostra la forma dei risultati calcolati dal tasto «Risultati» della "
+     "finestra Dati: se i dati sono incompleti, o sono cambiati dopo l'ultimo calcolo, lo dice in "
+     "una riga. Il grafico a esagono pone ai vertici i sei tipi, nell'ordine R, I, A, S, E, C, e "
+     "disegna due profili: tratteggiato in arancione quello sintetico relativo (come l'esaminato "
+     "crede di essere), continuo in blu quello analitico relativo (come è secondo il test). Il "
+     "codice a tre lettere elenca i tre tipi più alti; i tipi con lo stesso valore stanno tra "
+     "parentesi, separati da una barra, così che nessuno venga escluso da un pareggio. La tabella "
+     "delle differenze riporta, tipo per tipo, il valore analitico meno quello sintetico: una "
+     "differenza negativa indica che l'esaminato si sopravvaluta, una positiva che si sottovaluta; "
+     "la frase che segue nomina le due differenze maggiori, purché raggiungano 2 punti. I tipi in "
+     "comune contano quanti dei primi tre tipi coincidono nei due profili; il rho di Spearman "
+     "confronta l'ordine dei sei tipi (1 se è lo stesso, -1 se è rovesciato) e non si calcola "
+     "quando un profilo ha sei valori uguali. La differenziazione è la distanza tra il tipo più "
+     "alto e il più basso; la coerenza guarda sull'esagono i primi due tipi: vicini alta, con un "
+     "tipo in mezzo media, opposti bassa. Se i primi due distano meno di 2 punti, il profilo li "
+     "dichiara non distinti. Per questo test non esistono norme: le soglie sono regole di "
+     "lettura, non giudizi. In basso, per ogni tipo, le tre caratteristiche che pesano di più "
+     "(peso per coefficiente) e le tre giudicate più in basso. Il tasto «Stampa» prepara il "
+     "foglio del profilo."},
 }};
 
 } // namespace

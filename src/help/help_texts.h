@@ -16,8 +16,12 @@ enum class HelpPageId {
     Data,      // guidadati: the data window
     Results,   // guidarisultati: the results window
     TitlePage, // guidafrontespizio: the title-page window
+    Profile,   // guidaprofilo: the profile window, opened from it alone
 };
+// The pages of the help contents and of the full guide: Manual .. TitlePage.
 inline constexpr int kHelpPageCount = 7;
+// Every page, the profile window's included.
+inline constexpr int kAllHelpPageCount = kHelpPageCount + 1;
 
 struct HelpPage {
     std::string_view title; // shown in the page's title label and after "Guida: " in print

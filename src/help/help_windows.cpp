@@ -15,7 +15,7 @@ void registerHelpWindows(ModuloTipolab& module, const QString& programDir,
     auto documents = std::make_shared<HelpDocuments>(std::move(desk));
     module.registerWindow(WindowId::HelpContents,
                           [&module, documents] { return new sommario(module, *documents); });
-    for (int i = 0; i < kHelpPageCount; ++i) {
+    for (int i = 0; i < kAllHelpPageCount; ++i) {
         const auto page = static_cast<HelpPageId>(i);
         module.registerWindow(helpPageWindowId(page),
                               [&module, page] { return new HelpPageWindow(module, page); });

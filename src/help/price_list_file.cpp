@@ -3,7 +3,6 @@
 #include "state/text_lines.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace tipolab {
@@ -12,16 +11,6 @@ namespace {
 bool isControl(QChar c)
 {
     return c.category() == QChar::Other_Control && c != u'\t';
-}
-
-// Why readTextLines gave nothing for `path`.
-QString unreadableReason(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("non esiste");
-    if (!info.isFile()) return QStringLiteral("non è un file ordinario");
-    if (info.size() > kMaxTextFileSize) return QStringLiteral("è più grande di 4 MB");
-    return QStringLiteral("non si può leggere");
 }
 
 } // namespace
@@ -44,10 +33,10 @@ QString priceListProblem(const QStringList& lines)
 PriceListRead readPriceList(const QString& path)
 {
     const QString name = QDir::toNativeSeparators(path);
-    const std::optional<QStringList> lines = readTextLines(path);
-    if (!lines)
-        return {std::nullopt,
-                QStringLiteral("Il file \"%1\" %2.").arg(name, unreadableReason(path))};
+    const TextFileRead read = readTextFile(path);
+    if (!read.lines)
+        return {std::nullopt, QStringLiteral("Il file \"%1\" %2.").arg(name, read.reason)};
+    const std::optional<QStringList>& lines = read.lines;
     const QString problem = priceListProblem(*lines);
     if (!problem.isEmpty())
         return {std::nullopt, QStringLiteral("Il file \"%1\" %2.").arg(name, problem)};

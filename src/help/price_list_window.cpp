@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -66,6 +67,7 @@ void PriceListWindow::buildControls()
 {
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
 
     lstListino = new QTreeWidget(this);
@@ -129,7 +131,8 @@ void PriceListWindow::showList(const QStringList& lines)
         QStringList columns = {line.trimmed()};
         if (colon > 0) columns = {line.left(colon).trimmed(), line.mid(colon + 1).trimmed()};
         auto* item = new QTreeWidgetItem(lstListino, columns);
-        item->setToolTip(0, line.trimmed());
+        // A tooltip takes markup on sight: the line is shown as the text it is.
+        item->setToolTip(0, Qt::convertFromPlainText(line.trimmed(), Qt::WhiteSpaceNormal));
     }
 }
 

@@ -115,12 +115,7 @@ void sommario::placeControls()
 
 void sommario::Form_Load()
 {
-    // The scaler records the layout at the designed size, sizes the window to
-    // the screen, and the window then takes its own size, centred.
-    resizeWindowTwips(this, kFormWidth, kFormHeight);
-    m_scaler.setSourceForm(this);
-    m_scaler.SizeFormToScreen(75);
-    resizeWindowTwips(this, kFormWidth, kFormHeight);
+    sizeWindowToScreen(m_scaler, this, kFormWidth, kFormHeight);
 
     const QString name = m_module.programName();
     setWindowTitle(name + QStringLiteral(": guida in linea"));

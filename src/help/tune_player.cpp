@@ -1,5 +1,6 @@
 #include "tune_player.h"
 
+#include "state/file_io.h"
 #include "state/program_paths.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ namespace {
     X(delete_fluid_audio_driver)                                                                   \
     X(new_fluid_player)                                                                            \
     X(delete_fluid_player)                                                                         \
-    X(fluid_player_add)                                                                            \
+    X(fluid_player_add_mem)                                                                        \
     X(fluid_player_play)                                                                           \
     X(fluid_player_stop)                                                                           \
     X(fluid_player_seek)                                                                           \
@@ -125,15 +126,10 @@ bool soundOutputMayExist(const QStringList& drivers)
     return false;
 }
 
-// A Standard MIDI File small enough for a tune: a header chunk and the
-// complete track chunks it announces. Anything else is refused before the sound device
-// is touched.
-bool isStandardMidiFile(const QString& path)
+// A Standard MIDI File: a header chunk and the complete track chunks it
+// announces. Anything else is refused before the sound device is touched.
+bool isStandardMidiFile(const QByteArray& bytes)
 {
-    constexpr qint64 maxSize = 4 * 1024 * 1024;
-    QFile file(path);
-    if (file.size() > maxSize || !file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
     auto u16 = [&bytes](qsizetype at) {
         return qFromBigEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData()) + at);
     };
@@ -222,7 +218,7 @@ struct TunePlayer::Impl {
     bool paused = false; // stopped by pause, not by the end of the tune
 
     // On the loader thread: true when the tune is ready to play.
-    bool setUp(const QByteArray& midiFile, const QString& dataDir)
+    bool setUp(const QByteArray& tune, const QString& dataDir)
     {
         if (!soundOutputMayExist(drivers)) return false;
         QLibrary* library = nullptr;
@@ -250,7 +246,8 @@ struct TunePlayer::Impl {
         }
         if (!driver) return false;
         player = fluid.new_fluid_player(synth);
-        if (!player || fluid.fluid_player_add(player, midiFile.constData()) != FLUID_OK)
+        if (!player || fluid.fluid_player_add_mem(player, tune.constData(),
+                                                  static_cast<size_t>(tune.size())) != FLUID_OK)
             return false;
         return fluid.fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1) !=
                FLUID_FAILED;
@@ -302,19 +299,24 @@ TunePlayer::~TunePlayer()
 bool TunePlayer::open(const QString& midiPath)
 {
     close();
-    const QFileInfo file(midiPath);
-    if (midiPath.isEmpty() || !file.isFile() || !isStandardMidiFile(midiPath)) return false;
+    if (midiPath.isEmpty()) return false;
+    // Read once, an ordinary file small enough for a tune; the player takes
+    // these bytes, not the file again.
+    constexpr std::size_t maxSize = 4 * 1024 * 1024;
+    const FileRead file = readRegularFile(QFile::encodeName(midiPath).toStdString(), maxSize);
+    QByteArray tune = QByteArray::fromStdString(file.bytes);
+    if (!file.ok() || !isStandardMidiFile(tune)) return false;
 
     d->opened = true;
-    d->loader = std::thread([impl = d.get(), midi = QFile::encodeName(file.absoluteFilePath()),
-                             dataDir = ProgramPaths::current().dataDir()] {
-        const bool ok = impl->setUp(midi, dataDir);
-        const std::lock_guard lock(impl->mutex);
-        if (!ok) impl->release(); // nothing else touches it before `loaded` is set
-        impl->loaded = ok;
-        impl->failed = !ok;
-        if (ok && impl->wanted) impl->start();
-    });
+    d->loader = std::thread(
+        [impl = d.get(), tune = std::move(tune), dataDir = ProgramPaths::current().dataDir()] {
+            const bool ok = impl->setUp(tune, dataDir);
+            const std::lock_guard lock(impl->mutex);
+            if (!ok) impl->release(); // nothing else touches it before `loaded` is set
+            impl->loaded = ok;
+            impl->failed = !ok;
+            if (ok && impl->wanted) impl->start();
+        });
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextTable>
+#include <QUrl>
 #include <algorithm>
 #include <deque>
 #include <optional>
@@ -28,6 +29,8 @@ Qt::Alignment qtAlignment(Alignment a)
         return Qt::AlignRight;
     case Alignment::Justify:
         return Qt::AlignJustify;
+    case Alignment::Center:
+        return Qt::AlignHCenter;
     case Alignment::Left:
         break;
     }
@@ -45,6 +48,8 @@ public:
                 addBlock(item.text);
             else if (const auto* t = std::get_if<Table>(item.object.block))
                 addTable(*t, item.object.breakBefore);
+            else
+                addPicture(std::get<Picture>(*item.object.block), item.object.breakBefore);
         }
     }
 
@@ -133,6 +138,25 @@ private:
             m_cursor.insertText(piece.text, charFormat(piece.format));
     }
 
+    // A picture in a block of its own, as high as the picture. The document
+    // keeps the PNG data and decodes it only to paint it.
+    void addPicture(const Picture& p, bool breakBefore)
+    {
+        QTextBlockFormat format;
+        format.setAlignment(qtAlignment(p.alignment));
+        format.setTopMargin(0);
+        format.setBottomMargin(0);
+        if (breakBefore) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        startBlock(format, charFormat(CharFormat()));
+        const QString name = QStringLiteral("picture:%1").arg(++m_pictures);
+        m_cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), p.png);
+        QTextImageFormat image;
+        image.setName(name);
+        image.setWidth(px(p.size.width()));
+        image.setHeight(px(p.size.height()));
+        m_cursor.insertImage(image);
+    }
+
     void addTable(const Table& t, bool breakBefore)
     {
         const std::vector<int> widths = columnWidths(t);
@@ -195,6 +219,7 @@ private:
     std::deque<CachedBlockFormat> m_blockFormats;
     QTextCursor m_cursor;
     bool m_blockPending = true; // the document starts with an empty block
+    int m_pictures = 0;
 };
 
 } // namespace
@@ -215,16 +240,16 @@ std::unique_ptr<QTextDocument> buildTextDocument(const ReportDocument& document,
     return doc;
 }
 
-int layoutPageCount(const ReportDocument& document, PageCounter& counter)
+int layoutPageCount(const ReportDocument& document, PageReckoner& reckoner)
 {
-    if (const std::optional<int> pages = counter.count(document)) return *pages;
+    if (const std::optional<int> pages = reckoner.count(document)) return *pages;
     return buildTextDocument(document, twipsDevice())->pageCount();
 }
 
 int layoutPageCount(const ReportDocument& document)
 {
-    PageCounter counter(twipsDevice());
-    return layoutPageCount(document, counter);
+    PageReckoner reckoner(twipsDevice());
+    return layoutPageCount(document, reckoner);
 }
 
 bool paintPages(const ReportDocument& document, QPagedPaintDevice& device)

@@ -18,9 +18,11 @@ bool isTable(const FlowItem& item)
 
 } // namespace
 
-PageCounter::PageCounter(QPaintDevice& device) : m_metrics(layoutUnits(device)), m_lines(device) {}
+PageReckoner::PageReckoner(QPaintDevice& device) : m_metrics(layoutUnits(device)), m_lines(device)
+{
+}
 
-std::optional<int> PageCounter::count(const ReportDocument& document)
+std::optional<int> PageReckoner::count(const ReportDocument& document)
 {
     const PageMetrics& m = m_metrics;
     m_withinReach = true;
@@ -36,8 +38,10 @@ std::optional<int> PageCounter::count(const ReportDocument& document)
         if (!m_withinReach) return std::nullopt;
         const FlowItem& item = flow[i];
         if (item.kind == FlowItem::Object) {
-            if (const auto* t = std::get_if<Table>(item.object.block))
-                addTable(*t, item.object.breakBefore);
+            // Pictures are left to the layout itself.
+            const auto* t = std::get_if<Table>(item.object.block);
+            if (!t) return std::nullopt;
+            addTable(*t, item.object.breakBefore);
             continue;
         }
         const bool afterTable = i > 0 && isTable(flow[i - 1]) && !item.text.continues;
@@ -49,7 +53,7 @@ std::optional<int> PageCounter::count(const ReportDocument& document)
     return int(std::ceil(height / m.pageHeightReal));
 }
 
-BlockLines PageCounter::measure(const FlowBlock& b)
+BlockLines PageReckoner::measure(const FlowBlock& b)
 {
     m_pieces.clear();
     for (const FlowText& piece : b.pieces)
@@ -59,7 +63,7 @@ BlockLines PageCounter::measure(const FlowBlock& b)
 
 // An empty block beside a table takes no room; a block after a table
 // that opens with a line separator moves up by its first line.
-void PageCounter::addBlock(const FlowBlock& b, bool afterTable, bool beforeTable)
+void PageReckoner::addBlock(const FlowBlock& b, bool afterTable, bool beforeTable)
 {
     if (b.breakBefore) m_flow.newPage();
     const bool empty = b.pieces.empty();
@@ -87,7 +91,7 @@ void PageCounter::addBlock(const FlowBlock& b, bool afterTable, bool beforeTable
 
 // A table whose first row does not start on the page it is placed on
 // starts on the next page, laid out anew.
-void PageCounter::addTable(const Table& t, bool breakBefore)
+void PageReckoner::addTable(const Table& t, bool breakBefore)
 {
     if (t.rows <= 0 || t.columns <= 0) return;
     if (breakBefore) m_flow.newPage();
@@ -104,7 +108,7 @@ void PageCounter::addTable(const Table& t, bool breakBefore)
     m_flow.pageBottom = (m_flow.currentPage() + 1) * m_flow.pageHeight - m_flow.pageBottomMargin;
 }
 
-bool PageCounter::reaches(std::int64_t length)
+bool PageReckoner::reaches(std::int64_t length)
 {
     const std::int64_t most = std::int64_t(kMostPages) * m_metrics.pageHeight.value();
     m_withinReach = m_withinReach && m_flow.absoluteY().value() + length <= most;

@@ -21,11 +21,12 @@ struct Table;
 // Counts the pages of documents on one device. It remembers how each block of
 // text it has measured breaks into lines, so that counting a document again
 // after a small change measures only what changed.
-class PageCounter {
+class PageReckoner {
 public:
-    explicit PageCounter(QPaintDevice& device);
+    explicit PageReckoner(QPaintDevice& device);
 
-    // The pages of `document`, or none when it may run past kMostPages.
+    // The pages of `document`, or none when it holds a picture or may run
+    // past kMostPages.
     std::optional<int> count(const ReportDocument& document);
 
     // Lengths are whole numbers of 1/64 pixel, as in the layout, and hold on

@@ -3,8 +3,12 @@
 #include "document_layout.h"
 #include "document_style.h"
 #include "state/dialogs.h"
+#include "state/error_reasons.h"
+#include "state/file_io.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +32,7 @@ PreviewWindow::PreviewWindow(ReportDocument document, const QString& path, Dialo
                                  .arg(QDir::toNativeSeparators(path)),
                              this);
     where->setObjectName(QStringLiteral("percorso"));
+    where->setTextFormat(Qt::PlainText); // the name holds the person's
     where->setWordWrap(true);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -79,13 +84,23 @@ void PreviewWindow::print()
                           windowTitle(), QMessageBox::Warning);
 }
 
-bool PreviewWindow::writePdf(const QString& path) const
+QString PreviewWindow::writePdf(const QString& path) const
 {
-    QPdfWriter pdf(path);
-    pdf.setResolution(1200);
-    pdf.setTitle(m_document.title);
-    pdf.setCreator(QStringLiteral("Tipolab"));
-    return paintPages(m_document, pdf);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&bytes);
+        pdf.setResolution(1200);
+        pdf.setTitle(m_document.title);
+        pdf.setCreator(QStringLiteral("Tipolab"));
+        if (!paintPages(m_document, pdf)) return QStringLiteral("impaginazione non riuscita");
+    }
+    const QByteArray& data = bytes.data();
+    const int error =
+        saveFile(QFile::encodeName(path).toStdString(),
+                 std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
+                 SaveMode::Replace);
+    return error ? QString::fromStdString(errorReason(error)) : QString();
 }
 
 bool PreviewWindow::exportPdf()
@@ -94,9 +109,10 @@ bool PreviewWindow::exportPdf()
     const QString path = m_dialogs.saveFile(
         QStringLiteral("Esporta PDF"), {QStringLiteral("Documenti PDF (*.pdf)")}, 0, suggested);
     if (path.isEmpty()) return false;
-    if (writePdf(path)) return true;
-    m_dialogs.message(QStringLiteral("Non \u00e8 stato possibile scrivere il file PDF\n%1")
-                          .arg(QDir::toNativeSeparators(path)),
+    const QString error = writePdf(path);
+    if (error.isEmpty()) return true;
+    m_dialogs.message(QStringLiteral("Non \u00e8 stato possibile scrivere il file PDF\n%1\n\n(%2)")
+                          .arg(QDir::toNativeSeparators(path), error),
                       windowTitle(), QMessageBox::Warning);
     return false;
 }

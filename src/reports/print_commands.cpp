@@ -1,18 +1,24 @@
 #include "print_commands.h"
 
 #include "full_report.h"
+#include "profile_sheet.h"
+#include "state/private_folder.h"
 #include "state/program_paths.h"
 #include "window_sheets.h"
 
 #include <QDir>
+#include <QFile>
+#include <unistd.h>
 
 namespace tipolab {
 
 DocumentPlaces DocumentPlaces::standard()
 {
     const ProgramPaths& paths = ProgramPaths::current();
+    const std::string sheets =
+        privateFolderPath("Tipolab", QFile::encodeName(QDir::tempPath()).toStdString());
     return {paths.documentsBeside(), paths.documentsDir(),
-            QDir(QDir::tempPath()).filePath(QStringLiteral("Tipolab")), paths.installed()};
+            QFile::decodeName(QByteArray::fromStdString(sheets)), paths.installed()};
 }
 
 PrintCommands::PrintCommands(DocumentOpener& opener, DocumentPlaces places)
@@ -34,8 +40,14 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
                 .arg(QDir::toNativeSeparators(saved.path), saved.error);
         return out;
     }
-    // Where the documents go when not beside the program is said once.
-    if (saved.elsewhere && !m_toldWhere) {
+    // Where the documents go when not beside the program is said once; that
+    // the sheets' folder must not be used is said each time, with why.
+    if (saved.elsewhere && !saved.folderProblem.isEmpty()) {
+        out.message = QStringLiteral("La cartella prevista per il documento,\n%1,\nnon si pu\u00f2 "
+                                     "usare: %2.\nIl documento \u00e8 stato salvato in:\n%3")
+                          .arg(QDir::toNativeSeparators(m_places.sheetsDir), saved.folderProblem,
+                               QDir::toNativeSeparators(saved.path));
+    } else if (saved.elsewhere && !m_toldWhere) {
         out.message =
             QStringLiteral("La cartella prevista per il documento non \u00e8 scrivibile.\n"
                            "Il documento \u00e8 stato salvato in:\n%1")
@@ -49,7 +61,13 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
 
 PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QString& path)
 {
-    PrintOutcome out = finish(w, saveDocument(w, path, m_places.documentsDir));
+    DocumentTarget target;
+    target.path = path;
+    target.ownFiles = m_writtenElsewhere;
+    const SavedFile saved = saveDocument(w, target, m_places.documentsDir);
+    if (saved.elsewhere && !m_writtenElsewhere.contains(saved.path))
+        m_writtenElsewhere << saved.path;
+    PrintOutcome out = finish(w, saved);
     // An installed program keeps its documents in the documents folder, and says so once.
     if (m_places.installed && out.opened && !m_toldWhere) {
         out.message = QStringLiteral("Tipolab salva le relazioni e la guida nella cartella "
@@ -60,12 +78,18 @@ PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QStri
     return out;
 }
 
+// The sheets hold a person's name and results: they go into a folder only the
+// user can enter, readable by the user alone, and never replace one another.
 PrintOutcome PrintCommands::saveSheet(const ReportWriter& w, const SheetHeading& heading,
                                       const QString& kind, const QString& persona)
 {
-    QDir().mkpath(m_places.sheetsDir);
-    const QString path = sheetFilePath(m_places.sheetsDir, heading.programName, kind, persona);
-    return finish(w, saveDocument(w, path, m_places.documentsDir));
+    DocumentTarget target;
+    target.path = sheetFilePath(m_places.sheetsDir, heading.programName, kind, persona);
+    target.numbered = true;
+    target.access = FileAccess::OwnerOnly;
+    target.folderProblem = QString::fromStdString(
+        preparePrivateFolder(QFile::encodeName(m_places.sheetsDir).toStdString(), ::getuid()));
+    return finish(w, saveDocument(w, target, m_places.documentsDir));
 }
 
 PrintOutcome PrintCommands::fullReport(const ReportSnapshot& snapshot)
@@ -103,6 +127,14 @@ PrintOutcome PrintCommands::typesSheet(const SheetHeading& heading,
     ReportWriter w;
     composeTypesSheet(w, heading, types);
     return saveSheet(w, heading, QStringLiteral("foglio-tipi"), heading.persona);
+}
+
+PrintOutcome PrintCommands::profileSheet(const SheetHeading& heading,
+                                         const ProfileSnapshot& profile)
+{
+    ReportWriter w;
+    composeProfileSheet(w, heading, profile);
+    return saveSheet(w, heading, QStringLiteral("foglio-profilo"), heading.persona);
 }
 
 PrintOutcome PrintCommands::guidePage(const SheetHeading& heading, const GuidePage& page)

@@ -7,6 +7,7 @@
 #include "document_files.h"
 #include "document_opener.h"
 #include "guide_document.h"
+#include "profile_texts.h"
 #include "report_snapshot.h"
 
 #include <QString>
@@ -26,7 +27,9 @@ struct DocumentPlaces {
 
     // As the program's paths say (ProgramPaths): the program's folder or, for
     // an installed program, its stand-in in the user's documents folder; the
-    // documents folder; a "Tipolab" folder in the system's temporary folder.
+    // documents folder; a "Tipolab" folder only the user can enter, in the
+    // user's runtime folder or as "Tipolab-<user number>" in the system's
+    // temporary folder.
     static DocumentPlaces standard();
 };
 
@@ -51,6 +54,8 @@ public:
     PrintOutcome dataSheet(const SheetHeading& heading, const DataWindowSnapshot& data);
     PrintOutcome acquisitionForm(const SheetHeading& heading, const ScaleCaptions& scale);
     PrintOutcome typesSheet(const SheetHeading& heading, const TypesWindowSnapshot& types);
+    // The profile sheet of the profile window.
+    PrintOutcome profileSheet(const SheetHeading& heading, const ProfileSnapshot& profile);
     // One help page (`stampaguida`) and the whole guide, saved beside the program's folder.
     PrintOutcome guidePage(const SheetHeading& heading, const GuidePage& page);
     PrintOutcome fullGuide(const SheetHeading& heading, const QList<GuidePage>& pages);
@@ -65,7 +70,8 @@ private:
 
     DocumentOpener& m_opener;
     DocumentPlaces m_places;
-    bool m_toldWhere = false; // the user knows where the documents go
+    bool m_toldWhere = false;       // the user knows where the documents go
+    QStringList m_writtenElsewhere; // reports and guides this run moved to the documents folder
 };
 
 } // namespace tipolab

@@ -3,8 +3,10 @@
 // the preview and the PDF are all made from it.
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <variant>
 #include <vector>
@@ -18,7 +20,7 @@ inline constexpr QChar kPageBreak = QChar(12);
 inline constexpr char kDocumentFont[] = "Century Gothic";
 inline constexpr int kDefaultFontSize = 12;
 
-enum class Alignment { Left, Right, Justify };
+enum class Alignment { Left, Right, Justify, Center };
 
 struct CharFormat {
     QString font = QString::fromLatin1(kDocumentFont);
@@ -75,7 +77,16 @@ private:
     qsizetype index(int row, int column) const { return (row - 1) * columns + (column - 1); }
 };
 
-using Block = std::variant<Paragraph, Table>;
+// A picture standing in a paragraph of its own: PNG data of `pixels`, shown
+// `size` twips wide and high.
+struct Picture {
+    QByteArray png;
+    QSize pixels;
+    QSize size;
+    Alignment alignment = Alignment::Left;
+};
+
+using Block = std::variant<Paragraph, Table, Picture>;
 
 struct ReportDocument {
     QString title; // the document's title in its properties

@@ -84,6 +84,7 @@ struct ResultRowSnapshot {
     QString anaAss;
     QString sintRel;
     QString anaRel;
+    bool operator==(const ResultRowSnapshot&) const = default;
 };
 
 // The results window.

@@ -4,8 +4,10 @@
 #include "document_layout.h"
 #include "page_count.h"
 #include "rtf_writer.h"
+#include "state/error_reasons.h"
+#include "state/file_io.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 namespace tipolab {
 namespace {
@@ -102,6 +104,14 @@ void ReportWriter::appendTable(int rows, int columns)
     m_currentTable = m_document.tableCount();
 }
 
+void ReportWriter::appendPicture(Picture picture)
+{
+    Paragraph last = lastParagraph();
+    if (last.isEmpty()) m_document.blocks.pop_back();
+    m_document.blocks.emplace_back(std::move(picture));
+    m_document.blocks.emplace_back(Paragraph{{}, last.mark, last.alignment});
+}
+
 void ReportWriter::setTableSize(int points)
 {
     if (Table* t = m_document.table(m_currentTable)) t->format.size = points;
@@ -121,22 +131,18 @@ void ReportWriter::applyTableFormat()
 
 int ReportWriter::pageCount() const
 {
-    if (!m_pageCounter) m_pageCounter = std::make_shared<PageCounter>(twipsDevice());
-    return layoutPageCount(m_document, *m_pageCounter);
+    if (m_pageCounter) return m_pageCounter(m_document);
+    if (!m_reckoner) m_reckoner = std::make_shared<PageReckoner>(twipsDevice());
+    return layoutPageCount(m_document, *m_reckoner);
 }
 
 QString ReportWriter::save(const QString& path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     const QByteArray bytes = toRtf(m_document);
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    const int error =
+        saveFile(QFile::encodeName(path).toStdString(),
+                 std::string_view(bytes.constData(), bytes.size()), SaveMode::Replace);
+    return error ? QString::fromStdString(errorReason(error)) : QString();
 }
 
 void ReportWriter::justifyAll()
@@ -144,8 +150,8 @@ void ReportWriter::justifyAll()
     for (Block& block : m_document.blocks) {
         if (auto* p = std::get_if<Paragraph>(&block)) {
             p->alignment = Alignment::Justify;
-        } else {
-            for (TableCell& cell : std::get<Table>(block).cells)
+        } else if (auto* t = std::get_if<Table>(&block)) {
+            for (TableCell& cell : t->cells)
                 cell.alignment = Alignment::Justify;
         }
     }

@@ -16,7 +16,7 @@
 
 namespace tipolab {
 
-class PageCounter;
+class PageReckoner;
 
 class ReportWriter {
 public:
@@ -51,11 +51,19 @@ public:
     // their contents.
     void applyTableFormat();
 
+    // A picture at the end of the document. As with a table, an empty last
+    // paragraph gives way to it and a paragraph follows it.
+    void appendPicture(Picture picture);
+
     // Pages of the document as it stands, laid out on A4.
     int pageCount() const;
-    // Writes the document as RTF under `path` (replacing an existing file only
-    // once the new one is complete). Returns the reason of a failure, or an
-    // empty text.
+    // Where only the composition matters (fuzzing it), a quick stand-in can
+    // count the pages instead of the layout.
+    using PageCounter = int (*)(const ReportDocument&);
+    void setPageCounter(PageCounter counter) { m_pageCounter = counter; }
+    // Writes the document as RTF under `path`, replacing an existing file only
+    // once the new one is complete on disk. Returns the reason of a failure, in
+    // Italian, or an empty text.
     QString save(const QString& path) const;
 
     // Every paragraph, in and out of tables, justified.
@@ -75,10 +83,11 @@ private:
 
     ReportDocument m_document;
     CharFormat m_typing;
-    int m_currentTable = 0; // table number, 0 before the first table
+    int m_currentTable = 0;              // table number, 0 before the first table
+    PageCounter m_pageCounter = nullptr; // nullptr: the A4 layout
     // Kept from one count to the next: a document counted again after a small
     // change has only the change measured.
-    mutable std::shared_ptr<PageCounter> m_pageCounter;
+    mutable std::shared_ptr<PageReckoner> m_reckoner;
 };
 
 } // namespace tipolab

@@ -5,6 +5,7 @@
 #include "table_layout.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -112,6 +113,8 @@ const char* alignmentWord(Alignment a)
         return "\\qr";
     case Alignment::Justify:
         return "\\qj";
+    case Alignment::Center:
+        return "\\qc";
     case Alignment::Left:
         break;
     }
@@ -156,8 +159,10 @@ public:
         for (const Block& block : m_document.blocks) {
             if (const auto* p = std::get_if<Paragraph>(&block))
                 writeParagraph(*p);
+            else if (const auto* t = std::get_if<Table>(&block))
+                writeTable(*t);
             else
-                writeTable(std::get<Table>(block));
+                writePicture(std::get<Picture>(block));
         }
         m_out << "}\n";
         return m_out.take();
@@ -175,8 +180,8 @@ private:
                 add(p->mark);
                 for (const TextRun& run : p->runs)
                     add(run.format);
-            } else {
-                add(std::get<Table>(block).format);
+            } else if (const auto* t = std::get_if<Table>(&block)) {
+                add(t->format);
             }
         }
     }
@@ -191,11 +196,12 @@ private:
                 size += 64;
                 for (const TextRun& run : p->runs)
                     size += 16 + run.text.size();
-            } else {
-                const Table& t = std::get<Table>(block);
-                size += t.rows * (200 + 200 * t.columns);
-                for (const TableCell& cell : t.cells)
+            } else if (const auto* t = std::get_if<Table>(&block)) {
+                size += t->rows * (200 + 200 * t->columns);
+                for (const TableCell& cell : t->cells)
                     size += cell.text.size();
+            } else {
+                size += 128 + 2 * std::get<Picture>(block).png.size() * 129 / 128;
             }
         }
         return size;
@@ -228,6 +234,22 @@ private:
         }
         charFormat(p.mark);
         m_out << "\\par\n";
+    }
+
+    // A PNG picture in a paragraph of its own, at its size in twips; the
+    // paragraph's height follows the picture.
+    void writePicture(const Picture& p)
+    {
+        m_out << "\\pard\\plain" << alignmentWord(p.alignment) << "\\sb0\\sa0{\\pict\\pngblip\\picw"
+              << p.pixels.width() << "\\pich" << p.pixels.height() << "\\picwgoal" << p.size.width()
+              << "\\pichgoal" << p.size.height() << '\n';
+        const QByteArray hex = p.png.toHex();
+        constexpr qsizetype kLine = 128;
+        for (qsizetype i = 0; i < hex.size(); i += kLine) {
+            m_out << QByteArray::fromRawData(hex.constData() + i, std::min(kLine, hex.size() - i));
+            m_out << '\n';
+        }
+        m_out << "}\\par\n";
     }
 
     // The definition of a row: padding, heading, and every cell's borders and

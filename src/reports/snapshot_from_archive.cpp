@@ -85,7 +85,9 @@ DataWindowSnapshot dataWindow(const AssessmentData& data, const QLocale& locale)
     return out;
 }
 
-ResultsWindowSnapshot resultsWindow(const Results& results, const QLocale& locale)
+} // namespace
+
+ResultsWindowSnapshot resultsWindowSnapshot(const Results& results, const QLocale& locale)
 {
     ResultsWindowSnapshot out;
     for (int r = 0; r < kTypeCount; ++r) {
@@ -99,8 +101,6 @@ ResultsWindowSnapshot resultsWindow(const Results& results, const QLocale& local
     return out;
 }
 
-} // namespace
-
 ArchiveSnapshot snapshotFromArchive(const ArchiveRecord& record,
                                     const InstallationData& installation, const QLocale& locale)
 {
@@ -110,7 +110,10 @@ ArchiveSnapshot snapshotFromArchive(const ArchiveRecord& record,
     out.windows.title = titlePage(record, installation);
     out.windows.types = typesWindow(evaluated.data, locale);
     out.windows.data = dataWindow(evaluated.data, locale);
-    if (out.missing.empty()) out.windows.results = resultsWindow(evaluated.results, locale);
+    if (out.missing.empty()) {
+        out.windows.results = resultsWindowSnapshot(evaluated.results, locale);
+        out.profile = profileSnapshot(evaluated.results, evaluated.data.characteristics, locale);
+    }
     return out;
 }
 

@@ -2,6 +2,7 @@
 // pressing "&Risultati": what the command-line tool prints from.
 #pragma once
 
+#include "profile_texts.h"
 #include "report_snapshot.h"
 #include "state/archive_codec.h"
 #include "state/installation_data.h"
@@ -16,7 +17,11 @@ struct ArchiveSnapshot {
     // results window stays empty otherwise.
     std::vector<std::string> missing;
     ReportSnapshot windows;
+    ProfileSnapshot profile; // only when nothing is missing
 };
+
+// The results window as `calcolo` fills it with `results`.
+ResultsWindowSnapshot resultsWindowSnapshot(const Results& results, const QLocale& locale);
 
 ArchiveSnapshot snapshotFromArchive(const ArchiveRecord& record,
                                     const InstallationData& installation,

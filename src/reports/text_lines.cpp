@@ -17,6 +17,8 @@ Qt::Alignment horizontal(Alignment a)
         return Qt::AlignRight;
     case Alignment::Justify:
         return Qt::AlignJustify;
+    case Alignment::Center:
+        return Qt::AlignHCenter;
     case Alignment::Left:
         break;
     }

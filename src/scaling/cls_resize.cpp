@@ -171,6 +171,14 @@ void resizeWindowTwips(QWidget* window, double width, double height)
                    std::max(0, twipsToPixels(height) - frame.height()));
 }
 
+void sizeWindowToScreen(clsResize& scaler, QWidget* window, int width, int height)
+{
+    resizeWindowTwips(window, width, height);
+    scaler.setSourceForm(window);
+    scaler.SizeFormToScreen(75);
+    resizeWindowTwips(window, width, height);
+}
+
 // --- LineControl
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent)

@@ -120,4 +120,9 @@ private:
     std::function<QSize()> m_screenSize;
 };
 
+// The load of every scaled window: the scaler, bound to `window`, records the
+// layout at the designed size (`width` x `height` twips), sizes the window to
+// 75 % of the screen and centres it; then the window takes its designed size.
+void sizeWindowToScreen(clsResize& scaler, QWidget* window, int width, int height);
+
 } // namespace tipolab

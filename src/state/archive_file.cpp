@@ -1,10 +1,11 @@
 #include "archive_file.h"
 
+#include "error_reasons.h"
+#include "file_io.h"
 #include "file_save.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace tipolab {
 namespace {
@@ -20,36 +21,34 @@ ArchiveLoad loadArchiveFile(const QString& path)
 {
     ArchiveLoad out;
     const QString name = shownName(path);
-    QFileInfo info(path);
-    if (!info.exists()) {
+    // An archive is a few kilobytes; anything far larger is not one.
+    constexpr std::size_t kMaxSize = 16 * 1024 * 1024;
+    const FileRead file = readRegularFile(QFile::encodeName(path).toStdString(), kMaxSize);
+    switch (file.problem) {
+    case FileRead::Problem::None:
+        break;
+    case FileRead::Problem::NotFound:
         out.error = QStringLiteral("Il file \"%1\" non esiste.").arg(name);
         return out;
-    }
-    if (info.isDir()) {
-        out.error = QStringLiteral("\"%1\" \u00e8 una cartella, non un file di dati.").arg(name);
+    case FileRead::Problem::NotRegular:
+        out.error = QStringLiteral("\"%1\" \u00e8 %2, non un file di dati.")
+                        .arg(name, QString::fromUtf8(file.kind.data(), file.kind.size()));
         return out;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.error =
-            QStringLiteral("Impossibile aprire il file \"%1\": %2.").arg(name, file.errorString());
-        return out;
-    }
-    // An archive is a few kilobytes; anything far larger is not one.
-    constexpr qint64 kMaxSize = 16 * 1024 * 1024;
-    if (file.size() > kMaxSize) {
+    case FileRead::Problem::TooLarge:
         out.error = QStringLiteral("Il file \"%1\" \u00e8 troppo grande per essere un file di "
                                    "dati di Tipolab.")
                         .arg(name);
         return out;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        out.error =
-            QStringLiteral("Impossibile leggere il file \"%1\": %2.").arg(name, file.errorString());
+    case FileRead::Problem::OpenFailed:
+        out.error = QStringLiteral("Impossibile aprire il file \"%1\": %2.")
+                        .arg(name, QString::fromStdString(errorReason(file.error)));
+        return out;
+    case FileRead::Problem::ReadFailed:
+        out.error = QStringLiteral("Impossibile leggere il file \"%1\": %2.")
+                        .arg(name, QString::fromStdString(errorReason(file.error)));
         return out;
     }
-    ArchiveReadResult read = readArchive(std::string_view(bytes.constData(), bytes.size()));
+    ArchiveReadResult read = readArchive(file.bytes);
     if (!read.record) {
         out.error = QStringLiteral("Il file \"%1\" non \u00e8 un file di dati di Tipolab "
                                    "valido e non \u00e8 stato caricato: %2.")

@@ -18,14 +18,25 @@ constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterD
 
 } // namespace
 
+std::unique_ptr<QMessageBox> QtDialogs::messageBox(const QString& text, const QString& title,
+                                                   QMessageBox::Icon icon,
+                                                   QMessageBox::StandardButtons buttons)
+{
+    auto box =
+        std::make_unique<QMessageBox>(icon, title, text, buttons, QApplication::activeWindow());
+    // Messages quote file names and what was typed: never read as markup.
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 QMessageBox::StandardButton QtDialogs::message(const QString& text, const QString& title,
                                                QMessageBox::Icon icon,
                                                QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
-    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const std::unique_ptr<QMessageBox> box = messageBox(text, title, icon, buttons);
+    if (defaultButton != QMessageBox::NoButton) box->setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box->exec());
 }
 
 QString QtDialogs::openFile(const QString& title, const QStringList& filters, int preselected,

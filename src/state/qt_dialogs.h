@@ -4,10 +4,17 @@
 
 #include "dialogs.h"
 
+#include <memory>
+
 namespace tipolab {
 
 class QtDialogs : public Dialogs {
 public:
+    // The message box `message` shows, not yet shown; its text is plain text.
+    static std::unique_ptr<QMessageBox> messageBox(const QString& text, const QString& title,
+                                                   QMessageBox::Icon icon,
+                                                   QMessageBox::StandardButtons buttons);
+
     QMessageBox::StandardButton message(const QString& text, const QString& title,
                                         QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,

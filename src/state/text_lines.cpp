@@ -1,9 +1,10 @@
 #include "text_lines.h"
 
+#include "state/error_reasons.h"
+#include "state/file_io.h"
 #include "state/text_encoding.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace tipolab {
@@ -42,15 +43,31 @@ QStringList decodeTextLines(const QByteArray& bytes)
     return lines;
 }
 
+TextFileRead readTextFile(const QString& path)
+{
+    if (path.isEmpty()) return {std::nullopt, QStringLiteral("non esiste")};
+    const FileRead file = readRegularFile(QFile::encodeName(path).toStdString(), kMaxTextFileSize);
+    switch (file.problem) {
+    case FileRead::Problem::None:
+        break;
+    case FileRead::Problem::NotFound:
+        return {std::nullopt, QStringLiteral("non esiste")};
+    case FileRead::Problem::NotRegular:
+        return {std::nullopt, QStringLiteral("non \u00e8 un file ordinario: \u00e8 ") +
+                                  QString::fromUtf8(file.kind.data(), file.kind.size())};
+    case FileRead::Problem::TooLarge:
+        return {std::nullopt, QStringLiteral("\u00e8 pi\u00f9 grande di 4 MB")};
+    case FileRead::Problem::OpenFailed:
+    case FileRead::Problem::ReadFailed:
+        return {std::nullopt, QStringLiteral("non si pu\u00f2 leggere: ") +
+                                  QString::fromStdString(errorReason(file.error))};
+    }
+    return {decodeTextLines(QByteArray::fromStdString(file.bytes)), {}};
+}
+
 std::optional<QStringList> readTextLines(const QString& path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTextFileSize) return std::nullopt;
-    const QByteArray bytes = file.read(kMaxTextFileSize + 1);
-    if (bytes.size() > kMaxTextFileSize) return std::nullopt; // grew while read
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return decodeTextLines(bytes);
+    return readTextFile(path).lines;
 }
 
 } // namespace tipolab

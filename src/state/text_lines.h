@@ -19,9 +19,19 @@ QStringList decodeTextLines(const QByteArray& bytes);
 // The largest file read: far more than any of these files holds.
 inline constexpr qint64 kMaxTextFileSize = 4 * 1024 * 1024;
 
-// The lines of the ordinary file `path`; nothing when the path is empty, names
-// no ordinary file, or the file is larger than kMaxTextFileSize or cannot be
-// opened or read.
+struct TextFileRead {
+    std::optional<QStringList> lines;
+    // Why there are none, in Italian, to follow "Il file «...»": "non esiste",
+    // "non è un file ordinario: è una pipe con nome (FIFO)", "è più grande di
+    // 4 MB", "non si può leggere: " and the system's reason.
+    QString reason;
+};
+
+// The lines of the ordinary file `path`; none when the path is empty, names no
+// ordinary file (a folder, a pipe, a device), or the file is larger than
+// kMaxTextFileSize or cannot be opened or read.
+TextFileRead readTextFile(const QString& path);
+// The same, without the reason.
 std::optional<QStringList> readTextLines(const QString& path);
 
 } // namespace tipolab

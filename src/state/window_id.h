@@ -9,6 +9,7 @@ enum class WindowId {
     Dati,
     Risultati,
     Frontespizio,
+    Profilo,      // the person's profile
     Support,      // supportoclienti
     About,        // informa
     HelpContents, // sommario
@@ -19,6 +20,7 @@ enum class WindowId {
     GuideData,
     GuideResults,
     GuideTitlePage,
+    GuideProfile, // the profile window's page, outside the contents and the full guide
     TipOfTheDay,
     PriceList,
     StudioData, // the studio's name and address, typed in the program

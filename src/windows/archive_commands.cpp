@@ -3,6 +3,7 @@
 #include "dati.h"
 #include "frontespizio.h"
 #include "state/archive_file.h"
+#include "state/error_reasons.h"
 #include "state/modulo_tipolab.h"
 #include "tipi.h"
 
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cerrno>
+#include <unistd.h>
 
 namespace tipolab {
 namespace {
@@ -148,9 +151,9 @@ void ArchiveCommands::elimina()
     // Into the trash, so that a wrong click can be undone; deleted where there is no trash.
     ensureTrashHome();
     QFile file(path);
-    if (file.moveToTrash() || file.remove()) return;
-    report(
-        QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(name, file.errorString()));
+    if (file.moveToTrash() || ::unlink(QFile::encodeName(path).constData()) == 0) return;
+    const QString why = QString::fromStdString(errorReason(errno));
+    report(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(name, why));
 }
 
 } // namespace tipolab

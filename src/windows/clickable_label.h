@@ -9,7 +9,11 @@ namespace tipolab {
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit ClickableLabel(QWidget* parent = nullptr) : QLabel(parent) {}
+    // Shows its text as it stands, never as markup.
+    explicit ClickableLabel(QWidget* parent = nullptr) : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+    }
 
 signals:
     void clicked();

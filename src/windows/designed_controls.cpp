@@ -18,6 +18,9 @@ QLabel* newLabel(QWidget* parent, const QString& objectName, const QString& text
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);
+    // Names and addresses come from files and from what was typed: a label
+    // shows its text as it stands, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setToolTip(tooltip);
     return label;
 }

@@ -19,11 +19,12 @@ enum class FrameCommand {
     ShowDati,
     ShowRisultati,
     ShowFrontespizio,
+    ShowProfilo, // the person's profile ("&Profilo della persona")
     WindowGuide, // the window-number title: the window's guide page at once
     HelpContents,
     Tips,
     Support,
-    StudioData, // "Dati dello &studio...": the studio's name and address
+    StudioData, // "&Dati dello studio...": the studio's name and address
     About,
 };
 

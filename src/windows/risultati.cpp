@@ -6,6 +6,7 @@
 #include "designed_controls.h"
 #include "frontespizio.h"
 #include "icon_image.h"
+#include "profilo.h"
 #include "qt_text.h"
 #include "state/number_format.h"
 
@@ -248,6 +249,9 @@ void risultati::calcolo()
     risultat->setText(toQString(typeName(results.prevailingType)));
     data.prevailingType = results.prevailingType;
     evidenzia(results.prevailingType);
+    // A profile window already open follows the new results.
+    if (auto* profile = qobject_cast<profilo*>(module().existingWindow(WindowId::Profilo)))
+        profile->aggiorna();
 }
 
 void risultati::evidenzia(int prevailingType)

@@ -28,8 +28,8 @@ public:
 
     // Computes the results from the general coefficients and the weighted
     // coefficients held in the assessment, fills the table, the sentence, the
-    // prevailing type and its highlight, and stores the prevailing type. It
-    // does not check the data: its callers do.
+    // prevailing type and its highlight, and stores the prevailing type; an
+    // open profile window follows. It does not check the data: its callers do.
     void calcolo();
 
     void aiuto_Click();

@@ -141,13 +141,15 @@ constexpr MenuEntry kVisualizza[] = {
     {"Finestra Risultati", C::ShowRisultati},
     kDivider,
     {"Finestra Frontespizio", C::ShowFrontespizio},
+    kDivider,
+    {"&Profilo della persona", C::ShowProfilo},
 };
 constexpr MenuEntry kHelp[] = {
     {"&Guida in linea", C::HelpContents},
     {"&Suggerimenti...", C::Tips},
     kDivider,
     {"Supporto &prodotto", C::Support},
-    {"Dati dello &studio...", C::StudioData},
+    {"&Dati dello studio...", C::StudioData},
     kDivider,
     {"&Informazioni su Tipolab", C::About},
 };
@@ -209,6 +211,8 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return "fin3";
     case C::ShowFrontespizio:
         return "fin4";
+    case C::ShowProfilo:
+        return "vediprofilo";
     case C::WindowGuide:
         return frame.windowNumberEntry;
     case C::HelpContents:

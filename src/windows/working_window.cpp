@@ -3,6 +3,7 @@
 #include "dati.h"
 #include "frontespizio.h"
 #include "menu_bar_style.h"
+#include "profilo.h"
 
 #include <QAction>
 #include <QIcon>
@@ -177,6 +178,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::ShowFrontespizio:
         fin4_Click();
         break;
+    case FrameCommand::ShowProfilo:
+        profilo_Click();
+        break;
     case FrameCommand::WindowGuide:
         finestra_Click();
         break;
@@ -204,6 +208,15 @@ void WorkingWindow::showWorkingWindow(int number)
         askForWindowGuide();
     else
         m_module.showWindow(workingWindow(number));
+}
+
+void WorkingWindow::profilo_Click()
+{
+    auto* profile = m_module.windowAs<profilo>(WindowId::Profilo);
+    if (!profile) return;
+    profile->setBackgroundColour(backgroundColour());
+    profile->aggiorna();
+    m_module.showWindow(WindowId::Profilo);
 }
 
 void WorkingWindow::askForWindowGuide()
@@ -237,6 +250,8 @@ void WorkingWindow::colorare_Click()
                 if (auto* w = qobject_cast<WorkingWindow*>(m_module.window(workingWindow(n))))
                     w->setBackgroundColour(kGrey);
             }
+            if (auto* p = qobject_cast<profilo*>(m_module.existingWindow(WindowId::Profilo)))
+                p->setBackgroundColour(kGrey);
             return;
         }
     }
@@ -297,10 +312,10 @@ dati* WorkingWindow::dataWindow()
     return qobject_cast<dati*>(m_module.window(WindowId::Dati));
 }
 
-QString WorkingWindow::examinedPerson() const
+QString examinedPerson(const ModuloTipolab& module)
 {
     const auto* titlePage =
-        qobject_cast<const frontespizio*>(m_module.existingWindow(WindowId::Frontespizio));
+        qobject_cast<const frontespizio*>(module.existingWindow(WindowId::Frontespizio));
     return titlePage ? titlePage->persona() : QString();
 }
 
@@ -346,13 +361,7 @@ void WorkingWindow::setBackgroundColour(const QColor& colour)
 
 void WorkingWindow::sizeToScreen()
 {
-    // The scaler records the layout at the designed size, so place the window
-    // there first; then it sizes the window to the screen, and the window
-    // takes its own size.
-    resizeWindowTwips(this, 9600, 6825);
-    m_scaler.setSourceForm(this);
-    m_scaler.SizeFormToScreen(75);
-    resizeWindowTwips(this, 9600, 6825);
+    sizeWindowToScreen(m_scaler, this, 9600, 6825);
 }
 
 void WorkingWindow::resizeEvent(QResizeEvent* event)

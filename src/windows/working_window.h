@@ -25,6 +25,10 @@ namespace tipolab {
 
 class dati;
 
+// The examined person's name as typed on the title page; empty while that
+// window does not exist.
+QString examinedPerson(const ModuloTipolab& module);
+
 class WorkingWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -46,6 +50,9 @@ public:
     void fin2_Click() { showWorkingWindow(2); }
     void fin3_Click() { showWorkingWindow(3); }
     void fin4_Click() { showWorkingWindow(4); }
+    // "&Profilo della persona": the profile window, brought up to date and in
+    // this window's colour.
+    void profilo_Click();
     // The window-number title: the window's guide page at once.
     void finestra_Click();
     void colorare_Click();
@@ -53,7 +60,7 @@ public:
     void guida_Click();
     void suggerimenti_Click();
     void supporto_Click();
-    void studio_Click(); // "Dati dello &studio...": the studio dialog
+    void studio_Click(); // "&Dati dello studio...": the studio dialog
     void informazioni_Click();
 
     // The archive belongs to the data window: the others forward to it.
@@ -83,9 +90,7 @@ protected:
     QWidget* client() const { return centralWidget(); }
     DocumentDesk& desk() { return m_desk; }
     dati* dataWindow();
-    // The examined person's name as typed on the title page; empty while that
-    // window does not exist.
-    QString examinedPerson() const;
+    QString examinedPerson() const { return tipolab::examinedPerson(m_module); }
 
     // The first steps of every window's load: the scaler sizes the window to
     // 75 % of the screen, then the window takes its own size, 9600 x 6825 twips.

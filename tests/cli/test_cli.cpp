@@ -3,9 +3,11 @@
 #include "test_paths.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,9 +17,12 @@ struct Run {
     QString err;
 };
 
-Run cli(const QStringList& args, const QString& locale = QStringLiteral("it_IT.UTF-8"))
+Run cli(const QStringList& args, const QString& locale = QStringLiteral("it_IT.UTF-8"),
+        const QString& standardOutput = {}, const QString& folder = {})
 {
     QProcess p;
+    if (!standardOutput.isEmpty()) p.setStandardOutputFile(standardOutput);
+    if (!folder.isEmpty()) p.setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), locale);
     env.insert(QStringLiteral("LANG"), locale);
@@ -33,34 +38,80 @@ QString data(const char* name)
     return QStringLiteral(TIPOLAB_TEST_DATA_DIR "/") + QLatin1String(name);
 }
 
+// An archive of the sample assessment for the person `persona` (code page
+// 1252), written into `dir` as `name`.
+QString sampleFor(const QTemporaryDir& dir, const QString& name, const QByteArray& persona)
+{
+    QFile sample(data("Tipolab-dati-esempio"));
+    if (!sample.open(QIODevice::ReadOnly)) qFatal("fixture unreadable");
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(file.fileName()));
+    file.write(sample.readAll().replace("Mario Rossi", persona));
+    return file.fileName();
+}
+
 } // namespace
 
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
-    void tableInTheUsersLocale_data()
+    void textInTheUsersLocale_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("firstRow");
-        QTest::newRow("Italian") << "it_IT.UTF-8"
-                                 << "REALISTA 90,00 72,00 29,03 24,87";
-        QTest::newRow("English") << "en_US.UTF-8"
-                                 << "REALISTA 90.00 72.00 29.03 24.87";
+        QTest::addColumn<QStringList>("lines"); // from the second, blanks run together
+        QTest::newRow("results, Italian")
+            << "risultati"
+            << "it_IT.UTF-8"
+            << QStringList{"Persona: Mario Rossi", "Tipo sint.ass. anal.ass. sint.rel. anal.rel.",
+                           "REALISTA 90,00 72,00 29,03 24,87", "SOCIALE 80,00 72,00 25,81 24,87"};
+        QTest::newRow("results, English")
+            << "risultati"
+            << "en_US.UTF-8"
+            << QStringList{"Persona: Mario Rossi", "Tipo sint.ass. anal.ass. sint.rel. anal.rel.",
+                           "REALISTA 90.00 72.00 29.03 24.87"};
+        QTest::newRow("profile, Italian")
+            << "profilo"
+            << "it_IT.UTF-8"
+            << QStringList{
+                   "Persona: Mario Rossi",
+                   "sintetico analitico",
+                   "Codice RSI (R/S)E",
+                   "Differenziazione 29,03 21,42",
+                   "Primi due tipi R e S, distacco 3,22 R e S, distacco 0,00 (non distinti)",
+                   "Coerenza bassa bassa",
+                   "Tipo sint.rel. anal.rel. differenza",
+                   "REALISTA 29,03 24,87 -4,16",
+                   "INVESTIGATIVO 19,35 15,72 -3,63",
+                   "ARTISTICO 9,68 10,36 +0,68",
+                   "SOCIALE 25,81 24,87 -0,94",
+                   "INTRAPRENDENTE 16,13 20,73 +4,60",
+                   "CONVENZIONALE 0,00 3,45 +3,45",
+                   "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0,928.",
+                   "Rispetto al risultato analitico l'esaminato si sottovaluta soprattutto "
+                   "nel tipo INTRAPRENDENTE (+4,60 punti) e si sopravvaluta soprattutto "
+                   "nel tipo REALISTA (-4,16 punti)."};
+        QTest::newRow("profile, English")
+            << "profilo"
+            << "en_US.UTF-8"
+            << QStringList{"Persona: Mario Rossi", "sintetico analitico", "Codice RSI (R/S)E",
+                           "Differenziazione 29.03 21.42"};
     }
 
-    void tableInTheUsersLocale()
+    void textInTheUsersLocale()
     {
+        QFETCH(QString, command);
         QFETCH(QString, locale);
-        QFETCH(QString, firstRow);
-        const Run r = cli({QStringLiteral("risultati"), data("Tipolab-dati-esempio")}, locale);
+        QFETCH(QStringList, lines);
+        const Run r = cli({command, data("Tipolab-dati-esempio")}, locale);
         QCOMPARE(r.status, 0);
         QVERIFY(r.err.isEmpty());
-        const QStringList lines = r.out.split(QLatin1Char('\n'));
-        QCOMPARE(lines.value(1), QStringLiteral("Persona: Mario Rossi"));
-        QCOMPARE(lines.value(3).simplified(), firstRow);
-        QCOMPARE(lines.value(4).simplified().section(QLatin1Char(' '), 0, 0),
-                 QStringLiteral("SOCIALE"));
-        QCOMPARE(lines.value(9), QStringLiteral("Tipo prevalente: REALISTA"));
+        const QStringList shown = r.out.split(QLatin1Char('\n'));
+        QCOMPARE(shown.value(0), data("Tipolab-dati-esempio"));
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(shown.value(i + 1).simplified(), lines[i]);
+        if (command == u"risultati")
+            QCOMPARE(shown.value(9), QStringLiteral("Tipo prevalente: REALISTA"));
     }
 
     void csvForASpreadsheet()
@@ -72,24 +123,54 @@ private slots:
         QCOMPARE(lines.size(), 2);
         QVERIFY(
             lines[0].startsWith(QStringLiteral("file,persona,tipo prevalente,REALISTA sint.ass.")));
-        QCOMPARE(lines[0].count(QLatin1Char(',')), 26);
+        QVERIFY(lines[0].endsWith(QStringLiteral(",codice_sintetico,codice_analitico")));
+        QCOMPARE(lines[0].count(QLatin1Char(',')), 28);
         QVERIFY(lines[1].endsWith(QStringLiteral(
             ",Mario Rossi,REALISTA,90.00,72.00,29.03,24.87,60.00,45.50,19.35,15.72,30.00,30.00,"
-            "9.68,10.36,80.00,72.00,25.81,24.87,50.00,60.00,16.13,20.73,0.00,10.00,0.00,3.45")));
+            "9.68,10.36,80.00,72.00,25.81,24.87,50.00,60.00,16.13,20.73,0.00,10.00,0.00,3.45,"
+            "RSI,(R/S)E")));
+    }
+
+    void profileCsvForASpreadsheet()
+    {
+        const Run r =
+            cli({QStringLiteral("profilo"), QStringLiteral("--csv"), data("Tipolab-dati-esempio")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out,
+                 QStringLiteral("file,persona,codice_sintetico,codice_analitico,tipi_in_comune,"
+                                "spearman,differenziazione_sintetica,differenziazione_analitica,"
+                                "coerenza_sintetica,coerenza_analitica,differenza_R,differenza_I,"
+                                "differenza_A,differenza_S,differenza_E,differenza_C\n") +
+                     data("Tipolab-dati-esempio") +
+                     QStringLiteral(",Mario Rossi,RSI,(R/S)E,2,0.928,29.03,21.42,bassa,bassa,"
+                                    "-4.16,-3.63,0.68,-0.94,4.60,3.45\n"));
+    }
+
+    void badFilesAreReportedAndTheRestProcessed_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("results") << "risultati";
+        QTest::newRow("profile") << "profilo";
     }
 
     void badFilesAreReportedAndTheRestProcessed()
     {
+        QFETCH(QString, command);
         QTemporaryDir dir;
         const QString damaged = dir.filePath(QStringLiteral("Tipolab-dati-rotto"));
         QFile f(damaged);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("\"\",\"x\",\"\",\"\",\"\",\"\",\"\"\r\n7,\"molto\",\"3\",.8\r\n");
         f.close();
-        const Run r = cli({QStringLiteral("risultati"), QStringLiteral("--csv"), damaged,
-                           data("Tipolab-dati-parziale"), data("Tipolab-dati-esempio"),
-                           dir.filePath(QStringLiteral("manca"))});
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const Run r = cli({command, QStringLiteral("--csv"), damaged, data("Tipolab-dati-parziale"),
+                           data("Tipolab-dati-esempio"), dir.filePath(QStringLiteral("manca")),
+                           pipe, QStringLiteral("/dev/zero")});
         QCOMPARE(r.status, 1);
+        // Neither waited on nor read: refused, naming what they are.
+        QVERIFY(r.err.contains(QStringLiteral("\"%1\" \u00e8 una pipe con nome (FIFO)").arg(pipe)));
+        QVERIFY(r.err.contains(QStringLiteral("\"/dev/zero\" \u00e8 un dispositivo")));
         QCOMPARE(r.out.count(QLatin1Char('\n')), 2); // header and the one complete file
         QVERIFY(r.err.contains(damaged) && r.err.contains(QStringLiteral("riga 2, valore 1")));
         QVERIFY(
@@ -106,8 +187,12 @@ private slots:
         QTest::newRow("nothing") << QStringList{};
         QTest::newRow("unknown command") << QStringList{QStringLiteral("stampa")};
         QTest::newRow("no file") << QStringList{QStringLiteral("risultati")};
+        QTest::newRow("profile without a file") << QStringList{QStringLiteral("profilo")};
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")};
+        QTest::newRow("an empty output name")
+            << QStringList{QStringLiteral("relazione"), data("Tipolab-dati-esempio"),
+                           QStringLiteral("-o"), QString()};
     }
 
     void wrongUsage()
@@ -116,6 +201,83 @@ private slots:
         const Run r = cli(args);
         QCOMPARE(r.status, 2);
         QVERIFY(r.err.contains(QStringLiteral("Uso: tipolab-cli")));
+    }
+
+    // Standard output on a full disk: said on standard error, status 1.
+    void outputThatCannotBeWrittenFails_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        const QString sample = data("Tipolab-dati-esempio");
+        QTest::newRow("csv") << QStringList{QStringLiteral("risultati"), QStringLiteral("--csv"),
+                                            sample};
+        QTest::newRow("table") << QStringList{QStringLiteral("risultati"), sample};
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")};
+        QTest::newRow("the path of a document")
+            << QStringList{QStringLiteral("foglio"), QStringLiteral("modello"),
+                           QStringLiteral("-o"), QStringLiteral("%1/modello.doc")};
+    }
+
+    void outputThatCannotBeWrittenFails()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        args.replaceInStrings(QStringLiteral("%1"), dir.path());
+        const Run r = cli(args, QStringLiteral("it_IT.UTF-8"), QStringLiteral("/dev/full"));
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral(
+                     "impossibile scrivere sull'uscita standard: il disco \u00e8 pieno.")),
+                 qPrintable(r.err));
+    }
+
+    // Control characters from a file or the command line reach the terminal
+    // escaped; the CSV keeps the data as it is.
+    void controlCharactersAreShownEscaped()
+    {
+        QTemporaryDir dir;
+        const QByteArray raw = "Mario\x1b]0;x\x07\x1b[2J";
+        const QString escaped = QStringLiteral("Mario\\x1b]0;x\\x07\\x1b[2J");
+        const QString file = sampleFor(dir, QStringLiteral("Tipolab-dati-\x1b[1m"), raw);
+        const QString fileShown = dir.filePath(QStringLiteral("Tipolab-dati-\\x1b[1m"));
+
+        const Run table = cli({QStringLiteral("risultati"), file});
+        QCOMPARE(table.status, 0);
+        QVERIFY2(table.out.startsWith(fileShown + QStringLiteral("\nPersona: ") + escaped + u'\n'),
+                 qPrintable(table.out));
+        const Run csv = cli({QStringLiteral("risultati"), QStringLiteral("--csv"), file});
+        QVERIFY(csv.out.contains(QString::fromLatin1(raw)));
+        const Run missing = cli({QStringLiteral("risultati"), file + QStringLiteral("\r\x9b")});
+        QVERIFY2(missing.err.contains(fileShown + QStringLiteral("\\x0d\\x9b")),
+                 qPrintable(missing.err));
+        const Run option = cli({QStringLiteral("risultati"), QStringLiteral("--\x1b[2J"), file});
+        QVERIFY(option.err.contains(QStringLiteral("Opzione sconosciuta: --\\x1b[2J")));
+        for (const Run& r : {table, missing, option})
+            QVERIFY(!r.out.contains(QChar(0x1b)) && !r.err.contains(QChar(0x1b)));
+    }
+
+    // Names a spreadsheet would take for formulas get an apostrophe in front,
+    // in both text columns; every other name and every number stays as it is.
+    void csvNamesAreNeverFormulas()
+    {
+        QTemporaryDir dir;
+        const QList<QPair<QByteArray, QString>> names{
+            {"=1+1", "'=1+1"}, {"+39 333", "'+39 333"},
+            {"-2+3", "'-2+3"}, {"@SOMMA(A1)", "'@SOMMA(A1)"},
+            {"\tx", "'\tx"},   {"\rx", "\"'\rx\""},
+            {"Anna", "Anna"},  {"a=b", "a=b"}};
+        QStringList args{QStringLiteral("risultati"), QStringLiteral("--csv")};
+        for (int i = 0; i < names.size(); ++i)
+            args << QFileInfo(sampleFor(dir, QString::number(i), names[i].first)).fileName();
+        args << QFileInfo(sampleFor(dir, QStringLiteral("=HYPERLINK(x)"), "Anna")).fileName();
+        const Run r = cli(args, QStringLiteral("it_IT.UTF-8"), {}, dir.path());
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.out.split(u'\n');
+        QCOMPARE(lines.size(), names.size() + 3); // the header, the rows and the last line end
+        const QString numbers = QStringLiteral(",REALISTA,90.00,72.00,29.03,24.87,");
+        for (int i = 0; i < names.size(); ++i)
+            QVERIFY2(lines[i + 1].startsWith(QString::number(i) + u',' + names[i].second + numbers),
+                     qPrintable(lines[i + 1]));
+        QVERIFY(
+            lines[names.size() + 1].startsWith(QStringLiteral("'=HYPERLINK(x),Anna") + numbers));
     }
 };
 

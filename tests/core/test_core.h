@@ -35,3 +35,13 @@ private slots:
     void zeroTotalsGiveZeroRelativeValues();
     void missingForResultsNamesEachGap();
 };
+
+class TestProfile : public QObject {
+    Q_OBJECT
+private slots:
+    void profile_data();
+    void profile();
+    void codes_data();
+    void codes();
+    void evidenceOfAType();
+};

@@ -3,5 +3,5 @@
 
 int main(int argc, char** argv)
 {
-    return tipolab::test::runTests<TestModel, TestScoring>(argc, argv);
+    return tipolab::test::runTests<TestModel, TestScoring, TestProfile>(argc, argv);
 }

@@ -68,6 +68,8 @@ void TestHelpTexts::pageTitleOpeningAndLength_data()
         {HelpPageId::TitlePage, "Finestra FRONTESPIZIO",
          "L'ultima finestra riguarda i dati destinati al FRONTESPIZIO della Relazione da stampare.",
          1200},
+        {HelpPageId::Profile, "Finestra PROFILO",
+         "La finestra del profilo si apre con «Profilo della persona» dal menu Visualizza", 1700},
     };
     for (const Row& row : rows)
         QTest::newRow(row.title) << static_cast<int>(row.id) << QString::fromUtf8(row.title)

@@ -189,6 +189,7 @@ void TestHelpWindows::pages_data()
                                  "guidadati",          "guidarisultati", "guidafrontespizio"};
     for (int i = 1; i < kHelpPageCount; ++i)
         QTest::newRow(names[i - 1]) << i << names[i - 1] << 5640 << 5467 << false;
+    QTest::newRow("guidaprofilo") << kHelpPageCount << "guidaprofilo" << 9600 << -1 << false;
 }
 
 void TestHelpWindows::pages()

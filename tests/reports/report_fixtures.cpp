@@ -20,14 +20,24 @@ tipolab::InstallationData installation()
     return d;
 }
 
-} // namespace
-
-tipolab::ReportSnapshot sample(const QLocale& locale)
+tipolab::ArchiveSnapshot sampleArchive(const QLocale& locale)
 {
     const tipolab::ArchiveLoad load =
         tipolab::loadArchiveFile(QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio"));
     Q_ASSERT(load.record);
-    return tipolab::snapshotFromArchive(*load.record, installation(), locale).windows;
+    return tipolab::snapshotFromArchive(*load.record, installation(), locale);
+}
+
+} // namespace
+
+tipolab::ReportSnapshot sample(const QLocale& locale)
+{
+    return sampleArchive(locale).windows;
+}
+
+tipolab::ProfileSnapshot sampleProfile(const QLocale& locale)
+{
+    return sampleArchive(locale).profile;
 }
 
 tipolab::ReportSnapshot newAssessment()

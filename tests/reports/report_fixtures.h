@@ -4,6 +4,7 @@
 
 #include "recording_opener.h"
 #include "reports/document_opener.h"
+#include "reports/profile_texts.h"
 #include "reports/report_document.h"
 #include "reports/report_snapshot.h"
 
@@ -18,6 +19,8 @@ inline const QString kAddress = QStringLiteral("Via Roma 1, 06100 Perugia");
 
 // tests/data/Tipolab-dati-esempio ("Mario Rossi") after open and "&Risultati".
 tipolab::ReportSnapshot sample(const QLocale& locale = QLocale::c());
+// The profile of the same assessment.
+tipolab::ProfileSnapshot sampleProfile(const QLocale& locale = QLocale::c());
 // A new assessment: nothing entered, the data window having shown every type.
 tipolab::ReportSnapshot newAssessment();
 

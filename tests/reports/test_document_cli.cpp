@@ -1,11 +1,23 @@
 // "tipolab-cli relazione" and "tipolab-cli foglio" as a counsellor runs them.
 #include "test_paths.h"
 #include "test_reports.h"
+#include "test_support.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kSample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
+
+} // namespace
 
 void TestDocumentCli::commands_data()
 {
@@ -16,6 +28,11 @@ void TestDocumentCli::commands_data()
     QTest::newRow("report") << QStringList{"relazione"} << "Tipolab-dati-esempio" << 0 << "";
     QTest::newRow("results sheet")
         << QStringList{"foglio", "risultati"} << "Tipolab-dati-esempio" << 0 << "";
+    QTest::newRow("profile sheet")
+        << QStringList{"foglio", "profilo"} << "Tipolab-dati-esempio" << 0 << "";
+    QTest::newRow("profile sheet of an incomplete assessment")
+        << QStringList{"foglio", "profilo"} << "Tipolab-dati-parziale" << 1
+        << "dati incompleti, documento non scritto";
     QTest::newRow("report of an incomplete assessment")
         << QStringList{"relazione"} << "Tipolab-dati-parziale" << 1
         << "REALISTA: - spuntare ognuna delle caratteristiche;";
@@ -57,4 +74,72 @@ void TestDocumentCli::commands()
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(6) == "{\\rtf1");
     }
+}
+
+// The disk fills up while the document is written: the old document stays as
+// it was, and the tool says why and ends with status 1.
+void TestDocumentCli::failedWriteKeepsTheOldDocument()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("tipi.doc");
+    tipolab::test::writeFile(out, "the old document");
+    QProcess p;
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), {"foglio", "tipi", kSample, "-o", out});
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(err.contains("il file supera la dimensione massima consentita"), qPrintable(err));
+    QCOMPARE(tipolab::test::readFile(out), QByteArray("the old document"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
+}
+
+// An output that is one of the inputs, by whatever name, or no file at all,
+// is refused and left as it was.
+void TestDocumentCli::outputMustNotBeAnInput_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("output"); // in the folder of the archive "A"
+    QTest::addColumn<QString>("error");
+    const QString same = "prenderebbe il posto del file di dati";
+    QTest::newRow("the same name") << QStringList{"relazione"} << "./A" << same;
+    QTest::newRow("through a parent folder") << QStringList{"foglio", "dati"} << "sub/../A" << same;
+    QTest::newRow("a symbolic link") << QStringList{"relazione"} << "link" << same;
+    QTest::newRow("a hard link") << QStringList{"foglio", "tipi"} << "hard" << same;
+    QTest::newRow("a pipe") << QStringList{"relazione"} << "pipe"
+                            << "\"pipe\": non \u00e8 un file ordinario.";
+}
+
+void TestDocumentCli::outputMustNotBeAnInput()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString archive = dir.filePath("A");
+    QVERIFY(QFile::copy(kSample, archive));
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    QVERIFY(QFile::link(archive, dir.filePath("link")));
+    QCOMPARE(::link(QFile::encodeName(archive).constData(),
+                    QFile::encodeName(dir.filePath("hard")).constData()),
+             0);
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), command << "A"
+                                                                    << "-o" << output);
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(err.contains(error), qPrintable(err));
+    QCOMPARE(tipolab::test::readFile(archive), tipolab::test::readFile(kSample));
+    struct stat pipe;
+    QCOMPARE(lstat(QFile::encodeName(dir.filePath("pipe")).constData(), &pipe), 0);
+    QVERIFY(S_ISFIFO(pipe.st_mode));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 4);
 }

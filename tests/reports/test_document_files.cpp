@@ -7,14 +7,18 @@
 #include "reports/full_report.h"
 #include "reports/preview_window.h"
 #include "reports/print_commands.h"
+#include "state/private_folder.h"
 #include "test_reports.h"
+#include "test_support.h"
 #include "windows/scripted_dialogs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 using namespace tipolab;
 
@@ -58,23 +62,26 @@ void TestDocumentFiles::reportFileNames_data()
     QTest::newRow("empty") << ""
                            << "Tipolab-RelazioneTipolab-.doc";
     QTest::newRow("climbing up") << "../x"
-                                 << "Tipolab-RelazioneTipolab-.._x.doc";
+                                 << "Tipolab-RelazioneTipolab-..%2Fx.doc";
     QTest::newRow("separator") << "a/b"
-                               << "Tipolab-RelazioneTipolab-a_b.doc";
+                               << "Tipolab-RelazioneTipolab-a%2Fb.doc";
     QTest::newRow("drive and backslash") << "C:\\x"
-                                         << "Tipolab-RelazioneTipolab-C__x.doc";
+                                         << "Tipolab-RelazioneTipolab-C%3A%5Cx.doc";
     QTest::newRow("double quote") << "\""
-                                  << "Tipolab-RelazioneTipolab-_.doc";
+                                  << "Tipolab-RelazioneTipolab-%22.doc";
     QTest::newRow("wildcards and pipes") << "*?<>|"
-                                         << "Tipolab-RelazioneTipolab-_____.doc";
+                                         << "Tipolab-RelazioneTipolab-%2A%3F%3C%3E%7C.doc";
     QTest::newRow("control characters") << "a\tb\nc"
-                                        << "Tipolab-RelazioneTipolab-a_b_c.doc";
+                                        << "Tipolab-RelazioneTipolab-a%09b%0Ac.doc";
+    QTest::newRow("per cent sign") << "100%"
+                                   << "Tipolab-RelazioneTipolab-100%25.doc";
+    // Cut to 240 bytes, the cut followed by the check number of the whole name.
     QTest::newRow("300 characters")
         << QString(300, QLatin1Char('x'))
-        << "Tipolab-RelazioneTipolab-" + QString(240 - 29, QLatin1Char('x')) + ".doc";
+        << "Tipolab-RelazioneTipolab-" + QString(202, QLatin1Char('x')) + "~f4238725.doc";
     QTest::newRow("300 accented characters")
         << QString(300, QChar(0xE8))
-        << "Tipolab-RelazioneTipolab-" + QString((240 - 29) / 2, QChar(0xE8)) + ".doc";
+        << "Tipolab-RelazioneTipolab-" + QString(101, QChar(0xE8)) + "~9dbb6805.doc";
 }
 
 void TestDocumentFiles::reportFileNames()
@@ -89,11 +96,31 @@ void TestDocumentFiles::reportFileNames()
     const QString path = reportFilePath(program, persona);
     QCOMPARE(QFileInfo(path).fileName(), fileName);
     QCOMPARE(QFileInfo(path).absolutePath(), QDir(root.path()).absolutePath());
-    const SavedFile saved = saveDocument(smallDocument(), path, root.filePath("Documenti"));
+    DocumentTarget target;
+    target.path = path;
+    const SavedFile saved = saveDocument(smallDocument(), target, root.filePath("Documenti"));
     QVERIFY2(saved.ok(), qPrintable(saved.error));
     QVERIFY(!saved.elsewhere);
     QCOMPARE(filesUnder(root.path()), QStringList{fileName});
     QVERIFY(fileName.toUtf8().size() <= 255);
+}
+
+// Two people whose names differ only in characters a file name cannot hold,
+// or only beyond the length a file name can take, never share a report.
+void TestDocumentFiles::differentNamesNeverShareAFile()
+{
+    const QString longName(300, QLatin1Char('x'));
+    const QStringList names{"Rossi/Anna",   "Rossi:Anna",   "Rossi\\Anna",  "Rossi_Anna",
+                            "Rossi%2FAnna", "Rossi%3AAnna", "Rossi Anna",   "Rossi\tAnna",
+                            longName + "a", longName + "b", longName + "/", longName + ":"};
+    QSet<QString> files;
+    for (const QString& name : names) {
+        const QString file =
+            QFileInfo(reportFilePath(QStringLiteral("/opt/Tipolab"), name)).fileName();
+        QVERIFY2(file.toUtf8().size() <= 255, qPrintable(file));
+        files.insert(file);
+    }
+    QCOMPARE(files.size(), names.size());
 }
 
 void TestDocumentFiles::guideFileName()
@@ -125,10 +152,19 @@ void TestDocumentFiles::reportGoesToDocumentsWhenNotBesideTheProgram()
     const DocumentPlaces places{installed ? root.filePath("Documenti/Tipolab")
                                           : root.filePath("programmi/Tipolab"),
                                 root.filePath("Documenti"), root.filePath("fogli"), installed};
+    // Moved to the documents folder, the report never replaces a file of the
+    // user's own there: it takes the next number.
+    const QString users = root.filePath("Documenti/Tipolab-RelazioneTipolab-Mario Rossi.doc");
+    if (!installed) {
+        QVERIFY(QDir().mkpath(root.filePath("Documenti")));
+        test::writeFile(users, "the user's own");
+    }
     PrintCommands commands(opener, places);
     const PrintOutcome out = commands.fullReport(fixtures::sample());
 
-    const QString expected = root.filePath("Documenti/Tipolab-RelazioneTipolab-Mario Rossi.doc");
+    if (!installed) QCOMPARE(test::readFile(users), QByteArray("the user's own"));
+    const QString expected =
+        installed ? users : root.filePath("Documenti/Tipolab-RelazioneTipolab-Mario Rossi (2).doc");
     QVERIFY(out.opened);
     QVERIFY(!out.failed);
     QCOMPARE(out.path, expected);
@@ -137,6 +173,7 @@ void TestDocumentFiles::reportGoesToDocumentsWhenNotBesideTheProgram()
     QCOMPARE(opener.paths, QStringList{expected});
     QCOMPARE(opener.documents.value(0).tableCount(), 17);
 
+    // Printed again, it replaces what it wrote itself.
     const PrintOutcome again = commands.fullReport(fixtures::sample());
     QVERIFY(again.opened);
     QCOMPARE(again.path, expected);
@@ -189,12 +226,80 @@ void TestDocumentFiles::sheetsGoToTheirFolderUnderTellingNames()
         names,
         (QStringList{"Tipolab-foglio-risultati-Mario Rossi.doc",
                      "Tipolab-foglio-risultati-Mario Rossi (2).doc",
-                     "Tipolab-foglio-dati-Mario Rossi.doc", "Tipolab-foglio-tipi-a_b.doc",
+                     "Tipolab-foglio-dati-Mario Rossi.doc", "Tipolab-foglio-tipi-a%2Fb.doc",
                      "Tipolab-modello-acquisizione-dati.doc", "Tipolab-guida-Finestra TIPI.doc"}));
-    for (const QString& p : opener.paths)
+    // In a folder only the user can enter, readable by the user alone.
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    QCOMPARE(QFile::permissions(root.filePath("fogli")),
+             ownerOnly | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    for (const QString& p : opener.paths) {
         QCOMPARE(QFileInfo(p).absolutePath(), QDir(root.filePath("fogli")).absolutePath());
+        QCOMPARE(QFile::permissions(p), ownerOnly | QFile::ReadUser | QFile::WriteUser);
+    }
     QCOMPARE(opener.documents[1].tableCount(), 2);
     QCOMPARE(opener.documents[2].tableCount(), 13);
+}
+
+// The sheets' folder: made for the user alone, or taken only when it is the
+// user's own real folder; anything else is left alone and the sheet goes to
+// the documents folder instead, with a word why.
+void TestDocumentFiles::sheetsFolderIsPrivate_data()
+{
+    QTest::addColumn<QString>("found");   // what stands where the folder goes
+    QTest::addColumn<QString>("problem"); // empty: the folder is used
+    const QString notAFolder =
+        QStringLiteral("al suo posto c'\u00e8 un collegamento o un file, non una cartella");
+    QTest::newRow("nothing") << ""
+                             << "";
+    QTest::newRow("the user's, open to all") << "open"
+                                             << "";
+    QTest::newRow("a symbolic link to a folder") << "link" << notAFolder;
+    QTest::newRow("a file") << "file" << notAFolder;
+    QTest::newRow("someone else's") << "other"
+                                    << "appartiene a un altro utente";
+}
+
+void TestDocumentFiles::sheetsFolderIsPrivate()
+{
+    QFETCH(QString, found);
+    QFETCH(QString, problem);
+    QTemporaryDir root;
+    const QString folder = root.filePath("fogli");
+    const QString elsewhere = root.filePath("altrove");
+    QVERIFY(QDir().mkpath(elsewhere));
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                      QFile::WriteUser | QFile::ExeUser | QFile::ReadOther | QFile::ExeOther;
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                           QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    if (found == "open" || found == "other") {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, open));
+    } else if (found == "link") {
+        QVERIFY(QFile::setPermissions(elsewhere, open));
+        QVERIFY(QFile::link(elsewhere, folder));
+    } else if (found == "file") {
+        test::writeFile(folder, "");
+    }
+    // Someone else's folder: as if another user had made it first.
+    const uid_t owner = found == "other" ? ::getuid() + 1 : ::getuid();
+
+    QCOMPARE(QString::fromStdString(
+                 preparePrivateFolder(QFile::encodeName(folder).toStdString(), owner)),
+             problem);
+    if (problem.isEmpty()) QCOMPARE(QFile::permissions(folder), ownerOnly);
+    if (found == "link") QCOMPARE(QFile::permissions(elsewhere), open); // not followed
+    if (found == "other") return; // the print commands take the user for the owner
+
+    fixtures::RecordingOpener opener;
+    PrintCommands commands(opener, {root.filePath("Tipolab"), root.filePath("Documenti"), folder});
+    const ReportSnapshot s = fixtures::sample();
+    const PrintOutcome out = commands.resultsSheet(sheetHeading(s.title.persona), s.results);
+    QVERIFY(out.opened);
+    const QString where = problem.isEmpty() ? folder : root.filePath("Documenti");
+    QCOMPARE(QFileInfo(out.path).absolutePath(), QDir(where).absolutePath());
+    QVERIFY2(out.message.contains(problem), qPrintable(out.message));
+    QCOMPARE(out.message.isEmpty(), problem.isEmpty());
+    QVERIFY(QDir(elsewhere).isEmpty());
 }
 
 void TestDocumentFiles::previewExportsThePages()

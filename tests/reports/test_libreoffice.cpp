@@ -7,6 +7,7 @@
 #include "report_fixtures.h"
 #include "reports/full_report.h"
 #include "reports/guide_document.h"
+#include "reports/profile_sheet.h"
 #include "reports/window_sheets.h"
 #include "test_paths.h"
 #include "test_reports.h"
@@ -101,6 +102,8 @@ void TestLibreOffice::initTestCase()
                       QStringLiteral("La prima finestra riguarda l'introduzione di "
                                      "pochi, ma significativi, dati.")});
     write(QStringLiteral("guida"), w, m_documents);
+    composeProfileSheet(w, heading, fixtures::sampleProfile());
+    write(QStringLiteral("foglio-profilo"), w, m_documents);
     // Every title-page field at 60 characters: the title page runs over.
     ReportSnapshot long60 = s;
     for (QString* field : {&long60.title.progetto, &long60.title.persona, &long60.title.tipostudio,
@@ -192,6 +195,16 @@ void TestLibreOffice::opensEveryDocument_data()
         << QStringList{"___________________________", "n.giudizio", "peso in % (totale = 100)",
                        "sicuro di s\u00e8"};
     QTest::newRow("help page") << "guida" << QStringList{"Guida: Finestra TIPI", "significativi"};
+    QTest::newRow("profile sheet")
+        << "foglio-profilo"
+        << QStringList{"Soggetto esaminato: Mario Rossi",
+                       "Profilo della persona",
+                       "Codici a tre lettere e indici",
+                       "(R/S)E",
+                       "R e S, distacco 0.00 (non distinti)",
+                       "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0.928.",
+                       "giudicate pi\u00f9 in basso",
+                       "asociale (massimo, peso 9%): 9.00"};
 }
 
 void TestLibreOffice::opensEveryDocument()
@@ -208,6 +221,10 @@ void TestLibreOffice::opensEveryDocument()
     // normal style's (which a paragraph added at the end takes) and those of
     // the document's own paragraphs and runs.
     const QString flat = readText(m_dir.filePath("fodt/" + name + ".fodt"));
+    // Only the profile sheet holds a picture: its chart, as PNG data.
+    QCOMPARE(flat.contains(QStringLiteral("<draw:image")) &&
+                 flat.contains(QStringLiteral("<office:binary-data>iVBORw0KGgo")),
+             name == u"foglio-profilo");
     const QRegularExpression used(
         QStringLiteral("<style:style style:name=\"Standard\".*?</style:style>|"
                        "<office:automatic-styles>.*?</office:automatic-styles>"),

@@ -38,5 +38,6 @@ int main(int argc, char** argv)
     useInstalledFontConfiguration(fonts);
     QApplication app(argc, argv);
     return tipolab::test::runTests<TestReportWriter, TestFullReport, TestWindowSheets,
-                                   TestDocumentFiles, TestDocumentCli, TestLibreOffice>(argc, argv);
+                                   TestProfileSheet, TestDocumentFiles, TestDocumentCli,
+                                   TestLibreOffice>(argc, argv);
 }

@@ -8,6 +8,8 @@
 #include "reports/rtf_writer.h"
 #include "test_reports.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QTest>
 
 using namespace tipolab;
@@ -82,11 +84,22 @@ QString describe(const ReportDocument& d)
     return out.join(QLatin1Char('|'));
 }
 
-ReportDocument linesWithBreaks(int lines, int breaks)
+// `lines` lines, a picture `picture` twips high (none when 0), then `breaks`
+// page breaks.
+ReportDocument linesWithBreaks(int lines, int breaks, int picture = 0)
 {
     ReportWriter w;
     for (int i = 0; i < lines; ++i)
         w.typeText(QStringLiteral("riga") + kParagraphEnd);
+    if (picture > 0) {
+        Picture p;
+        QBuffer png(&p.png);
+        png.open(QIODevice::WriteOnly);
+        QImage(1, 1, QImage::Format_RGB32).save(&png, "PNG");
+        p.pixels = QSize(1, 1);
+        p.size = QSize(5000, picture);
+        w.appendPicture(p);
+    }
     for (int i = 0; i < breaks; ++i)
         w.typeText(kPageBreak + QStringLiteral("pagina"));
     return w.document();
@@ -186,13 +199,16 @@ void TestReportWriter::pageCount_data()
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("breaks");
     QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("picture"); // twips high, after the lines
     // 12 pt lines 15 pt apart: 48 lines fill the 257 mm between the margins.
-    QTest::newRow("empty document") << 0 << 0 << 1;
-    QTest::newRow("a full page") << 47 << 0 << 1;
-    QTest::newRow("one line more than a page") << 48 << 0 << 2;
-    QTest::newRow("two full pages") << 95 << 0 << 2;
-    QTest::newRow("every break a page") << 1 << 3 << 4;
-    QTest::newRow("break right after a full page") << 48 << 1 << 2;
+    QTest::newRow("empty document") << 0 << 0 << 1 << 0;
+    QTest::newRow("a full page") << 47 << 0 << 1 << 0;
+    QTest::newRow("one line more than a page") << 48 << 0 << 2 << 0;
+    QTest::newRow("two full pages") << 95 << 0 << 2 << 0;
+    QTest::newRow("every break a page") << 1 << 3 << 4 << 0;
+    QTest::newRow("break right after a full page") << 48 << 1 << 2 << 0;
+    QTest::newRow("a picture in the room the lines leave") << 20 << 0 << 1 << 8000;
+    QTest::newRow("a picture taller than the room left") << 30 << 0 << 2 << 8000;
 }
 
 void TestReportWriter::pageCount()
@@ -200,7 +216,8 @@ void TestReportWriter::pageCount()
     QFETCH(int, lines);
     QFETCH(int, breaks);
     QFETCH(int, pages);
-    QCOMPARE(layoutPageCount(linesWithBreaks(lines, breaks)), pages);
+    QFETCH(int, picture);
+    QCOMPARE(layoutPageCount(linesWithBreaks(lines, breaks, picture)), pages);
 }
 
 void TestReportWriter::reckonedPageCount_data()
@@ -232,7 +249,7 @@ void TestReportWriter::reckonedPageCount()
     ReportWriter w;
     run(w, script);
     const int laidOut = buildTextDocument(w.document(), twipsDevice())->pageCount();
-    const std::optional<int> reckoned = PageCounter(twipsDevice()).count(w.document());
+    const std::optional<int> reckoned = PageReckoner(twipsDevice()).count(w.document());
     QCOMPARE(reckoned.has_value(), followed);
     if (reckoned) QCOMPARE(*reckoned, laidOut);
     QCOMPARE(w.pageCount(), laidOut);

@@ -48,16 +48,27 @@ private slots:
     void acquisitionForm();
 };
 
+class TestProfileSheet : public QObject {
+    Q_OBJECT
+private slots:
+    void chartAxis_data();
+    void chartAxis();
+    void sampleSheet();
+};
+
 class TestDocumentFiles : public QObject {
     Q_OBJECT
 private slots:
     void reportFileNames_data();
     void reportFileNames();
+    void differentNamesNeverShareAFile();
     void guideFileName();
     void reportGoesToDocumentsWhenNotBesideTheProgram_data();
     void reportGoesToDocumentsWhenNotBesideTheProgram();
     void failureLeavesEverythingAsItWas();
     void sheetsGoToTheirFolderUnderTellingNames();
+    void sheetsFolderIsPrivate_data();
+    void sheetsFolderIsPrivate();
     void previewExportsThePages();
 };
 
@@ -66,6 +77,9 @@ class TestDocumentCli : public QObject {
 private slots:
     void commands_data();
     void commands();
+    void failedWriteKeepsTheOldDocument();
+    void outputMustNotBeAnInput_data();
+    void outputMustNotBeAnInput();
 };
 
 class TestLibreOffice : public QObject {

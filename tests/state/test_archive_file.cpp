@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace tipolab;
 
@@ -21,28 +19,6 @@ ArchiveRecord sampleRecord()
     if (!load.record) qFatal("fixture unreadable");
     return *load.record;
 }
-
-// Limits the size of any file this process writes, for the life of the object.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int);
-};
 
 } // namespace
 
@@ -66,6 +42,8 @@ void TestArchiveFile::damagedFileLeavesMemoryUntouched_data()
     QTest::addColumn<QString>("mentions");
     QTest::newRow("missing file") << QByteArray("<missing>") << "non esiste";
     QTest::newRow("a folder") << QByteArray("<folder>") << "cartella";
+    QTest::newRow("a symbolic link to itself")
+        << QByteArray("<loop>") << "collegamenti simbolici nel percorso (forse un ciclo)";
     QTest::newRow("cut after line 40") << QByteArray("<cut>") << "riga 41, valore 1";
     QTest::newRow("bad weight") << QByteArray(R"("","x","","","","","")"
                                               "\r\n")
@@ -80,6 +58,8 @@ void TestArchiveFile::damagedFileLeavesMemoryUntouched()
     const QString path = dir.filePath(QStringLiteral("Tipolab-dati-rotto"));
     if (content == "<folder>") {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tipolab-dati-rotto")));
+    } else if (content == "<loop>") {
+        QVERIFY(QFile::link(path, path));
     } else if (content == "<cut>") {
         const QByteArray whole = QByteArray::fromStdString(writeArchive(sampleRecord()));
         qsizetype at = 0;
@@ -117,7 +97,7 @@ void TestArchiveFile::failedSaveLeavesExistingFile()
     QString error;
     {
         // The disk "fills up" halfway through the new file.
-        FileSizeLimit limit(static_cast<rlim_t>(previous.size()) / 2);
+        test::FileSizeLimit limit(static_cast<rlim_t>(previous.size()) / 2);
         error = saveArchiveFile(path, sampleRecord());
     }
     QVERIFY2(!error.isEmpty(), "a failed save must be reported");
@@ -131,6 +111,6 @@ void TestArchiveFile::saveToMissingFolderFails()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("manca/Tipolab-dati-Anna"));
     const QString error = saveArchiveFile(path, sampleRecord());
-    QVERIFY(!error.isEmpty());
+    QVERIFY2(error.contains(QStringLiteral("il file o la cartella non esiste")), qPrintable(error));
     QVERIFY(!QFile::exists(path));
 }

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace tipolab;
 
@@ -28,6 +29,8 @@ const QStringList kOpenFilters{QStringLiteral("Tutti i file (*.*) (*)"),
                                QStringLiteral("File Tipolab-dati- (Tipolab-dati-*)")};
 const QStringList kSaveFilters{QStringLiteral("File Tipolab-dati- (Tipolab-dati-*)")};
 
+} // namespace
+
 void typePersona(DataProgram& program, const QString& name)
 {
     auto* page = program.module.windowAs<frontespizio>(WindowId::Frontespizio);
@@ -35,6 +38,8 @@ void typePersona(DataProgram& program, const QString& name)
     persona->clear();
     QTest::keyClicks(persona, name);
 }
+
+namespace {
 
 // The general judgements, REALISTA complete on display in the data window,
 // INVESTIGATIVO half judged, and the person's name: enough for a save of work
@@ -48,9 +53,8 @@ dati* enterSaveable(DataProgram& program)
     return w;
 }
 
-// A complete assessment entered through the windows: every type of the types
-// window, every characteristic of every type with its own steps and two
-// weights moved by the arrows (the sum stays 100), and the title page.
+} // namespace
+
 dati* enterWholeAssessment(DataProgram& program)
 {
     play(program.types(), QStringLiteral("t1 j2 t2 j5 t3 j8 t4 j3 t5 j6 t6 j10"));
@@ -65,6 +69,8 @@ dati* enterWholeAssessment(DataProgram& program)
     typePersona(program, QStringLiteral("Maria Bianchi, 3ª B"));
     return w;
 }
+
+namespace {
 
 // The results table of the results window, by type: sint.ass., anal.ass.,
 // sint.rel., anal.rel. with a point, and the prevailing type's name.
@@ -259,6 +265,9 @@ void TestArchiveCommands::damagedFileIsRefusedWhole_data()
     QTest::newRow("empty") << "Tipolab-dati-vuoto" << QByteArray("");
     QTest::newRow("missing") << "Tipolab-dati-assente" << QByteArray();
     QTest::newRow("a folder") << "Tipolab-dati-cartella" << QByteArray("folder");
+    // Neither blocks nor floods the program: refused before anything is read.
+    QTest::newRow("a pipe") << "Tipolab-dati-pipe" << QByteArray("fifo");
+    QTest::newRow("a device") << "/dev/zero" << QByteArray();
 }
 
 void TestArchiveCommands::damagedFileIsRefusedWhole()
@@ -266,9 +275,11 @@ void TestArchiveCommands::damagedFileIsRefusedWhole()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QTemporaryDir folder;
-    const QString path = folder.filePath(name);
+    const QString path = QDir(folder.path()).filePath(name);
     if (bytes == "folder")
         QVERIFY(QDir(folder.path()).mkdir(name));
+    else if (bytes == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else if (!bytes.isNull())
         test::writeFile(path, bytes);
     DataProgram program;
@@ -309,8 +320,9 @@ void TestArchiveCommands::failedSaveIsReported()
     control<QAction>(w, QStringLiteral("salvanome"))->trigger();
 
     QCOMPARE(program.dialogs.messages.size(), 1);
-    QVERIFY(
-        program.dialogs.messages.first().text.contains(QDir::toNativeSeparators(folder.path())));
+    const QString told = program.dialogs.messages.first().text;
+    QVERIFY2(told.contains(QDir::toNativeSeparators(folder.path())), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral(": \u00e8 una cartella.")), qPrintable(told));
     QCOMPARE(program.dialogs.messages.first().icon, QMessageBox::Critical);
     QVERIFY(QFileInfo(folder.path()).isDir());
     QCOMPARE(test::readFile(file), saved);

@@ -1,6 +1,7 @@
 // The data window and the archive commands, driven through the controls.
 #pragma once
 
+#include "test_paths.h"
 #include "test_program.h"
 #include "windows/weight_arrows.h"
 
@@ -39,6 +40,15 @@ private slots:
     void deleteMovesTheFileToTheTrash();
 };
 
+class TestProfilo : public QObject {
+    Q_OBJECT
+private slots:
+    void sampleFromEveryWindow_data();
+    void sampleFromEveryWindow();
+    void oneLineUntilComputedAndCurrent();
+    void freshAssessmentAgreesWithTheTool();
+};
+
 class TestWindowDocuments : public QObject {
     Q_OBJECT
 private slots:
@@ -50,6 +60,7 @@ private slots:
     void resultsAndReportAgreeWithTheTool_data();
     void resultsAndReportAgreeWithTheTool();
     void failedReportIsToldAndChangesNothing();
+    void markupInNamesShowsAsText();
 };
 
 // Runs a script of actions on the data window: "t3" clicks the box of row 3,
@@ -97,6 +108,7 @@ inline QString judgeAll(int step)
 }
 
 struct DataProgram : TestProgram {
+    using TestProgram::TestProgram;
     tipolab::dati* data()
     {
         return qobject_cast<tipolab::dati*>(module.showWindow(tipolab::WindowId::Dati));
@@ -108,3 +120,24 @@ struct DataProgram : TestProgram {
 // Everything the windows show and the assessment holds, to tell whether a
 // command changed anything.
 QStringList windowState(DataProgram& program);
+
+// The paragraphs of a document, its pictures and the cells of its tables, in
+// order: enough to tell at a glance where two documents part.
+QStringList textsOf(const tipolab::ReportDocument& document);
+
+inline const QString kSample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
+
+// Opens the sample archive through the data window.
+inline void openSample(DataProgram& program)
+{
+    program.dialogs.fileAnswers << kSample;
+    program.data()->Toolbar1_ButtonClick(1);
+    QVERIFY(program.dialogs.messages.isEmpty());
+}
+
+// Types `name` as the examined person on the title page.
+void typePersona(DataProgram& program, const QString& name);
+// A complete assessment entered through the windows: every type of the types
+// window, every characteristic of every type with its own steps and two
+// weights moved by the arrows (the sum stays 100), and the title page.
+tipolab::dati* enterWholeAssessment(DataProgram& program);

@@ -28,5 +28,9 @@ int main(int argc, char** argv)
         TestWindowDocuments t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        TestProfilo t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }

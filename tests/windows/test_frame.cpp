@@ -113,7 +113,7 @@ void TestFrame::menuBarOfEachWindow()
     QAction* own = entry(w, QStringLiteral("fin%1").arg(number));
     QVERIFY(own->isChecked());
     QAction* studio = entry(w, QStringLiteral("studio"));
-    QCOMPARE(studio->text(), QStringLiteral("Dati dello &studio..."));
+    QCOMPARE(studio->text(), QStringLiteral("&Dati dello studio..."));
     QCOMPARE(qobject_cast<QMenu*>(studio->parent())->objectName(), QStringLiteral("help"));
     studio->trigger();
     QVERIFY(program.visibleWindows().contains(QStringLiteral("StudioData")));
@@ -345,6 +345,7 @@ void TestFrame::greySpreadsToAllFourWindows()
     QFETCH(QString, question);
     TestProgram program;
     WorkingWindow* w = program.working(number);
+    w->runCommand(FrameCommand::ShowProfilo); // an open profile turns grey as well
     const QStringList shown = program.visibleWindows();
 
     entry(w, QStringLiteral("colorare"))->trigger();
@@ -361,6 +362,7 @@ void TestFrame::greySpreadsToAllFourWindows()
         QVERIFY2(other, "a window not loaded is loaded to receive the grey");
         QCOMPARE(other->backgroundColour(), kGrey);
     }
+    QCOMPARE(program.module.windowAs<profilo>(WindowId::Profilo)->backgroundColour(), kGrey);
     QCOMPARE(program.visibleWindows(), shown); // loaded, not shown
 
     // Already grey: straight to the colour dialog, from the grey; Cancel keeps it.

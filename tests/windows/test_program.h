@@ -9,6 +9,7 @@
 #include "state/modulo_tipolab.h"
 #include "windows/dati.h"
 #include "windows/frontespizio.h"
+#include "windows/profilo.h"
 #include "windows/risultati.h"
 #include "windows/tipi.h"
 
@@ -24,10 +25,10 @@
 inline QString windowIdName(tipolab::WindowId id)
 {
     static const char* const names[] = {
-        "tipi",       "dati",         "risultati",    "frontespizio",   "Support",
-        "About",      "HelpContents", "Manual",       "GuideOperation", "GuideArchive",
-        "GuideTypes", "GuideData",    "GuideResults", "GuideTitlePage", "TipOfTheDay",
-        "PriceList",  "StudioData",   "Splash"};
+        "tipi",         "dati",        "risultati",    "frontespizio", "profilo",
+        "Support",      "About",       "HelpContents", "Manual",       "GuideOperation",
+        "GuideArchive", "GuideTypes",  "GuideData",    "GuideResults", "GuideTitlePage",
+        "GuideProfile", "TipOfTheDay", "PriceList",    "StudioData",   "Splash"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 
@@ -49,6 +50,8 @@ struct TestProgram {
                               [this, &desk] { return new tipolab::risultati(module, desk); });
         module.registerWindow(WindowId::Frontespizio,
                               [this, &desk] { return new tipolab::frontespizio(module, desk); });
+        module.registerWindow(WindowId::Profilo,
+                              [this, &desk] { return new tipolab::profilo(module, desk); });
         for (int i = static_cast<int>(WindowId::Support); i < tipolab::kWindowIdCount; ++i) {
             const QString name = windowIdName(static_cast<WindowId>(i));
             module.registerWindow(static_cast<WindowId>(i), [name] {

@@ -3,17 +3,20 @@
 // one the command-line tool makes from the same archive; an incomplete
 // assessment or a failed write leaves everything as it was.
 #include "reports/full_report.h"
+#include "reports/preview_window.h"
 #include "reports/rtf_writer.h"
 #include "reports/snapshot_from_archive.h"
 #include "reports/window_sheets.h"
 #include "state/archive_codec.h"
 #include "state/archive_file.h"
+#include "state/qt_dialogs.h"
 #include "test_dati.h"
 #include "test_paths.h"
 #include "test_support.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,11 +25,10 @@ using namespace tipolab;
 
 namespace {
 
-const QString kSample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
 const QString kLoading = QStringLiteral("sto caricando Word");
 
-// The paragraphs of a document and the cells of its tables, in order: enough
-// to tell at a glance where two documents part.
+} // namespace
+
 QStringList textsOf(const ReportDocument& document)
 {
     QStringList out;
@@ -34,6 +36,12 @@ QStringList textsOf(const ReportDocument& document)
     for (const Block& block : document.blocks) {
         if (const auto* p = std::get_if<Paragraph>(&block)) {
             out << p->text();
+            continue;
+        }
+        if (const auto* picture = std::get_if<Picture>(&block)) {
+            out << QStringLiteral("picture %1 x %2 twips")
+                       .arg(picture->size.width())
+                       .arg(picture->size.height());
             continue;
         }
         const Table& table = std::get<Table>(block);
@@ -48,13 +56,7 @@ QStringList textsOf(const ReportDocument& document)
     return out;
 }
 
-// Opens the sample archive through the data window.
-void openSample(DataProgram& program)
-{
-    program.dialogs.fileAnswers << kSample;
-    program.data()->Toolbar1_ButtonClick(1);
-    QVERIFY(program.dialogs.messages.isEmpty());
-}
+namespace {
 
 QString guidanceLine(QWidget* window)
 {
@@ -279,4 +281,44 @@ void TestWindowDocuments::failedReportIsToldAndChangesNothing()
     QVERIFY2(told.text.contains(QDir::toNativeSeparators(blocked)), qPrintable(told.text));
     QVERIFY(program.documents.opener->paths.isEmpty());
     QCOMPARE(windowState(program), before);
+}
+
+// Names from an archive, the installation file or the user show as the text
+// they are: markup in them neither changes the look nor makes the program
+// fetch a picture (a pipe or a device named there would freeze it).
+void TestWindowDocuments::markupInNamesShowsAsText()
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("manca.png"));
+    const QString markup = QStringLiteral("<b>x</b><img src=\"%1\">").arg(picture);
+    const QString archive = dir.filePath(QStringLiteral("Tipolab-dati-markup"));
+    test::writeFile(archive, test::readFile(kSample).replace("Mario Rossi", markup.toUtf8()));
+    InstallationData installation;
+    installation.studioName = QStringLiteral("<i>Studio</i>");
+    installation.studioAddress = QStringLiteral("<u>Via</u><img src=\"%1\">").arg(picture);
+
+    DataProgram program(installation);
+    program.types();
+    program.dialogs.fileAnswers << archive;
+    program.data()->Toolbar1_ButtonClick(1);
+    clickButton(program.data(), QStringLiteral("avanti")); // "&Risultati"
+    for (int window = 1; window <= 4; ++window)
+        program.working(window)->Toolbar1_ButtonClick(4); // every print command
+    control<QMenu>(program.working(1), QStringLiteral("visu"))->actions().last()->trigger();
+    QVERIFY(program.dialogs.messages.isEmpty());
+    PreviewWindow preview(ReportDocument(), dir.filePath(markup), program.dialogs);
+    preview.show();
+    // The message boxes the program shows quote names too.
+    const auto box = QtDialogs::messageBox(markup, {}, QMessageBox::Critical, QMessageBox::Ok);
+
+    QStringList shown;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (!label || !label->text().contains(u'<')) continue;
+        shown << label->objectName();
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+    }
+    shown.sort();
+    QCOMPARE(shown.join(u' '),
+             QStringLiteral("Label14 Labelstudio labelindirizzo percorso qt_msgbox_label titolo"));
 }

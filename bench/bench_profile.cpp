@@ -1,0 +1,79 @@
+// How long the person's profile takes: its figures from the results, the
+// chart as a PNG picture, and the profile sheet beside the results sheet
+// (each composed and written as RTF).
+#include "gui_benchmarks.h"
+#include "reports/profile_sheet.h"
+#include "reports/rtf_writer.h"
+#include "reports/snapshot_from_archive.h"
+#include "reports/window_sheets.h"
+#include "state/archive_file.h"
+#include "state/archive_results.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+tipolab::ArchiveSnapshot sample()
+{
+    const tipolab::ArchiveLoad load =
+        tipolab::loadArchiveFile(QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio"));
+    return tipolab::snapshotFromArchive(*load.record, tipolab::InstallationData());
+}
+
+void BM_ComputeProfile(benchmark::State& state)
+{
+    const tipolab::ArchiveLoad load =
+        tipolab::loadArchiveFile(QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio"));
+    const tipolab::ArchiveResults evaluated = tipolab::evaluateArchive(*load.record);
+    for (auto _ : state) {
+        const tipolab::Profile p =
+            tipolab::computeProfile(evaluated.results, evaluated.data.characteristics);
+        benchmark::DoNotOptimize(p.spearman);
+    }
+}
+BENCHMARK(BM_ComputeProfile)->Unit(benchmark::kMicrosecond);
+
+void BM_ChartPicture(benchmark::State& state)
+{
+    const tipolab::ProfileSnapshot profile = sample().profile;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const tipolab::Picture picture =
+            tipolab::chartPicture(tipolab::profileChart(profile),
+                                  QSize(tipolab::kProfileChartWidth, tipolab::kProfileChartHeight));
+        bytes += picture.png.size();
+    }
+    state.counters["png_bytes"] = double(bytes) / double(state.iterations());
+}
+BENCHMARK(BM_ChartPicture)->Unit(benchmark::kMillisecond);
+
+void BM_ResultsSheet(benchmark::State& state)
+{
+    const tipolab::ArchiveSnapshot s = sample();
+    const tipolab::SheetHeading heading = tipolab::sheetHeading(s.windows.title.persona);
+    for (auto _ : state) {
+        tipolab::ReportWriter w;
+        tipolab::composeResultsSheet(w, heading, s.windows.results);
+        benchmark::DoNotOptimize(tipolab::toRtf(w.document()).data());
+    }
+}
+BENCHMARK(BM_ResultsSheet)->Unit(benchmark::kMillisecond);
+
+void BM_ProfileSheet(benchmark::State& state)
+{
+    const tipolab::ArchiveSnapshot s = sample();
+    const tipolab::SheetHeading heading = tipolab::sheetHeading(s.windows.title.persona);
+    for (auto _ : state) {
+        tipolab::ReportWriter w;
+        tipolab::composeProfileSheet(w, heading, s.profile);
+        benchmark::DoNotOptimize(tipolab::toRtf(w.document()).data());
+    }
+}
+BENCHMARK(BM_ProfileSheet)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return tipolab::bench::runGuiBenchmarks(argc, argv);
+}

@@ -1,0 +1,108 @@
+#include "profile_sheet.h"
+
+#include "report_tables.h"
+
+namespace tipolab {
+namespace {
+
+const QString kEnd(kParagraphEnd);
+
+void fillRow(ReportWriter& w, int row, const QStringList& cells)
+{
+    for (int c = 0; c < cells.size(); ++c)
+        w.setCellText(row, c + 1, cells[c]);
+}
+
+void writeIndicesTable(ReportWriter& w, const ProfileSnapshot& s)
+{
+    const ProfileShape& a = s.profile.syntheticShape;
+    const ProfileShape& b = s.profile.analyticShape;
+    w.appendTable(5, 3);
+    w.setTableSize(10);
+    fillRow(w, 1,
+            {QStringLiteral("profilo"), QString::fromUtf8(kSyntheticProfileName),
+             QString::fromUtf8(kAnalyticProfileName)});
+    fillRow(
+        w, 2,
+        {QStringLiteral("codice"), QString::fromStdString(a.code), QString::fromStdString(b.code)});
+    fillRow(w, 3,
+            {QStringLiteral("differenziazione"), pointsText(a.differentiation, s.locale),
+             pointsText(b.differentiation, s.locale)});
+    fillRow(w, 4,
+            {QStringLiteral("primi due tipi"), firstTypesText(a, s.locale),
+             firstTypesText(b, s.locale)});
+    fillRow(w, 5, {QStringLiteral("coerenza"), consistencyText(a), consistencyText(b)});
+    w.applyTableFormat();
+}
+
+void writeDifferencesTable(ReportWriter& w, const ProfileSnapshot& s)
+{
+    const Profile& p = s.profile;
+    w.appendTable(kTypeCount + 1, 4);
+    w.setTableSize(10);
+    fillRow(w, 1,
+            {QStringLiteral("tipo"), QStringLiteral("sint.rel."), QStringLiteral("anal.rel."),
+             QStringLiteral("differenza")});
+    for (int t = 1; t <= kTypeCount; ++t) {
+        fillRow(w, t + 1,
+                {typeWithLetter(t), pointsText(p.synthetic[t - 1], s.locale),
+                 pointsText(p.analytic[t - 1], s.locale),
+                 pointsText(p.difference[t - 1], s.locale, true)});
+    }
+    w.applyTableFormat();
+}
+
+void writeEvidenceTable(ReportWriter& w, const ProfileSnapshot& s)
+{
+    w.appendTable(kTypeCount + 1, 3);
+    w.setTableSize(10);
+    fillRow(w, 1,
+            {QStringLiteral("tipo"),
+             QStringLiteral("contano di pi\u00f9 (peso \u00d7 coefficiente)"),
+             QStringLiteral("giudicate pi\u00f9 in basso")});
+    for (int t = 1; t <= kTypeCount; ++t) {
+        const TypeEvidence& e = s.profile.evidence[t - 1];
+        QStringList strongest, lowest;
+        for (const EvidenceItem& item : e.strongest)
+            strongest << evidenceText(t, item, s.locale, true);
+        for (const EvidenceItem& item : e.lowest)
+            lowest << evidenceText(t, item, s.locale, false);
+        fillRow(w, t + 1, {typeWithLetter(t), strongest.join(kEnd), lowest.join(kEnd)});
+    }
+    w.applyTableFormat();
+}
+
+} // namespace
+
+void composeProfileSheet(ReportWriter& w, const SheetHeading& heading, const ProfileSnapshot& s)
+{
+    writeSheetOpening(w, heading);
+    w.document().title = QStringLiteral("Profilo: ") + heading.persona;
+    w.typeText(QStringLiteral("Soggetto esaminato: ") + heading.persona + kEnd);
+    w.appendEndParagraph();
+    w.setParagraphSize(16);
+    w.setParagraphText(QStringLiteral("Profilo della persona") + kEnd);
+
+    Picture chart = chartPicture(profileChart(s), QSize(kProfileChartWidth, kProfileChartHeight));
+    chart.alignment = Alignment::Center;
+    w.appendPicture(std::move(chart));
+
+    w.setParagraphSize(12);
+    w.setParagraphText(kEnd + QStringLiteral("Codici a tre lettere e indici"));
+    writeIndicesTable(w, s); // table 1
+    w.appendEndParagraph();
+    w.setParagraphSize(10);
+    w.setParagraphText(consistencyRule() + kEnd);
+
+    w.setParagraphSize(12);
+    w.setParagraphText(kEnd + QStringLiteral("Immagine di s\u00e9 e risultato analitico"));
+    writeDifferencesTable(w, s); // table 2
+    w.appendEndParagraph();
+    w.setParagraphSize(12);
+    w.setParagraphText(agreementText(s) + kEnd + selfImageText(s) + kEnd + kEnd +
+                       QStringLiteral("Le caratteristiche dietro ogni tipo"));
+    writeEvidenceTable(w, s); // table 3
+    rightAlignColumns(w, 2, {2, 3, 4});
+}
+
+} // namespace tipolab

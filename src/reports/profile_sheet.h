@@ -1,0 +1,21 @@
+// The profile sheet printed from the profile window: the hexagon chart as a
+// picture, the three-letter codes with the indices of both profiles, the
+// differences type by type with the agreement of the two rankings, and the
+// characteristics behind each type. Not saved by the program, like the other
+// sheets.
+#pragma once
+
+#include "profile_texts.h"
+#include "report_snapshot.h"
+#include "report_writer.h"
+
+namespace tipolab {
+
+// The chart's size on the page, in twips: 11 by 9.5 centimetres.
+inline constexpr int kProfileChartWidth = 6236;
+inline constexpr int kProfileChartHeight = 5386;
+
+// Tables: indices, differences, evidence.
+void composeProfileSheet(ReportWriter& w, const SheetHeading& heading, const ProfileSnapshot& s);
+
+} // namespace tipolab

@@ -1,0 +1,123 @@
+#include "profile_texts.h"
+
+#include "core/model.h"
+#include "state/number_format.h"
+
+namespace tipolab {
+namespace {
+
+const QColor kSelfImageColour(214, 96, 0); // orange
+const QColor kAnalyticColour(0, 0, 192);   // the dark blue of the prevailing type
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+std::array<double, kTypeCount> percentages(const TypeHundredths& values)
+{
+    std::array<double, kTypeCount> out{};
+    for (int i = 0; i < kTypeCount; ++i)
+        out[i] = values[i] / 100.0;
+    return out;
+}
+
+} // namespace
+
+ProfileSnapshot profileSnapshot(const Results& results, const CharacteristicTable& characteristics,
+                                const QLocale& locale)
+{
+    return {computeProfile(results, characteristics), locale};
+}
+
+QString pointsText(int hundredths, const QLocale& locale, bool sign)
+{
+    const QString number = format00(hundredths / 100.0, locale);
+    return sign && hundredths > 0 ? locale.positiveSign() + number : number;
+}
+
+QString spearmanText(const std::optional<double>& rho, const QLocale& locale)
+{
+    return rho ? format000(*rho, locale) : QString();
+}
+
+QString typeText(int t)
+{
+    return text(typeName(t));
+}
+
+QString typeWithLetter(int t)
+{
+    return QStringLiteral("%1 (%2)").arg(typeText(t), QChar::fromLatin1(typeLetter(t)));
+}
+
+QString firstTypesText(const ProfileShape& shape, const QLocale& locale)
+{
+    QString out =
+        QStringLiteral("%1 e %2, distacco %3")
+            .arg(QChar::fromLatin1(typeLetter(shape.first)),
+                 QChar::fromLatin1(typeLetter(shape.second)), pointsText(shape.firstGap, locale));
+    if (shape.notDistinct) out += QStringLiteral(" (non distinti)");
+    return out;
+}
+
+QString consistencyText(const ProfileShape& shape)
+{
+    return text(consistencyWord(shape.consistency));
+}
+
+QString selfImageText(const ProfileSnapshot& s)
+{
+    return QString::fromStdString(
+        selfImageSentence(s.profile.difference, s.locale.decimalPoint().toStdString()));
+}
+
+QString agreementText(const ProfileSnapshot& s)
+{
+    const QString rho = s.profile.spearman ? spearmanText(s.profile.spearman, s.locale)
+                                           : QString::fromUtf8(kNoSpearman);
+    return QStringLiteral("Tipi in comune tra i primi tre: %1 su 3. \u03c1 di Spearman: %2.")
+        .arg(s.profile.sharedTopThree)
+        .arg(rho);
+}
+
+QString consistencyRule()
+{
+    return QStringLiteral(
+               "La coerenza dice quanto sono vicini sull'esagono i primi due tipi (vicini: "
+               "alta; con un tipo in mezzo: media; opposti: bassa) e i primi due tipi sono "
+               "\u00abnon distinti\u00bb quando distano meno di %1 punti.")
+        .arg(kNotDistinctBelow / 100);
+}
+
+QString evidenceText(int type, const EvidenceItem& item, const QLocale& locale, bool contribution)
+{
+    QString out =
+        QStringLiteral("%1 (%2, peso %3%)")
+            .arg(text(characteristicName(type, item.characteristic)), text(stepWord(item.step)))
+            .arg(item.weight);
+    if (contribution) out += QStringLiteral(": ") + pointsText(item.contribution, locale);
+    return out;
+}
+
+ChartProfile syntheticChartProfile(const TypeHundredths& values, const QString& label)
+{
+    return {label, percentages(values), kSelfImageColour, Qt::DashLine};
+}
+
+ChartProfile analyticChartProfile(const TypeHundredths& values, const QString& label)
+{
+    return {label, percentages(values), kAnalyticColour, Qt::SolidLine};
+}
+
+HexagonChart profileChart(const ProfileSnapshot& s)
+{
+    return HexagonChart(
+        {syntheticChartProfile(s.profile.synthetic,
+                               QStringLiteral("sint.rel.: come crede di essere")),
+         analyticChartProfile(s.profile.analytic,
+                              QStringLiteral("anal.rel.: come \u00e8 secondo il test"))},
+        s.locale);
+}
+
+} // namespace tipolab

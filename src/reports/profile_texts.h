@@ -1,0 +1,60 @@
+// The person's profile as the window, the sheet and the command-line tool
+// show it: the figures of core/profile.h in words and numbers of the user's
+// regional settings, and the hexagon chart of the two profiles.
+#pragma once
+
+#include "core/profile.h"
+#include "hexagon_chart.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace tipolab {
+
+// What the profile window and sheet show.
+struct ProfileSnapshot {
+    Profile profile;
+    QLocale locale; // the decimal separator of every number shown
+};
+
+// The profile of a complete assessment with `results`.
+ProfileSnapshot profileSnapshot(const Results& results, const CharacteristicTable& characteristics,
+                                const QLocale& locale = QLocale());
+
+// Names of the two profiles, as the legend and the tables write them.
+inline constexpr char kSyntheticProfileName[] = "sintetico (come crede di essere)";
+inline constexpr char kAnalyticProfileName[] = "analitico (come \u00e8)";
+
+// Hundredths of a point with two decimals; with `sign` a "+" before positive values.
+QString pointsText(int hundredths, const QLocale& locale, bool sign = false);
+// Three decimals, or an empty text when there is none.
+QString spearmanText(const std::optional<double>& rho, const QLocale& locale);
+// What stands in place of rho when there is none.
+inline constexpr char kNoSpearman[] = "non calcolabile: un profilo ha sei valori uguali";
+
+QString typeText(int t);
+// "R" .. "C" with the name: "REALISTA (R)".
+QString typeWithLetter(int t);
+// The first two types and how far apart they are: "R e S, distacco 3,22" and,
+// when they are closer than the threshold, "(non distinti)" after it.
+QString firstTypesText(const ProfileShape& shape, const QLocale& locale);
+QString consistencyText(const ProfileShape& shape);
+// The sentence on where the self-image departs most from the analytic result.
+QString selfImageText(const ProfileSnapshot& s);
+// "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0,928."
+QString agreementText(const ProfileSnapshot& s);
+// The rule behind the consistency and the "non distinti" mark, in one sentence.
+QString consistencyRule();
+// One characteristic as evidence: "robusto (massimo, peso 9%): 9,00", the
+// contribution only with `contribution`.
+QString evidenceText(int type, const EvidenceItem& item, const QLocale& locale, bool contribution);
+
+// The chart of the two profiles: the self-image dashed in orange, the analytic
+// result solid in dark blue.
+HexagonChart profileChart(const ProfileSnapshot& s);
+// The same two profiles, for a chart that shows them beside others.
+ChartProfile syntheticChartProfile(const TypeHundredths& values, const QString& label);
+ChartProfile analyticChartProfile(const TypeHundredths& values, const QString& label);
+
+} // namespace tipolab

@@ -1,0 +1,28 @@
+// A hexagon chart on a window: the chart of reports/hexagon_chart.h painted
+// on a white panel in the widget's own font, or an empty panel while it has
+// no chart.
+#pragma once
+
+#include "reports/hexagon_chart.h"
+
+#include <QWidget>
+#include <optional>
+
+namespace tipolab {
+
+class HexagonChartView : public QWidget {
+    Q_OBJECT
+public:
+    explicit HexagonChartView(QWidget* parent = nullptr);
+
+    void setChart(std::optional<HexagonChart> chart);
+    const std::optional<HexagonChart>& chart() const { return m_chart; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<HexagonChart> m_chart;
+};
+
+} // namespace tipolab

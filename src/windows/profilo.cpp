@@ -1,0 +1,344 @@
+#include "profilo.h"
+
+#include "core/check.h"
+#include "designed_controls.h"
+#include "hexagon_chart_view.h"
+#include "reports/snapshot_from_archive.h"
+#include "risultati.h"
+#include "working_window.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace tipolab {
+namespace {
+
+// Designed layout, in twips: the chart on the left, the indices, the
+// differences and the sentences on the right, the evidence across the bottom
+// and the buttons under it.
+constexpr int kFormWidth = 11400, kFormHeight = 9600;
+constexpr int kLeft = 120, kInner = kFormWidth - 2 * kLeft;
+constexpr int kTitleTop = 120, kTitleHeight = 330;
+constexpr int kTop = 540, kCell = 255;
+constexpr int kChartWidth = 5100, kChartHeight = 4800;
+constexpr int kRight = kLeft + kChartWidth + 120, kRightWidth = kFormWidth - kLeft - kRight;
+// The indices: a column of names, then one column per profile.
+constexpr int kNameWidth = 1800, kProfileWidth = (kRightWidth - kNameWidth) / 2;
+constexpr int kIndicesHeadHeight = 480, kTwoLines = 480;
+constexpr int kRuleTop = 2325, kRuleHeight = 720;
+// The differences: a column of names, then one column per type.
+constexpr int kDifferencesTop = 3120, kRowNameWidth = 1440;
+constexpr int kTypeWidth = (kRightWidth - kRowNameWidth) / kTypeCount;
+constexpr int kAgreementTop = 4200, kSentenceTop = 4740, kSentenceHeight = 720;
+constexpr int kEvidenceTop = 5880, kEvidenceHeight = 3120;
+constexpr int kButtonsTop = 9120, kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
+
+const QString kNotComputed = QStringLiteral(
+    "Nessun profilo: completare i dati e premere \u00abRisultati\u00bb nella finestra Dati.");
+const QString kOutOfDate =
+    QStringLiteral("I dati sono cambiati dopo l'ultimo calcolo: premere \u00abRisultati\u00bb "
+                   "nella finestra Dati.");
+
+QLabel* cell(QWidget* parent, const QString& name, int left, int top, int width, int height,
+             const QString& tooltip)
+{
+    QLabel* label = newLabel(parent, name, {}, tooltip);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    placeTwips(label, left, top, width, height);
+    return label;
+}
+
+// The results `calcolo` would show for the assessment as it stands, when they
+// are the ones the results window shows; otherwise the reason there are none.
+std::optional<Results> currentResults(ModuloTipolab& module, QString& why)
+{
+    const AssessmentData& data = module.data();
+    const auto* shown = qobject_cast<const risultati*>(module.existingWindow(WindowId::Risultati));
+    why = kNotComputed;
+    if (!shown || data.prevailingType == 0 ||
+        !missingForResults(data.types, data.characteristics).empty())
+        return std::nullopt;
+    std::array<std::optional<double>, kTypeCount> weighted;
+    for (int t = 0; t < kTypeCount; ++t)
+        weighted[t] = displayedWeightedCoefficient(data.characteristics[t]);
+    const Results results = computeResults(data.types, weighted);
+    why = kOutOfDate;
+    if (resultsWindowSnapshot(results, QLocale()).rows != shown->snapshot().rows)
+        return std::nullopt;
+    return results;
+}
+
+} // namespace
+
+profilo::profilo(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent)
+    : QWidget(parent), m_module(module), m_desk(desk)
+{
+    setObjectName(QStringLiteral("profilo"));
+    setWindowTitle(module.programName() + QStringLiteral(": profilo della persona"));
+    setAutoFillBackground(true);
+    placeControls();
+    sizeWindowToScreen(m_scaler, this, kFormWidth, kFormHeight);
+    aggiorna();
+}
+
+void profilo::placeControls()
+{
+    titolo = newHeading(this, QStringLiteral("titolo"), {}, {}, Qt::AlignLeft);
+    setFontLook(titolo, 1.2, true);
+    placeTwips(titolo, kLeft, kTitleTop, kInner, kTitleHeight);
+    stato = newLabel(this, QStringLiteral("stato"));
+    placeTwips(stato, kLeft, kTitleTop, kInner, kTitleHeight);
+
+    grafico = new HexagonChartView(this);
+    grafico->setObjectName(QStringLiteral("grafico"));
+    grafico->setToolTip(QStringLiteral(
+        "i sei tipi ai vertici dell'esagono: tratteggiato il profilo sintetico (come crede di "
+        "essere), continuo quello analitico (come \u00e8)"));
+    placeTwips(grafico, kLeft, kTop, kChartWidth, kChartHeight);
+    m_profileControls << titolo << grafico;
+
+    placeIndices();
+    placeDifferences();
+    accordo = cell(this, QStringLiteral("accordo"), kRight, kAgreementTop, kRightWidth, kTwoLines,
+                   QStringLiteral("quanti dei primi tre tipi coincidono e quanto si somiglia "
+                                  "l'ordine dei sei tipi nei due profili"));
+    frase = cell(this, QStringLiteral("frase"), kRight, kSentenceTop, kRightWidth, kSentenceHeight,
+                 QStringLiteral("dove l'esaminato si sopravvaluta, dove si sottovaluta"));
+    frase->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = frase->palette();
+    palette.setColor(QPalette::WindowText, kDarkBlue);
+    frase->setPalette(palette);
+    m_profileControls << accordo << frase;
+    placeEvidence();
+    placeButtons();
+}
+
+void profilo::placeIndices()
+{
+    const QString names[] = {QString(), QStringLiteral("codice"),
+                             QStringLiteral("differenziazione"), QStringLiteral("primi due tipi"),
+                             QStringLiteral("coerenza")};
+    const int heights[] = {kIndicesHeadHeight, kCell, kCell, kTwoLines, kCell};
+    const QString tooltips[] = {
+        {},
+        QStringLiteral("i tre tipi pi\u00f9 alti; tra parentesi i tipi a pari valore"),
+        QStringLiteral("valore pi\u00f9 alto meno valore pi\u00f9 basso, in punti"),
+        QStringLiteral("i primi due tipi e il loro distacco in punti"),
+        QStringLiteral("distanza sull'esagono tra i primi due tipi"),
+    };
+    ProfileCells* rows[] = {nullptr, &codice, &differenziazione, &primi, &coerenza};
+    const char* objectNames[] = {nullptr, "codice", "differenziazione", "primi", "coerenza"};
+    int top = kTop;
+    for (int r = 0; r < 5; ++r) {
+        QLabel* name = newHeading(this, QStringLiteral("indice_%1").arg(r), names[r], tooltips[r],
+                                  Qt::AlignLeft);
+        placeTwips(name, kRight, top, kNameWidth, heights[r]);
+        m_profileControls << name;
+        for (int p = 1; p <= 2; ++p) {
+            const int left = kRight + kNameWidth + (p - 1) * kProfileWidth;
+            if (r == 0) {
+                QLabel* head = newHeading(
+                    this, indexedName("profilo", p),
+                    QString::fromUtf8(p == 1 ? kSyntheticProfileName : kAnalyticProfileName), {},
+                    Qt::AlignLeft);
+                head->setWordWrap(true);
+                placeTwips(head, left, top, kProfileWidth, heights[r]);
+                m_profileControls << head;
+            } else {
+                QLabel* value = cell(this, indexedName(objectNames[r], p), left, top, kProfileWidth,
+                                     heights[r], tooltips[r]);
+                (*rows[r])[p] = value;
+                m_profileControls << value;
+            }
+        }
+        top += heights[r];
+    }
+    regola = cell(this, QStringLiteral("regola"), kRight, kRuleTop, kRightWidth, kRuleHeight,
+                  QStringLiteral("come si leggono la coerenza e i primi due tipi"));
+    regola->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFontLook(regola, 0.9, false);
+    regola->setText(consistencyRule());
+    m_profileControls << regola;
+}
+
+void profilo::placeDifferences()
+{
+    const QString names[] = {QString(), QStringLiteral("sint.rel."), QStringLiteral("anal.rel."),
+                             QStringLiteral("differenza")};
+    const QString tooltips[] = {
+        {},
+        QStringLiteral("sintetica relativa: come crede di essere, in %"),
+        QStringLiteral("analitica relativa: come \u00e8 secondo il test, in %"),
+        QStringLiteral("anal.rel. meno sint.rel.: negativa dove si sopravvaluta, positiva dove si "
+                       "sottovaluta"),
+    };
+    TypeCells* rows[] = {nullptr, &sintrel, &anrel, &differenza};
+    const char* objectNames[] = {"lettera", "sintrel", "anrel", "differenza"};
+    for (int r = 0; r < 4; ++r) {
+        const int top = kDifferencesTop + r * kCell;
+        QLabel* name = newHeading(this, QStringLiteral("riga_%1").arg(r), names[r], tooltips[r],
+                                  Qt::AlignLeft);
+        placeTwips(name, kRight, top, kRowNameWidth, kCell);
+        m_profileControls << name;
+        for (int t = 1; t <= kTypeCount; ++t) {
+            const int left = kRight + kRowNameWidth + (t - 1) * kTypeWidth;
+            QLabel* value = r == 0
+                                ? newHeading(this, indexedName(objectNames[r], t),
+                                             QString(QChar::fromLatin1(typeLetter(t))), typeText(t),
+                                             Qt::AlignRight)
+                                : newLabel(this, indexedName(objectNames[r], t), {}, tooltips[r]);
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            placeTwips(value, left, top, kTypeWidth, kCell);
+            if (rows[r]) (*rows[r])[t] = value;
+            m_profileControls << value;
+        }
+    }
+}
+
+void profilo::placeEvidence()
+{
+    QLabel* heading =
+        newHeading(this, QStringLiteral("Label_evidenze"),
+                   QStringLiteral("Le caratteristiche dietro ogni tipo"), {}, Qt::AlignLeft);
+    placeTwips(heading, kLeft, kEvidenceTop - kCell - 45, kInner, kCell);
+    evidenze = new QTableWidget(kTypeCount, 3, this);
+    evidenze->setObjectName(QStringLiteral("evidenze"));
+    evidenze->setToolTip(
+        QStringLiteral("per ogni tipo le caratteristiche che contano di pi\u00f9 (peso \u00d7 "
+                       "coefficiente) e quelle giudicate pi\u00f9 in basso"));
+    evidenze->setHorizontalHeaderLabels(
+        {QStringLiteral("tipo"), QStringLiteral("contano di pi\u00f9 (peso \u00d7 coefficiente)"),
+         QStringLiteral("giudicate pi\u00f9 in basso")});
+    evidenze->verticalHeader()->hide();
+    evidenze->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    evidenze->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    evidenze->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    evidenze->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    evidenze->setSelectionMode(QAbstractItemView::NoSelection);
+    evidenze->setFocusPolicy(Qt::NoFocus);
+    // Three lines to a row, one characteristic to a line.
+    evidenze->setWordWrap(false);
+    evidenze->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    evidenze->verticalHeader()->setDefaultSectionSize(
+        kEvidenceCount * evidenze->fontMetrics().lineSpacing() + 8);
+    placeTwips(evidenze, kLeft, kEvidenceTop, kInner, kEvidenceHeight);
+    m_profileControls << heading << evidenze;
+}
+
+void profilo::placeButtons()
+{
+    stampa = newButton(this, QStringLiteral("stampa"), QStringLiteral("S&tampa"),
+                       QStringLiteral("cliccare per avere il foglio del profilo"));
+    guida = newButton(this, QStringLiteral("guida"), QStringLiteral("&Guida"),
+                      QStringLiteral("cliccare per la guida della finestra"));
+    chiudi = newButton(this, QStringLiteral("chiudi"), QStringLiteral("&Chiudi"),
+                       QStringLiteral("cliccare per chiudere la finestra"));
+    int left = kFormWidth - kLeft - 3 * kButtonWidth - 2 * kButtonGap;
+    for (QPushButton* button : {stampa, guida, chiudi}) {
+        placeTwips(button, left, kButtonsTop, kButtonWidth, kButtonHeight);
+        left += kButtonWidth + kButtonGap;
+    }
+    connect(stampa, &QPushButton::clicked, this, &profilo::stampa_Click);
+    connect(guida, &QPushButton::clicked, this, &profilo::guida_Click);
+    connect(chiudi, &QPushButton::clicked, this, &profilo::chiudi_Click);
+    m_profileControls << stampa;
+}
+
+void profilo::aggiorna()
+{
+    QString why;
+    const std::optional<Results> results = currentResults(m_module, why);
+    if (!results) {
+        m_shown.reset();
+        grafico->setChart(std::nullopt);
+        stato->setText(why);
+        showProfileControls(false);
+        return;
+    }
+    m_shown = profileSnapshot(*results, m_module.data().characteristics, QLocale());
+    fill(*m_shown);
+    showProfileControls(true);
+}
+
+void profilo::fill(const ProfileSnapshot& s)
+{
+    const Profile& p = s.profile;
+    const QString persona = examinedPerson(m_module);
+    titolo->setText(persona.isEmpty() ? QStringLiteral("Profilo della persona")
+                                      : QStringLiteral("Profilo di ") + persona);
+    grafico->setChart(profileChart(s));
+    const ProfileShape* shapes[] = {nullptr, &p.syntheticShape, &p.analyticShape};
+    for (int i = 1; i <= 2; ++i) {
+        codice[i]->setText(QString::fromStdString(shapes[i]->code));
+        differenziazione[i]->setText(pointsText(shapes[i]->differentiation, s.locale));
+        primi[i]->setText(firstTypesText(*shapes[i], s.locale));
+        coerenza[i]->setText(consistencyText(*shapes[i]));
+    }
+    for (int t = 1; t <= kTypeCount; ++t) {
+        sintrel[t]->setText(pointsText(p.synthetic[t - 1], s.locale));
+        anrel[t]->setText(pointsText(p.analytic[t - 1], s.locale));
+        differenza[t]->setText(pointsText(p.difference[t - 1], s.locale, true));
+    }
+    accordo->setText(agreementText(s));
+    frase->setText(selfImageText(s));
+    for (int t = 1; t <= kTypeCount; ++t) {
+        const TypeEvidence& e = p.evidence[t - 1];
+        QStringList strongest, lowest;
+        for (const EvidenceItem& item : e.strongest)
+            strongest << evidenceText(t, item, s.locale, true);
+        for (const EvidenceItem& item : e.lowest)
+            lowest << evidenceText(t, item, s.locale, false);
+        const QString cells[] = {typeWithLetter(t), strongest.join(u'\n'), lowest.join(u'\n')};
+        for (int c = 0; c < 3; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]);
+            evidenze->setItem(t - 1, c, item);
+        }
+    }
+}
+
+void profilo::showProfileControls(bool visible)
+{
+    for (QWidget* w : std::as_const(m_profileControls))
+        w->setVisible(visible);
+    stato->setVisible(!visible);
+}
+
+void profilo::stampa_Click()
+{
+    if (!m_shown) return;
+    m_desk.tell(m_desk.commands().profileSheet(sheetHeading(examinedPerson(m_module)), *m_shown));
+}
+
+void profilo::guida_Click()
+{
+    m_module.showGuidePage(WindowId::GuideProfile);
+}
+
+void profilo::chiudi_Click()
+{
+    close();
+}
+
+QColor profilo::backgroundColour() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void profilo::setBackgroundColour(const QColor& colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+void profilo::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_scaler.ResizeControls();
+}
+
+} // namespace tipolab

@@ -1,0 +1,93 @@
+// The profile window `profilo`: the shape of the person's profile, read from
+// the relative percentages the results window shows. The hexagon chart of the
+// self-image (sint.rel.) and of the analytic result (anal.rel.); for each the
+// three-letter code, the differentiation, the first two types and the
+// consistency; the differences type by type with the agreement of the two
+// rankings and a sentence on where the person over- or underrates themself;
+// and for every type the characteristics that weigh most and those judged
+// lowest. "S&tampa" writes the profile sheet.
+//
+// Until the assessment is complete and its results computed and current, the
+// window says so in one line and shows nothing else. It is reached from the
+// "&Visualizza" menu of every working window, takes the colour of the window
+// it is opened from and is scaled like the other windows.
+#pragma once
+
+#include "core/model.h"
+#include "reports/document_desk.h"
+#include "reports/profile_texts.h"
+#include "scaling/cls_resize.h"
+#include "state/modulo_tipolab.h"
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace tipolab {
+
+class HexagonChartView;
+
+class profilo : public QWidget {
+    Q_OBJECT
+public:
+    profilo(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent = nullptr);
+
+    // Reads the assessment and the results window again and shows the profile,
+    // or the line that says why there is none.
+    void aggiorna();
+    // The profile on show; none while the window shows its one line.
+    const std::optional<ProfileSnapshot>& shown() const { return m_shown; }
+
+    void stampa_Click();
+    void guida_Click();
+    void chiudi_Click();
+
+    QColor backgroundColour() const;
+    void setBackgroundColour(const QColor& colour);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeControls();
+    void placeIndices();
+    void placeDifferences();
+    void placeEvidence();
+    void placeButtons();
+    void fill(const ProfileSnapshot& s);
+    // Shows the profile's controls, or only the line `stato` with the buttons
+    // that still make sense.
+    void showProfileControls(bool visible);
+
+    ModuloTipolab& m_module;
+    DocumentDesk& m_desk;
+    clsResize m_scaler;
+    std::optional<ProfileSnapshot> m_shown;
+    QList<QWidget*> m_profileControls; // hidden while there is no profile
+
+    using ProfileCells = std::array<QLabel*, 3>; // [1] self-image, [2] analytic
+    using TypeCells = std::array<QLabel*, kTypeCount + 1>;
+    QLabel* titolo = nullptr;
+    QLabel* stato = nullptr;
+    HexagonChartView* grafico = nullptr;
+    ProfileCells codice{};
+    ProfileCells differenziazione{};
+    ProfileCells primi{};
+    ProfileCells coerenza{};
+    QLabel* regola = nullptr;
+    TypeCells sintrel{};
+    TypeCells anrel{};
+    TypeCells differenza{};
+    QLabel* accordo = nullptr;
+    QLabel* frase = nullptr;
+    QTableWidget* evidenze = nullptr;
+    QPushButton* stampa = nullptr;
+    QPushButton* guida = nullptr;
+    QPushButton* chiudi = nullptr;
+};
+
+} // namespace tipolab
