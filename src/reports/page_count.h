@@ -42,7 +42,7 @@ private:
     bool reaches(std::int64_t length);
 
     PageMetrics m_metrics;
-    TextLines m_lines;
+    LineBreaks m_lines;
     PageFlow m_flow;           // of the document being counted
     bool m_withinReach = true; // of kMostPages so far
     std::vector<LinePiece> m_pieces;

@@ -6,7 +6,7 @@
 
 #include "layout_fixed.h"
 #include "layout_units.h"
-#include "text_lines.h"
+#include "line_breaks.h"
 
 namespace tipolab {
 

@@ -7,7 +7,7 @@
 
 namespace tipolab {
 
-TablePages::TablePages(const Table& table, const PageMetrics& metrics, TextLines& lines)
+TablePages::TablePages(const Table& table, const PageMetrics& metrics, LineBreaks& lines)
     : m_table(table), m_metrics(metrics), m_lines(lines),
       m_bodyFont(lines.font(table.format, false)),
       m_headingFont(table.formatted ? lines.font(table.format, true) : m_bodyFont),

@@ -13,7 +13,7 @@ namespace tipolab {
 
 class TablePages {
 public:
-    TablePages(const Table& table, const PageMetrics& metrics, TextLines& lines);
+    TablePages(const Table& table, const PageMetrics& metrics, LineBreaks& lines);
 
     struct Extent {
         Fixed height;   // from the table's top to below its last row
@@ -44,7 +44,7 @@ private:
 
     const Table& m_table;
     const PageMetrics& m_metrics;
-    TextLines& m_lines;
+    LineBreaks& m_lines;
     int m_bodyFont, m_headingFont, m_cellEndFont;
     Fixed m_lineHeight;
     std::vector<Fixed> m_widths;   // of the columns, padding and half rules included

@@ -1,4 +1,4 @@
-#include "text_lines.h"
+#include "line_breaks.h"
 
 #include "document_fonts.h"
 
@@ -67,7 +67,7 @@ QTextCharFormat charFormatOf(const QFont& font)
 
 } // namespace
 
-bool TextLines::Key::operator==(const Key& o) const
+bool LineBreaks::Key::operator==(const Key& o) const
 {
     if (endFont != o.endFont || alignment != o.alignment || width != o.width ||
         pieces.size() != o.pieces.size())
@@ -79,7 +79,7 @@ bool TextLines::Key::operator==(const Key& o) const
     return true;
 }
 
-size_t qHash(const TextLines::Key& key, size_t seed)
+size_t qHash(const LineBreaks::Key& key, size_t seed)
 {
     size_t h = qHashMulti(seed, key.endFont, int(key.alignment), key.width);
     for (const LinePiece& p : key.pieces)
@@ -87,7 +87,7 @@ size_t qHash(const TextLines::Key& key, size_t seed)
     return h;
 }
 
-int TextLines::font(const CharFormat& format, bool bold)
+int LineBreaks::font(const CharFormat& format, bool bold)
 {
     for (std::size_t i = 0; i < m_fonts.size(); ++i) {
         const Font& f = m_fonts[i];
@@ -100,7 +100,7 @@ int TextLines::font(const CharFormat& format, bool bold)
     return int(m_fonts.size() - 1);
 }
 
-int TextLines::defaultFont()
+int LineBreaks::defaultFont()
 {
     for (std::size_t i = 0; i < m_fonts.size(); ++i) {
         if (m_fonts[i].isDefault) return int(i);
@@ -109,8 +109,8 @@ int TextLines::defaultFont()
     return int(m_fonts.size() - 1);
 }
 
-BlockLines TextLines::measure(const std::vector<LinePiece>& pieces, int endFont,
-                              Alignment alignment, Fixed width)
+BlockLines LineBreaks::measure(const std::vector<LinePiece>& pieces, int endFont,
+                               Alignment alignment, Fixed width)
 {
     // The font of the block's end gives a line its height where the line
     // holds no text: the block's only line when it has no text, or a first
@@ -125,7 +125,7 @@ BlockLines TextLines::measure(const std::vector<LinePiece>& pieces, int endFont,
 // The steps of the document layout for one block: each line takes the whole
 // width; a line that still overflows (a character wider than the width) is
 // broken anywhere, and the rest of the block then wraps at words only.
-BlockLines TextLines::layOut(const Key& key) const
+BlockLines LineBreaks::layOut(const Key& key) const
 {
     QString text;
     for (const LinePiece& p : key.pieces)

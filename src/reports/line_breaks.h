@@ -29,9 +29,9 @@ struct LinePiece {
     int format;
 };
 
-class TextLines {
+class LineBreaks {
 public:
-    explicit TextLines(QPaintDevice& device) : m_device(device) {}
+    explicit LineBreaks(QPaintDevice& device) : m_device(device) {}
 
     // The number of the font of `format`, bold or not.
     int font(const CharFormat& format, bool bold);
