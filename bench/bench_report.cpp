@@ -1,8 +1,9 @@
 // How long composing the full report takes (its page count included), and
-// writing it as RTF and to disk.
+// writing it as RTF and to disk, and as PDF.
 #include "gui_benchmarks.h"
 #include "reports/document_layout.h"
 #include "reports/full_report.h"
+#include "reports/pdf_writer.h"
 #include "reports/rtf_writer.h"
 #include "reports/snapshot_from_archive.h"
 #include "state/archive_file.h"
@@ -67,6 +68,29 @@ void BM_SaveReport(benchmark::State& state)
         benchmark::DoNotOptimize(w.save(path));
 }
 BENCHMARK(BM_SaveReport)->Unit(benchmark::kMillisecond);
+
+void BM_ReportToPdf(benchmark::State& state)
+{
+    const tipolab::ReportWriter w = composedReport();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const QByteArray pdf = tipolab::toPdf(w.document());
+        bytes += pdf.size();
+        benchmark::DoNotOptimize(pdf.data());
+    }
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_SaveReportPdf(benchmark::State& state)
+{
+    const tipolab::ReportWriter w = composedReport();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("relazione.pdf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tipolab::savePdf(w.document(), path));
+}
+BENCHMARK(BM_SaveReportPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

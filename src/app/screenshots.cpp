@@ -1,16 +1,20 @@
 // Takes the documentation's screenshots: the splash, the types window with some
 // judgements entered through its own controls, the about window, the help
 // contents, a guide page, the results, the title page, the data window
-// half-way through an entry and, once that entry is completed, the profile.
+// half-way through an entry and, once that entry is completed, the profile;
+// then, the entry saved as last year's and judged again, the comparison.
 // Run by scripts/screenshots under a virtual display; writes PNG files into
 // the folder given as the first argument.
 #include "qt_translations.h"
 #include "reports/document_desk.h"
+#include "state/archive_file.h"
 #include "state/installation_data.h"
 #include "state/modulo_tipolab.h"
+#include "state/number_format.h"
 #include "state/program_paths.h"
 #include "state/qt_dialogs.h"
 #include "window_registry.h"
+#include "windows/confronto.h"
 #include "windows/frontespizio.h"
 #include "windows/risultati.h"
 
@@ -22,6 +26,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -126,6 +131,40 @@ QWidget* completeAndShowProfile(tipolab::ModuloTipolab& module, QWidget* data)
     return module.existingWindow(tipolab::WindowId::Profilo);
 }
 
+// The entry as it stands saved as last year's assessment; then, a year on,
+// SOCIALE and CONVENZIONALE judged again through the data window, the results
+// computed, and the two compared from the results window's menu.
+QWidget* reassessAndCompare(tipolab::ModuloTipolab& module, QWidget* data,
+                            const QString& earlierFile)
+{
+    using tipolab::WindowId;
+    auto* titlePage = module.windowAs<tipolab::frontespizio>(WindowId::Frontespizio);
+    tipolab::TitleFields fields = titlePage->fields();
+    fields[tipolab::kDataField] =
+        tipolab::titlePageDate(QDate::currentDate().addYears(-1)).toStdString();
+    const QString error =
+        tipolab::saveArchiveFile(earlierFile, tipolab::recordFrom(module.data(), fields));
+    if (!error.isEmpty()) return nullptr;
+
+    // The data window shows CONVENZIONALE; SOCIALE comes after four more types.
+    const auto rejudge = [data](int step) {
+        for (int c = 1; c <= tipolab::kCharacteristicCount; c += 2) {
+            const QByteArray tick = QStringLiteral("cecc_%1").arg(c).toLatin1();
+            click(data, tick); // ticked again, awaiting a new judgement
+            click(data, tick);
+            click(data, qPrintable(QStringLiteral("giud_%1").arg(step)));
+        }
+    };
+    rejudge(4);
+    for (int i = 0; i < 4; ++i)
+        click(data, "successive");
+    rejudge(1);
+    click(data, "avanti");
+    auto* comparison = module.windowAs<tipolab::confronto>(WindowId::Confronto);
+    if (!comparison || !comparison->confrontaCon(earlierFile)) return nullptr;
+    return module.showWindow(WindowId::Confronto);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -171,5 +210,8 @@ int main(int argc, char* argv[])
     QWidget* data = fillDataWindowMidway(module);
     ok &= save(data, folder, "dati.png");
     ok &= save(completeAndShowProfile(module, data), folder, "profilo.png");
+    const QTemporaryDir earlier;
+    ok &= save(reassessAndCompare(module, data, earlier.filePath("Tipolab-dati-Giulia Ferri")),
+               folder, "confronto.png");
     return ok ? 0 : 1;
 }

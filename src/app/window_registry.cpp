@@ -6,6 +6,7 @@
 #include "help/support_window.h"
 #include "state/modulo_tipolab.h"
 #include "state/program_paths.h"
+#include "windows/confronto.h"
 #include "windows/dati.h"
 #include "windows/frontespizio.h"
 #include "windows/profilo.h"
@@ -25,6 +26,8 @@ void registerWindows(ModuloTipolab& module, TunePlayer* tune, std::shared_ptr<Do
                           [&module, desk] { return new frontespizio(module, *desk); });
     module.registerWindow(WindowId::Profilo,
                           [&module, desk] { return new profilo(module, *desk); });
+    module.registerWindow(WindowId::Confronto,
+                          [&module, desk] { return new confronto(module, *desk); });
 
     module.registerWindow(WindowId::About, [&module] { return new informa(module.identity()); });
     module.registerWindow(WindowId::Support,

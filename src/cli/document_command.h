@@ -14,13 +14,15 @@ enum class DocumentKind {
     DataSheet,
     TypesSheet,
     AcquisitionForm,
-    ProfileSheet
+    ProfileSheet,
+    ComparisonSheet
 };
 
 struct DocumentOptions {
     DocumentKind kind = DocumentKind::Report;
-    QString file;   // the archive; may be empty for the blank form
-    QString output; // empty: where the program would put it
+    QString file;    // the archive; may be empty for the blank form
+    QString earlier; // the earlier archive of a comparison, `file` being the later one
+    QString output;  // empty: where the program would put it
     QLocale locale;
 };
 

@@ -1,4 +1,5 @@
 // tipolab-cli: works on archive files without opening the program.
+#include "comparison_command.h"
 #include "document_command.h"
 #include "profile_command.h"
 #include "results_command.h"
@@ -18,9 +19,11 @@ namespace {
 const char kUsage[] =
     "Uso: tipolab-cli risultati [--csv] FILE...\n"
     "     tipolab-cli profilo [--csv] FILE...\n"
+    "     tipolab-cli confronta [--csv] PRIMA DOPO\n"
     "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio risultati|dati|tipi|profilo FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio confronto PRIMA DOPO [-o DOCUMENTO]\n"
     "\n"
     "  risultati   mostra, per ogni file di dati, i risultati che Tipolab mostrerebbe\n"
     "              dopo l'apertura del file e il tasto Risultati: la persona, i sei tipi\n"
@@ -29,6 +32,10 @@ const char kUsage[] =
     "  profilo     mostra, per ogni file di dati, il profilo della persona: i codici a\n"
     "              tre lettere, le differenze tra anal.rel. e sint.rel. tipo per tipo,\n"
     "              i tipi in comune, il rho di Spearman, differenziazione e coerenza.\n"
+    "  confronta   confronta due valutazioni della stessa persona, PRIMA la precedente:\n"
+    "              per ogni tipo le quattro percentuali prima e dopo con la variazione,\n"
+    "              il tipo prevalente e i codici a tre lettere; con --csv una riga per\n"
+    "              tipo. Se i nomi sono diversi lo segnala e prosegue.\n"
     "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo;\n"
     "              un nome che comincia con = + - @, una tabulazione o un ritorno a capo\n"
     "              riceve un apostrofo davanti, perch\u00e9 il foglio di calcolo non lo\n"
@@ -37,13 +44,16 @@ const char kUsage[] =
     "              della finestra Frontespizio; senza -o dove la scrive Tipolab: accanto\n"
     "              alla cartella del programma o, se installato, nella cartella Documenti.\n"
     "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
-    "              del profilo della persona o il modello\n"
+    "              del profilo della persona, il foglio del confronto o il modello\n"
     "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
+    "  -o          il nome del documento; se finisce in .pdf il documento e' scritto\n"
+    "              in PDF, con le pagine che Tipolab conta.\n"
     "\n"
     "Nella tabella e nei messaggi i caratteri di controllo di nomi e valori sono\n"
     "mostrati come \\x seguito dal codice esadecimale (per esempio \\x1b).\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
-    "(relazione, profilo e fogli dei risultati e del profilo richiedono dati completi);\n"
+    "(relazione, profilo, confronta e i fogli dei risultati, del profilo e del confronto\n"
+    "richiedono dati completi);\n"
     "lo stato di uscita vale 1 se qualche file e' stato segnalato o se l'uscita non si\n"
     "e' potuta scrivere, 2 per un uso errato.\n";
 
@@ -53,6 +63,30 @@ int usage(QTextStream& err, const QString& problem = {})
     err << QString::fromUtf8(kUsage);
     err.flush();
     return 2;
+}
+
+int comparisonCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    tipolab::ComparisonOptions options;
+    options.locale = QLocale::system();
+    QStringList files;
+    bool onlyFiles = false;
+    for (const QString& a : args) {
+        if (!onlyFiles && a == QLatin1String("--"))
+            onlyFiles = true;
+        else if (!onlyFiles && a == QLatin1String("--csv"))
+            options.csv = true;
+        else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1)
+            return usage(err,
+                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
+        else
+            files << a;
+    }
+    if (files.size() != 2)
+        return usage(err, QStringLiteral("Indicare i due file di dati, prima il precedente."));
+    options.before = files[0];
+    options.after = files[1];
+    return tipolab::runComparison(options, out, err);
 }
 
 } // namespace
@@ -78,6 +112,8 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
             options.kind = tipolab::DocumentKind::TypesSheet;
         else if (kind == QLatin1String("profilo"))
             options.kind = tipolab::DocumentKind::ProfileSheet;
+        else if (kind == QLatin1String("confronto"))
+            options.kind = tipolab::DocumentKind::ComparisonSheet;
         else if (kind == QLatin1String("modello"))
             options.kind = tipolab::DocumentKind::AcquisitionForm;
         else
@@ -99,6 +135,11 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
             files << a;
         }
     }
+    if (options.kind == tipolab::DocumentKind::ComparisonSheet) {
+        if (files.size() != 2)
+            return usage(err, QStringLiteral("Indicare i due file di dati, prima il precedente."));
+        options.earlier = files.takeFirst();
+    }
     if (files.size() > 1) return usage(err, QStringLiteral("Indicare un solo file di dati."));
     if (files.isEmpty() && options.kind != tipolab::DocumentKind::AcquisitionForm)
         return usage(err, QStringLiteral("Indicare il file di dati."));
@@ -116,6 +157,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
     }
     if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))
         return documentCommand(command, args, out, err);
+    if (command == QLatin1String("confronta")) return comparisonCommand(args, out, err);
     const bool profile = command == QLatin1String("profilo");
     if (!profile && command != QLatin1String("risultati"))
         return usage(err,

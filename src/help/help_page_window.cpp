@@ -20,10 +20,11 @@ struct PageForm {
 };
 
 constexpr PageForm kPageForms[kAllHelpPageCount] = {
-    {"manuale", 9600, kCentred, true},        {"guidafunzionamento", 5640, 5467, false},
-    {"guidaarchivio", 5640, 5467, false},     {"guidatipi", 5640, 5467, false},
-    {"guidadati", 5640, 5467, false},         {"guidarisultati", 5640, 5467, false},
-    {"guidafrontespizio", 5640, 5467, false}, {"guidaprofilo", 9600, kCentred, false},
+    {"manuale", 9600, kCentred, true},         {"guidafunzionamento", 5640, 5467, false},
+    {"guidaarchivio", 5640, 5467, false},      {"guidatipi", 5640, 5467, false},
+    {"guidadati", 5640, 5467, false},          {"guidarisultati", 5640, 5467, false},
+    {"guidafrontespizio", 5640, 5467, false},  {"guidaprofilo", 9600, kCentred, false},
+    {"guidaconfronto", 9600, kCentred, false},
 };
 
 // Designed layout, in twips: the title above, the text below it, the three

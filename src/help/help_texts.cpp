@@ -153,7 +153,32 @@ constexpr std::array<HelpPage, kAllHelpPageCount> kPages = {{
      "dichiara non distinti. Per questo test non esistono norme: le soglie sono regole di "
      "lettura, non giudizi. In basso, per ogni tipo, le tre caratteristiche che pesano di più "
      "(peso per coefficiente) e le tre giudicate più in basso. Il tasto «Stampa» prepara il "
-     "foglio del profilo."},
+     "foglio del profilo, il tasto «Esporta in PDF» lo salva come file PDF."},
+    {"Finestra CONFRONTO",
+     "La finestra del confronto si apre con «Confronta con un'altra valutazione...» dal menu "
+     "Visualizza di ogni finestra di lavoro e mette a fianco due valutazioni della stessa persona: "
+     "quella presente nelle finestre, che deve essere completa e con i risultati calcolati dal "
+     "tasto «Risultati» della finestra Dati, e una precedente, scelta con la stessa finestra di "
+     "dialogo di «Apri...». Il file scelto viene letto per intero senza toccare i dati presenti: "
+     "se "
+     "è danneggiato o incompleto, il programma lo dice e non confronta nulla. In alto compaiono il "
+     "nome e la data di ciascuna valutazione (la data del Frontespizio o, se manca, quella "
+     "dell'ultima modifica del file); se i nomi sono diversi il programma avverte che potrebbe "
+     "trattarsi di due persone diverse, e il confronto prosegue. Il grafico a esagono sovrappone i "
+     "due profili analitici relativi: tratteggiato in grigio quello precedente, continuo in blu "
+     "quello attuale. La tabella riporta per ogni tipo le quattro percentuali (sint.ass., "
+     "anal.ass., sint.rel. e anal.rel.) prima e dopo, con la variazione in punti: positiva se il "
+     "valore è cresciuto, negativa se è diminuito. Sotto il grafico si leggono il tipo "
+     "prevalente e i codici a tre lettere dei due profili, prima e dopo; se il tipo prevalente è "
+     "cambiato, una frase lo dice. Variazioni di uno o due punti possono dipendere da un solo "
+     "giudizio espresso in modo diverso: conviene leggerle insieme al colloquio. Il tasto «Stampa» "
+     "prepara il foglio del confronto. Ogni documento del programma si può avere anche come file "
+     "PDF, da inviare o da archiviare anche dove non c'è un programma di videoscrittura: «Esporta "
+     "in PDF...» del menu File di ogni finestra di lavoro salva in PDF il documento che la "
+     "finestra stamperebbe (la relazione dal Frontespizio, la scheda della finestra dalle altre), "
+     "e i tasti «Esporta in PDF» delle finestre Profilo e Confronto salvano i loro fogli. Il "
+     "programma propone il nome del documento, con l'estensione .pdf, nella cartella Documenti; "
+     "un file che non si può scrivere viene segnalato e quello che c'era resta com'era."},
 }};
 
 } // namespace

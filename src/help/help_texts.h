@@ -9,19 +9,20 @@ namespace tipolab {
 
 // The help pages in the order of the full-guide document.
 enum class HelpPageId {
-    Manual,    // manuale: quick user manual
-    Operation, // guidafunzionamento: how the program works
-    Archive,   // guidaarchivio: the data archive
-    Types,     // guidatipi: the types window
-    Data,      // guidadati: the data window
-    Results,   // guidarisultati: the results window
-    TitlePage, // guidafrontespizio: the title-page window
-    Profile,   // guidaprofilo: the profile window, opened from it alone
+    Manual,     // manuale: quick user manual
+    Operation,  // guidafunzionamento: how the program works
+    Archive,    // guidaarchivio: the data archive
+    Types,      // guidatipi: the types window
+    Data,       // guidadati: the data window
+    Results,    // guidarisultati: the results window
+    TitlePage,  // guidafrontespizio: the title-page window
+    Profile,    // guidaprofilo: the profile window, opened from it alone
+    Comparison, // guidaconfronto: the comparison window, opened from it alone
 };
 // The pages of the help contents and of the full guide: Manual .. TitlePage.
 inline constexpr int kHelpPageCount = 7;
-// Every page, the profile window's included.
-inline constexpr int kAllHelpPageCount = kHelpPageCount + 1;
+// Every page, the profile and comparison windows' included.
+inline constexpr int kAllHelpPageCount = kHelpPageCount + 2;
 
 struct HelpPage {
     std::string_view title; // shown in the page's title label and after "Guida: " in print

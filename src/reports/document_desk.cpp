@@ -26,4 +26,18 @@ PrintOutcome DocumentDesk::tell(PrintOutcome outcome)
     return outcome;
 }
 
+void DocumentDesk::exportPdf(const std::function<void()>& print)
+{
+    m_commands.setPdfChooser(
+        [this](const QString& offered) { return choosePdfFile(m_dialogs, offered); });
+    print();
+    m_commands.setPdfChooser({});
+}
+
+QString choosePdfFile(Dialogs& dialogs, const QString& offered)
+{
+    return dialogs.saveFile(QStringLiteral("Esporta in PDF"),
+                            {QStringLiteral("Documenti PDF (*.pdf)")}, 0, offered);
+}
+
 } // namespace tipolab

@@ -6,11 +6,15 @@
 
 #include "print_commands.h"
 
+#include <functional>
 #include <memory>
 
 namespace tipolab {
 
 class Dialogs;
+
+// The save dialog of a PDF file, offering `offered`; empty when cancelled.
+QString choosePdfFile(Dialogs& dialogs, const QString& offered);
 
 class DocumentDesk {
 public:
@@ -25,6 +29,10 @@ public:
 
     // Shows the outcome's message, if it has one, and returns the outcome.
     PrintOutcome tell(PrintOutcome outcome);
+
+    // Runs `print`, a print command, so that the document it writes becomes a
+    // PDF file the user names in a save dialog instead.
+    void exportPdf(const std::function<void()>& print);
 
 private:
     Dialogs& m_dialogs;

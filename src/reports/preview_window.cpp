@@ -1,18 +1,15 @@
 #include "preview_window.h"
 
+#include "document_desk.h"
 #include "document_layout.h"
 #include "document_style.h"
+#include "pdf_writer.h"
 #include "state/dialogs.h"
-#include "state/error_reasons.h"
-#include "state/file_io.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -84,36 +81,14 @@ void PreviewWindow::print()
                           windowTitle(), QMessageBox::Warning);
 }
 
-QString PreviewWindow::writePdf(const QString& path) const
-{
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&bytes);
-        pdf.setResolution(1200);
-        pdf.setTitle(m_document.title);
-        pdf.setCreator(QStringLiteral("Tipolab"));
-        if (!paintPages(m_document, pdf)) return QStringLiteral("impaginazione non riuscita");
-    }
-    const QByteArray& data = bytes.data();
-    const int error =
-        saveFile(QFile::encodeName(path).toStdString(),
-                 std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
-                 SaveMode::Replace);
-    return error ? QString::fromStdString(errorReason(error)) : QString();
-}
-
 bool PreviewWindow::exportPdf()
 {
-    const QString suggested = QFileInfo(m_path).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = m_dialogs.saveFile(
-        QStringLiteral("Esporta PDF"), {QStringLiteral("Documenti PDF (*.pdf)")}, 0, suggested);
+    const QString path =
+        choosePdfFile(m_dialogs, pdfNameIn(DocumentPlaces::standard().documentsDir, m_path));
     if (path.isEmpty()) return false;
-    const QString error = writePdf(path);
+    const QString error = savePdf(m_document, path);
     if (error.isEmpty()) return true;
-    m_dialogs.message(QStringLiteral("Non \u00e8 stato possibile scrivere il file PDF\n%1\n\n(%2)")
-                          .arg(QDir::toNativeSeparators(path), error),
-                      windowTitle(), QMessageBox::Warning);
+    m_dialogs.message(pdfFailureMessage(path, error), windowTitle(), QMessageBox::Warning);
     return false;
 }
 

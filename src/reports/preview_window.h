@@ -26,10 +26,6 @@ public:
     void print();
     // Writes the pages to a PDF file chosen by the user; false when cancelled or failed.
     bool exportPdf();
-    // Writes the pages to `path` as the program saves every document (an
-    // existing file is replaced only by a complete one). Returns the reason of
-    // a failure, in Italian, or an empty text.
-    QString writePdf(const QString& path) const;
 
 private:
     ReportDocument m_document;

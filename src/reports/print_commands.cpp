@@ -1,6 +1,8 @@
 #include "print_commands.h"
 
+#include "comparison_sheet.h"
 #include "full_report.h"
+#include "pdf_writer.h"
 #include "profile_sheet.h"
 #include "state/private_folder.h"
 #include "state/program_paths.h"
@@ -19,6 +21,14 @@ DocumentPlaces DocumentPlaces::standard()
         privateFolderPath("Tipolab", QFile::encodeName(QDir::tempPath()).toStdString());
     return {paths.documentsBeside(), paths.documentsDir(),
             QFile::decodeName(QByteArray::fromStdString(sheets)), paths.installed()};
+}
+
+QString pdfFailureMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Non \u00e8 stato possibile scrivere il file PDF\n%1\n\n"
+                          "Un file con questo nome, se c'era, \u00e8 rimasto com'era; i dati "
+                          "immessi non sono stati modificati.\n\n(%2)")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 PrintCommands::PrintCommands(DocumentOpener& opener, DocumentPlaces places)
@@ -59,8 +69,22 @@ PrintOutcome PrintCommands::finish(const ReportWriter& w, const SavedFile& saved
     return out;
 }
 
+PrintOutcome PrintCommands::writePdf(const ReportWriter& w, const QString& documentName)
+{
+    PrintOutcome out;
+    out.path = m_pdfChooser(pdfNameIn(m_places.documentsDir, documentName));
+    if (out.path.isEmpty()) return out; // the user thought better of it
+    const QString error = savePdf(w.document(), out.path);
+    if (!error.isEmpty()) {
+        out.failed = true;
+        out.message = pdfFailureMessage(out.path, error);
+    }
+    return out;
+}
+
 PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QString& path)
 {
+    if (m_pdfChooser) return writePdf(w, path);
     DocumentTarget target;
     target.path = path;
     target.ownFiles = m_writtenElsewhere;
@@ -83,6 +107,8 @@ PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QStri
 PrintOutcome PrintCommands::saveSheet(const ReportWriter& w, const SheetHeading& heading,
                                       const QString& kind, const QString& persona)
 {
+    if (m_pdfChooser)
+        return writePdf(w, sheetFilePath(m_places.sheetsDir, heading.programName, kind, persona));
     DocumentTarget target;
     target.path = sheetFilePath(m_places.sheetsDir, heading.programName, kind, persona);
     target.numbered = true;
@@ -135,6 +161,14 @@ PrintOutcome PrintCommands::profileSheet(const SheetHeading& heading,
     ReportWriter w;
     composeProfileSheet(w, heading, profile);
     return saveSheet(w, heading, QStringLiteral("foglio-profilo"), heading.persona);
+}
+
+PrintOutcome PrintCommands::comparisonSheet(const SheetHeading& heading,
+                                            const ComparisonSnapshot& comparison)
+{
+    ReportWriter w;
+    composeComparisonSheet(w, heading, comparison);
+    return saveSheet(w, heading, QStringLiteral("foglio-confronto"), heading.persona);
 }
 
 PrintOutcome PrintCommands::guidePage(const SheetHeading& heading, const GuidePage& page)

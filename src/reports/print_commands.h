@@ -4,6 +4,7 @@
 // a message for the window to show.
 #pragma once
 
+#include "comparison_texts.h"
 #include "document_files.h"
 #include "document_opener.h"
 #include "guide_document.h"
@@ -11,6 +12,7 @@
 #include "report_snapshot.h"
 
 #include <QString>
+#include <functional>
 
 namespace tipolab {
 
@@ -35,10 +37,13 @@ struct DocumentPlaces {
 
 struct PrintOutcome {
     bool opened = false; // a document was written and handed on
-    QString path;        // where it was written
+    QString path;        // where it was written (a PDF file: where the user chose)
     QString message;     // for the user, in Italian; empty when there is nothing to tell
     bool failed = false; // the message reports a failure rather than a change of place
 };
+
+// What the user is told when a PDF file cannot be written.
+QString pdfFailureMessage(const QString& path, const QString& reason);
 
 class PrintCommands {
 public:
@@ -56,20 +61,33 @@ public:
     PrintOutcome typesSheet(const SheetHeading& heading, const TypesWindowSnapshot& types);
     // The profile sheet of the profile window.
     PrintOutcome profileSheet(const SheetHeading& heading, const ProfileSnapshot& profile);
+    // The comparison sheet of the comparison window.
+    PrintOutcome comparisonSheet(const SheetHeading& heading, const ComparisonSnapshot& comparison);
     // One help page (`stampaguida`) and the whole guide, saved beside the program's folder.
     PrintOutcome guidePage(const SheetHeading& heading, const GuidePage& page);
     PrintOutcome fullGuide(const SheetHeading& heading, const QList<GuidePage>& pages);
 
     const DocumentPlaces& places() const { return m_places; }
 
+    // While a chooser is set, every command writes its document as PDF instead
+    // of handing it to the word processor. The chooser gets the name the PDF is
+    // offered under (the document's own name with ".pdf", in the documents
+    // folder) and returns where to write it, or an empty text to write nothing.
+    using PdfChooser = std::function<QString(const QString& offered)>;
+    void setPdfChooser(PdfChooser chooser) { m_pdfChooser = std::move(chooser); }
+    bool writesPdf() const { return bool(m_pdfChooser); }
+
 private:
     PrintOutcome saveBesideProgram(const ReportWriter& w, const QString& path);
     PrintOutcome saveSheet(const ReportWriter& w, const SheetHeading& heading, const QString& kind,
                            const QString& persona);
     PrintOutcome finish(const ReportWriter& w, const SavedFile& saved);
+    // The PDF of the document that would have been written as `documentName`.
+    PrintOutcome writePdf(const ReportWriter& w, const QString& documentName);
 
     DocumentOpener& m_opener;
     DocumentPlaces m_places;
+    PdfChooser m_pdfChooser;
     bool m_toldWhere = false;       // the user knows where the documents go
     QStringList m_writtenElsewhere; // reports and guides this run moved to the documents folder
 };

@@ -7,12 +7,6 @@ namespace {
 
 const QString kEnd(kParagraphEnd);
 
-void fillRow(ReportWriter& w, int row, const QStringList& cells)
-{
-    for (int c = 0; c < cells.size(); ++c)
-        w.setCellText(row, c + 1, cells[c]);
-}
-
 void writeIndicesTable(ReportWriter& w, const ProfileSnapshot& s)
 {
     const ProfileShape& a = s.profile.syntheticShape;

@@ -198,6 +198,12 @@ void writeResultsSection(ReportWriter& w, const ResultsWindowSnapshot& results,
     w.setParagraphText(text(reportTypeDescription(results.prevailingType)) + kEnd);
 }
 
+void fillRow(ReportWriter& w, int row, const QStringList& cells)
+{
+    for (int c = 0; c < cells.size(); ++c)
+        w.setCellText(row, c + 1, cells[c]);
+}
+
 void rightAlignColumns(ReportWriter& w, int table, std::initializer_list<int> columns)
 {
     for (int column : columns)

@@ -7,6 +7,7 @@
 #include "report_snapshot.h"
 #include "report_writer.h"
 
+#include <QStringList>
 #include <initializer_list>
 
 namespace tipolab {
@@ -55,6 +56,9 @@ void writeCharacteristicPages(ReportWriter& w, const DataWindowSnapshot& data);
 // results.
 void writeResultsSection(ReportWriter& w, const ResultsWindowSnapshot& results,
                          const QString& persona);
+
+// Row `row` of the current table, from its first column.
+void fillRow(ReportWriter& w, int row, const QStringList& cells);
 
 // Aligns right `columns` of table `table`.
 void rightAlignColumns(ReportWriter& w, int table, std::initializer_list<int> columns);

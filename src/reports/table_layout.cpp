@@ -117,7 +117,7 @@ std::vector<int> columnWidths(const Table& table)
 
     MeasuredTexts& measured = measuredTexts();
     TableFont body(table.format, false), heading(table.format, true);
-    const double chrome = 2 * style::kCellPaddingX + style::kBorderWidth;
+    const double chrome = 2 * style::kCellPaddingX + 2 * style::kBorderWidth;
     // The table stands out of the text column by the cell padding on either
     // side, so that the text in its cells lines up with the text around it.
     const double room = style::kTextWidth + 2 * style::kCellPaddingX;

@@ -22,6 +22,7 @@ inline constexpr std::array<std::string_view, kTitleFieldCount> kTitleFieldNames
     "progetto", "persona", "tipostudio", "committente", "luogo", "data", "allegati"};
 using TitleFields = std::array<std::string, kTitleFieldCount>;
 inline constexpr int kPersonaField = 1;
+inline constexpr int kDataField = 5;
 
 // Everything an archive file holds.
 struct ArchiveRecord {

@@ -61,6 +61,11 @@ QString formatFixed(double value, int decimals, const QLocale& locale)
     return l.toString(value, 'f', decimals);
 }
 
+QString titlePageDate(const QDate& date, const QLocale& locale)
+{
+    return locale.toString(date, QStringLiteral("dddd, d MMM yyyy"));
+}
+
 double captionValue(const QString& caption, const QLocale& locale)
 {
     const QString t = caption.trimmed();

@@ -2,10 +2,14 @@
 // "0.000", "0.0") with the decimal separator of the user's regional settings.
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
 namespace tipolab {
+
+// A date as the title page shows it, "dddd, d mmm yyyy": "lunedì, 7 dic 2026".
+QString titlePageDate(const QDate& date, const QLocale& locale = QLocale());
 
 // `value` with exactly `decimals` decimals, no grouping, in `locale`.
 QString formatFixed(double value, int decimals, const QLocale& locale = QLocale());

@@ -10,6 +10,7 @@ enum class WindowId {
     Risultati,
     Frontespizio,
     Profilo,      // the person's profile
+    Confronto,    // two assessments of the person compared
     Support,      // supportoclienti
     About,        // informa
     HelpContents, // sommario
@@ -20,7 +21,8 @@ enum class WindowId {
     GuideData,
     GuideResults,
     GuideTitlePage,
-    GuideProfile, // the profile window's page, outside the contents and the full guide
+    GuideProfile,    // the profile window's page, outside the contents and the full guide
+    GuideComparison, // the comparison window's page, likewise
     TipOfTheDay,
     PriceList,
     StudioData, // the studio's name and address, typed in the program

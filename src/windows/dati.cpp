@@ -369,7 +369,7 @@ void dati::stampa_Click()
 {
     const DataWindowSnapshot shown = displayEachType();
     // Set after the display, which rewrites the guidance line.
-    passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+    showLoading(passo);
     desk().tell(desk().commands().dataSheet(sheetHeading(examinedPerson()), shown));
 }
 

@@ -11,6 +11,7 @@ enum class FrameCommand {
     Delete,
     Print,     // the window's print command ("&stampa dati finestra", the report...)
     PrintForm, // the blank acquisition form ("&modello di acquisizione dati")
+    ExportPdf, // what the print command writes, as a PDF file ("Esporta in &PDF...")
     Exit,
     Colour,
     Check,
@@ -20,6 +21,7 @@ enum class FrameCommand {
     ShowRisultati,
     ShowFrontespizio,
     ShowProfilo, // the person's profile ("&Profilo della persona")
+    Compare,     // "Co&nfronta con un'altra valutazione...": the comparison window
     WindowGuide, // the window-number title: the window's guide page at once
     HelpContents,
     Tips,

@@ -5,6 +5,7 @@
 #include "designed_controls.h"
 #include "qt_text.h"
 #include "risultati.h"
+#include "state/number_format.h"
 #include "tipi.h"
 #include "title_page_length.h"
 
@@ -80,8 +81,7 @@ frontespizio::frontespizio(ModuloTipolab& module, DocumentDesk& desk)
 {
     placeControls();
     sizeToScreen();
-    campo[static_cast<int>(Field::Data)]->setText(
-        QLocale().toString(QDate::currentDate(), QStringLiteral("dddd, d MMM yyyy")));
+    campo[static_cast<int>(Field::Data)]->setText(titlePageDate(QDate::currentDate()));
     showStudio();
     // The studio's data set in the program hold at once.
     connect(&module, &ModuloTipolab::installationChanged, this, &frontespizio::showStudio);

@@ -1,10 +1,8 @@
 #include "profilo.h"
 
-#include "core/check.h"
+#include "current_results.h"
 #include "designed_controls.h"
 #include "hexagon_chart_view.h"
-#include "reports/snapshot_from_archive.h"
-#include "risultati.h"
 #include "working_window.h"
 
 #include <QHeaderView>
@@ -33,7 +31,7 @@ constexpr int kDifferencesTop = 3120, kRowNameWidth = 1440;
 constexpr int kTypeWidth = (kRightWidth - kRowNameWidth) / kTypeCount;
 constexpr int kAgreementTop = 4200, kSentenceTop = 4740, kSentenceHeight = 720;
 constexpr int kEvidenceTop = 5880, kEvidenceHeight = 3120;
-constexpr int kButtonsTop = 9120, kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
+constexpr int kButtonsTop = 9120;
 
 const QString kNotComputed = QStringLiteral(
     "Nessun profilo: completare i dati e premere \u00abRisultati\u00bb nella finestra Dati.");
@@ -51,36 +49,15 @@ QLabel* cell(QWidget* parent, const QString& name, int left, int top, int width,
     return label;
 }
 
-// The results `calcolo` would show for the assessment as it stands, when they
-// are the ones the results window shows; otherwise the reason there are none.
-std::optional<Results> currentResults(ModuloTipolab& module, QString& why)
-{
-    const AssessmentData& data = module.data();
-    const auto* shown = qobject_cast<const risultati*>(module.existingWindow(WindowId::Risultati));
-    why = kNotComputed;
-    if (!shown || data.prevailingType == 0 ||
-        !missingForResults(data.types, data.characteristics).empty())
-        return std::nullopt;
-    std::array<std::optional<double>, kTypeCount> weighted;
-    for (int t = 0; t < kTypeCount; ++t)
-        weighted[t] = displayedWeightedCoefficient(data.characteristics[t]);
-    const Results results = computeResults(data.types, weighted);
-    why = kOutOfDate;
-    if (resultsWindowSnapshot(results, QLocale()).rows != shown->snapshot().rows)
-        return std::nullopt;
-    return results;
-}
-
 } // namespace
 
 profilo::profilo(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent)
-    : QWidget(parent), m_module(module), m_desk(desk)
+    : SheetWindow(module, desk, WindowId::GuideProfile, parent)
 {
     setObjectName(QStringLiteral("profilo"));
     setWindowTitle(module.programName() + QStringLiteral(": profilo della persona"));
-    setAutoFillBackground(true);
     placeControls();
-    sizeWindowToScreen(m_scaler, this, kFormWidth, kFormHeight);
+    sizeToScreen(kFormWidth, kFormHeight);
     aggiorna();
 }
 
@@ -113,7 +90,8 @@ void profilo::placeControls()
     frase->setPalette(palette);
     m_profileControls << accordo << frase;
     placeEvidence();
-    placeButtons();
+    placeButtons(QStringLiteral("il foglio del profilo"), kFormWidth - kLeft, kButtonsTop);
+    m_profileControls << stampa << pdf;
 }
 
 void profilo::placeIndices()
@@ -228,37 +206,18 @@ void profilo::placeEvidence()
     m_profileControls << heading << evidenze;
 }
 
-void profilo::placeButtons()
-{
-    stampa = newButton(this, QStringLiteral("stampa"), QStringLiteral("S&tampa"),
-                       QStringLiteral("cliccare per avere il foglio del profilo"));
-    guida = newButton(this, QStringLiteral("guida"), QStringLiteral("&Guida"),
-                      QStringLiteral("cliccare per la guida della finestra"));
-    chiudi = newButton(this, QStringLiteral("chiudi"), QStringLiteral("&Chiudi"),
-                       QStringLiteral("cliccare per chiudere la finestra"));
-    int left = kFormWidth - kLeft - 3 * kButtonWidth - 2 * kButtonGap;
-    for (QPushButton* button : {stampa, guida, chiudi}) {
-        placeTwips(button, left, kButtonsTop, kButtonWidth, kButtonHeight);
-        left += kButtonWidth + kButtonGap;
-    }
-    connect(stampa, &QPushButton::clicked, this, &profilo::stampa_Click);
-    connect(guida, &QPushButton::clicked, this, &profilo::guida_Click);
-    connect(chiudi, &QPushButton::clicked, this, &profilo::chiudi_Click);
-    m_profileControls << stampa;
-}
-
 void profilo::aggiorna()
 {
-    QString why;
-    const std::optional<Results> results = currentResults(m_module, why);
-    if (!results) {
+    const CurrentResults current = currentResults(m_module);
+    if (!current.results) {
         m_shown.reset();
         grafico->setChart(std::nullopt);
-        stato->setText(why);
+        stato->setText(current.state == CurrentResults::State::OutOfDate ? kOutOfDate
+                                                                         : kNotComputed);
         showProfileControls(false);
         return;
     }
-    m_shown = profileSnapshot(*results, m_module.data().characteristics, QLocale());
+    m_shown = profileSnapshot(*current.results, m_module.data().characteristics, QLocale());
     fill(*m_shown);
     showProfileControls(true);
 }
@@ -311,34 +270,6 @@ void profilo::stampa_Click()
 {
     if (!m_shown) return;
     m_desk.tell(m_desk.commands().profileSheet(sheetHeading(examinedPerson(m_module)), *m_shown));
-}
-
-void profilo::guida_Click()
-{
-    m_module.showGuidePage(WindowId::GuideProfile);
-}
-
-void profilo::chiudi_Click()
-{
-    close();
-}
-
-QColor profilo::backgroundColour() const
-{
-    return palette().color(QPalette::Window);
-}
-
-void profilo::setBackgroundColour(const QColor& colour)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
-}
-
-void profilo::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_scaler.ResizeControls();
 }
 
 } // namespace tipolab

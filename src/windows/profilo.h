@@ -5,7 +5,8 @@
 // consistency; the differences type by type with the agreement of the two
 // rankings and a sentence on where the person over- or underrates themself;
 // and for every type the characteristics that weigh most and those judged
-// lowest. "S&tampa" writes the profile sheet.
+// lowest. "S&tampa" writes the profile sheet, "Esporta in &PDF" the same as a
+// PDF file.
 //
 // Until the assessment is complete and its results computed and current, the
 // window says so in one line and shows nothing else. It is reached from the
@@ -14,24 +15,20 @@
 #pragma once
 
 #include "core/model.h"
-#include "reports/document_desk.h"
 #include "reports/profile_texts.h"
-#include "scaling/cls_resize.h"
-#include "state/modulo_tipolab.h"
+#include "sheet_window.h"
 
-#include <QWidget>
 #include <array>
 #include <optional>
 
 class QLabel;
-class QPushButton;
 class QTableWidget;
 
 namespace tipolab {
 
 class HexagonChartView;
 
-class profilo : public QWidget {
+class profilo : public SheetWindow {
     Q_OBJECT
 public:
     profilo(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent = nullptr);
@@ -42,30 +39,18 @@ public:
     // The profile on show; none while the window shows its one line.
     const std::optional<ProfileSnapshot>& shown() const { return m_shown; }
 
-    void stampa_Click();
-    void guida_Click();
-    void chiudi_Click();
-
-    QColor backgroundColour() const;
-    void setBackgroundColour(const QColor& colour);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void stampa_Click() override;
 
 private:
     void placeControls();
     void placeIndices();
     void placeDifferences();
     void placeEvidence();
-    void placeButtons();
     void fill(const ProfileSnapshot& s);
     // Shows the profile's controls, or only the line `stato` with the buttons
     // that still make sense.
     void showProfileControls(bool visible);
 
-    ModuloTipolab& m_module;
-    DocumentDesk& m_desk;
-    clsResize m_scaler;
     std::optional<ProfileSnapshot> m_shown;
     QList<QWidget*> m_profileControls; // hidden while there is no profile
 
@@ -85,9 +70,6 @@ private:
     QLabel* accordo = nullptr;
     QLabel* frase = nullptr;
     QTableWidget* evidenze = nullptr;
-    QPushButton* stampa = nullptr;
-    QPushButton* guida = nullptr;
-    QPushButton* chiudi = nullptr;
 };
 
 } // namespace tipolab

@@ -1,5 +1,6 @@
 #include "risultati.h"
 
+#include "confronto.h"
 #include "core/scoring.h"
 #include "core/type_descriptions.h"
 #include "dati.h"
@@ -252,6 +253,8 @@ void risultati::calcolo()
     // A profile window already open follows the new results.
     if (auto* profile = qobject_cast<profilo*>(module().existingWindow(WindowId::Profilo)))
         profile->aggiorna();
+    if (auto* comparison = qobject_cast<confronto*>(module().existingWindow(WindowId::Confronto)))
+        comparison->aggiorna();
 }
 
 void risultati::evidenzia(int prevailingType)
@@ -309,7 +312,7 @@ ResultsWindowSnapshot risultati::snapshot() const
 
 void risultati::stampa_Click()
 {
-    passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+    showLoading(passo);
     desk().tell(desk().commands().resultsSheet(sheetHeading(examinedPerson()), snapshot()));
 }
 

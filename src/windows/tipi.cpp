@@ -367,7 +367,7 @@ TypesWindowSnapshot tipi::snapshot() const
 
 void tipi::stampa_Click()
 {
-    passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+    showLoading(passo);
     desk().tell(desk().commands().typesSheet(sheetHeading(examinedPerson()), snapshot()));
 }
 

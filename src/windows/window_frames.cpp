@@ -127,6 +127,7 @@ constexpr MenuEntry kFile[] = {
     {"&Elimina...", C::Delete},
     kDivider,
     {"S&tampa", C::Print},
+    {"Esporta in &PDF...", C::ExportPdf},
     kDivider,
     {"Es&ci", C::Exit},
 };
@@ -143,6 +144,7 @@ constexpr MenuEntry kVisualizza[] = {
     {"Finestra Frontespizio", C::ShowFrontespizio},
     kDivider,
     {"&Profilo della persona", C::ShowProfilo},
+    {"Co&nfronta con un'altra valutazione...", C::Compare},
 };
 constexpr MenuEntry kHelp[] = {
     {"&Guida in linea", C::HelpContents},
@@ -195,6 +197,8 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return frame.printSubmenu ? frame.windowPrintEntry : frame.printEntry;
     case C::PrintForm:
         return frame.printFormEntry;
+    case C::ExportPdf:
+        return "esportapdf";
     case C::Exit:
         return frame.exitEntry;
     case C::Colour:
@@ -213,6 +217,8 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return "fin4";
     case C::ShowProfilo:
         return "vediprofilo";
+    case C::Compare:
+        return "confronta";
     case C::WindowGuide:
         return frame.windowNumberEntry;
     case C::HelpContents:

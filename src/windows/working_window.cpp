@@ -1,5 +1,6 @@
 #include "working_window.h"
 
+#include "confronto.h"
 #include "dati.h"
 #include "frontespizio.h"
 #include "menu_bar_style.h"
@@ -154,6 +155,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::PrintForm:
         modello_Click();
         break;
+    case FrameCommand::ExportPdf:
+        esportaPdf_Click();
+        break;
     case FrameCommand::Exit:
         esci_Click();
         break;
@@ -181,6 +185,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::ShowProfilo:
         profilo_Click();
         break;
+    case FrameCommand::Compare:
+        confronta_Click();
+        break;
     case FrameCommand::WindowGuide:
         finestra_Click();
         break;
@@ -202,6 +209,16 @@ void WorkingWindow::runCommand(FrameCommand command)
     }
 }
 
+void WorkingWindow::esportaPdf_Click()
+{
+    m_desk.exportPdf([this] { stampa_Click(); });
+}
+
+void WorkingWindow::showLoading(QLabel* passo)
+{
+    if (!m_desk.commands().writesPdf()) passo->setText(QString::fromLatin1(kLoadingWordProcessor));
+}
+
 void WorkingWindow::showWorkingWindow(int number)
 {
     if (number == m_frame.number)
@@ -217,6 +234,14 @@ void WorkingWindow::profilo_Click()
     profile->setBackgroundColour(backgroundColour());
     profile->aggiorna();
     m_module.showWindow(WindowId::Profilo);
+}
+
+void WorkingWindow::confronta_Click()
+{
+    auto* comparison = m_module.windowAs<confronto>(WindowId::Confronto);
+    if (!comparison || !comparison->confronta()) return;
+    comparison->setBackgroundColour(backgroundColour());
+    m_module.showWindow(WindowId::Confronto);
 }
 
 void WorkingWindow::askForWindowGuide()
@@ -252,6 +277,8 @@ void WorkingWindow::colorare_Click()
             }
             if (auto* p = qobject_cast<profilo*>(m_module.existingWindow(WindowId::Profilo)))
                 p->setBackgroundColour(kGrey);
+            if (auto* c = qobject_cast<confronto*>(m_module.existingWindow(WindowId::Confronto)))
+                c->setBackgroundColour(kGrey);
             return;
         }
     }

@@ -19,6 +19,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QLabel;
 class QToolBar;
 
 namespace tipolab {
@@ -53,6 +54,9 @@ public:
     // "&Profilo della persona": the profile window, brought up to date and in
     // this window's colour.
     void profilo_Click();
+    // "Co&nfronta con un'altra valutazione...": the comparison window, after
+    // the choice of the earlier archive, in this window's colour.
+    void confronta_Click();
     // The window-number title: the window's guide page at once.
     void finestra_Click();
     void colorare_Click();
@@ -71,6 +75,8 @@ public:
     // "&modello di acquisizione dati": the data window's blank form.
     virtual void modello_Click();
     virtual void stampa_Click() = 0;
+    // "Esporta in &PDF...": the document of stampa_Click as a PDF file.
+    void esportaPdf_Click();
     virtual void controlla_Click() = 0;
     virtual void cancellaFinestra() {}
 
@@ -89,6 +95,9 @@ protected:
     const ModuloTipolab& module() const { return m_module; }
     QWidget* client() const { return centralWidget(); }
     DocumentDesk& desk() { return m_desk; }
+    // The guidance line `passo` tells that the word processor is on its way,
+    // unless the document goes to a PDF file.
+    void showLoading(QLabel* passo);
     dati* dataWindow();
     QString examinedPerson() const { return tipolab::examinedPerson(m_module); }
 

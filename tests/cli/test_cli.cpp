@@ -181,6 +181,93 @@ private slots:
         QVERIFY(r.err.contains(QStringLiteral("non esiste")));
     }
 
+    // The earlier assessment of the sample (code page 1252) against the later
+    // one (UTF-8), as CSV and as text.
+    void comparison_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("lines"); // blanks run together
+        QTest::newRow("csv")
+            << QStringList{"--csv"}
+            << QStringList{"tipo,sint_ass_prima,sint_ass_dopo,anal_ass_prima,"
+                           "anal_ass_dopo,sint_rel_prima,sint_rel_dopo,anal_rel_prima,"
+                           "anal_rel_dopo",
+                           "REALISTA,90.00,70.00,72.00,64.80,29.03,21.21,24.87,21.96",
+                           "INVESTIGATIVO,60.00,60.00,45.50,45.50,19.35,18.18,15.72,15.42",
+                           "ARTISTICO,30.00,30.00,30.00,30.00,9.68,9.09,10.36,10.17",
+                           "SOCIALE,80.00,100.00,72.00,84.80,25.81,30.30,24.87,28.74",
+                           "INTRAPRENDENTE,50.00,50.00,60.00,60.00,16.13,15.15,20.73,20.33",
+                           "CONVENZIONALE,0.00,20.00,10.00,10.00,0.00,6.06,3.45,3.39"};
+        QTest::newRow("text") << QStringList{}
+                              << QStringList{"Prima: Mario Rossi, luned\u00ec, 7 dic 2026 (" +
+                                                 data("Tipolab-dati-esempio") + ")",
+                                             "Dopo: Mario Rossi, marted\u00ec, 14 dic 2027 (" +
+                                                 data("Tipolab-dati-esempio-dopo") + ")",
+                                             "",
+                                             "Tipo percentuale prima dopo variazione",
+                                             "REALISTA sint.ass. 90,00 70,00 -20,00",
+                                             "anal.ass. 72,00 64,80 -7,20"};
+    }
+
+    void comparison()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, lines);
+        const Run r =
+            cli(QStringList{"confronta"} + options +
+                QStringList{data("Tipolab-dati-esempio"), data("Tipolab-dati-esempio-dopo")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QString());
+        const QStringList shown = r.out.split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(shown.value(i).simplified(), lines[i]);
+        if (options.isEmpty()) {
+            QVERIFY(shown.contains(QStringLiteral(
+                "Il tipo prevalente \u00e8 cambiato: prima era REALISTA, ora \u00e8 SOCIALE.")));
+        }
+    }
+
+    // A file that cannot be compared is told, naming it, with status 1; two
+    // different names are a warning, and the comparison goes on.
+    void comparisonProblems_data()
+    {
+        QTest::addColumn<QString>("earlier"); // "damaged", "incomplete", "other person"
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("damaged") << "damaged" << 1 << "riga 2, valore 1";
+        QTest::newRow("incomplete")
+            << "incomplete" << 1 << "REALISTA: - spuntare ognuna delle caratteristiche;";
+        QTest::newRow("other person")
+            << "other person" << 0 << "potrebbero riguardare due persone diverse";
+    }
+
+    void comparisonProblems()
+    {
+        QFETCH(QString, earlier);
+        QFETCH(int, status);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        QString file = dir.filePath(QStringLiteral("Tipolab-dati-prima"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        if (earlier == u"damaged") {
+            f.write("\"\",\"x\",\"\",\"\",\"\",\"\",\"\"\r\n7,\"molto\",\"3\",.8\r\n");
+        } else if (earlier == u"other person") {
+            QFile sample(data("Tipolab-dati-esempio"));
+            QVERIFY(sample.open(QIODevice::ReadOnly));
+            f.write(sample.readAll().replace("Mario Rossi", "Maria Bianchi"));
+        } else {
+            file = data("Tipolab-dati-parziale");
+        }
+        f.close();
+        const Run r = cli({QStringLiteral("confronta"), QStringLiteral("--csv"), file,
+                           data("Tipolab-dati-esempio-dopo")});
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(told), qPrintable(r.err));
+        QCOMPARE(r.err.contains(file), status == 1);
+        QCOMPARE(r.out.count(QLatin1Char('\n')), status == 0 ? 7 : 0);
+    }
+
     void wrongUsage_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -188,6 +275,8 @@ private slots:
         QTest::newRow("unknown command") << QStringList{QStringLiteral("stampa")};
         QTest::newRow("no file") << QStringList{QStringLiteral("risultati")};
         QTest::newRow("profile without a file") << QStringList{QStringLiteral("profilo")};
+        QTest::newRow("comparison of one file")
+            << QStringList{QStringLiteral("confronta"), data("Tipolab-dati-esempio")};
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")};
         QTest::newRow("an empty output name")
@@ -250,7 +339,12 @@ private slots:
                  qPrintable(missing.err));
         const Run option = cli({QStringLiteral("risultati"), QStringLiteral("--\x1b[2J"), file});
         QVERIFY(option.err.contains(QStringLiteral("Opzione sconosciuta: --\\x1b[2J")));
-        for (const Run& r : {table, missing, option})
+        const Run compared = cli({QStringLiteral("confronta"), data("Tipolab-dati-esempio"), file});
+        QCOMPARE(compared.status, 0);
+        QVERIFY2(compared.out.contains(QStringLiteral("Dopo: ") + escaped),
+                 qPrintable(compared.out));
+        QVERIFY2(compared.err.contains(escaped), qPrintable(compared.err));
+        for (const Run& r : {table, missing, option, compared})
             QVERIFY(!r.out.contains(QChar(0x1b)) && !r.err.contains(QChar(0x1b)));
     }
 

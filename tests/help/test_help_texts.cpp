@@ -69,7 +69,9 @@ void TestHelpTexts::pageTitleOpeningAndLength_data()
          "L'ultima finestra riguarda i dati destinati al FRONTESPIZIO della Relazione da stampare.",
          1200},
         {HelpPageId::Profile, "Finestra PROFILO",
-         "La finestra del profilo si apre con «Profilo della persona» dal menu Visualizza", 1700},
+         "La finestra del profilo si apre con «Profilo della persona» dal menu Visualizza", 1767},
+        {HelpPageId::Comparison, "Finestra CONFRONTO",
+         "La finestra del confronto si apre con «Confronta con un'altra valutazione...»", 2050},
     };
     for (const Row& row : rows)
         QTest::newRow(row.title) << static_cast<int>(row.id) << QString::fromUtf8(row.title)

@@ -40,6 +40,15 @@ tipolab::ProfileSnapshot sampleProfile(const QLocale& locale)
     return sampleArchive(locale).profile;
 }
 
+tipolab::ComparisonSnapshot sampleComparison()
+{
+    const tipolab::FileComparison compared = tipolab::compareFiles(
+        QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio"),
+        QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio-dopo"), QLocale::c());
+    Q_ASSERT(compared.snapshot);
+    return *compared.snapshot;
+}
+
 tipolab::ReportSnapshot newAssessment()
 {
     return tipolab::snapshotFromArchive(tipolab::ArchiveRecord(), installation(), QLocale::c())
@@ -61,6 +70,36 @@ int pdfPages(const QString& path)
     if (!f.open(QIODevice::ReadOnly)) return -1;
     return int(QString::fromLatin1(f.readAll())
                    .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+namespace {
+
+QString popplerOutput(const char* tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(QString::fromLatin1(tool), args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+QString pdfText(const QString& path)
+{
+    return popplerOutput(
+        "pdftotext", {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+}
+
+QStringList pdfFontsNotEmbedded(const QString& path)
+{
+    // Columns: name, type (may hold blanks), encoding, emb, sub, uni, object, generation.
+    QStringList out;
+    const QStringList lines = popplerOutput("pdffonts", {path}).split(u'\n');
+    for (const QString& line : lines.mid(2)) {
+        const QStringList words = line.simplified().split(u' ');
+        if (words.size() >= 7 && words[words.size() - 5] != u"yes") out << words.first();
+    }
+    return out;
 }
 
 QStringList paragraphTexts(const tipolab::ReportDocument& document)

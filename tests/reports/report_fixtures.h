@@ -3,6 +3,7 @@
 #pragma once
 
 #include "recording_opener.h"
+#include "reports/comparison_texts.h"
 #include "reports/document_opener.h"
 #include "reports/profile_texts.h"
 #include "reports/report_document.h"
@@ -21,6 +22,9 @@ inline const QString kAddress = QStringLiteral("Via Roma 1, 06100 Perugia");
 tipolab::ReportSnapshot sample(const QLocale& locale = QLocale::c());
 // The profile of the same assessment.
 tipolab::ProfileSnapshot sampleProfile(const QLocale& locale = QLocale::c());
+// The sample against its later assessment, tests/data/Tipolab-dati-esempio-dopo
+// (UTF-8): the prevailing type moves from REALISTA to SOCIALE.
+tipolab::ComparisonSnapshot sampleComparison();
 // A new assessment: nothing entered, the data window having shown every type.
 tipolab::ReportSnapshot newAssessment();
 
@@ -33,6 +37,10 @@ int pageBreakCount(const tipolab::ReportDocument& document);
 
 // The pages of a PDF file (pdfinfo where installed); -1 when unreadable.
 int pdfPages(const QString& path);
+// The text of a PDF file as pdftotext reads it, pages ended by character 12.
+QString pdfText(const QString& path);
+// The fonts of a PDF file that are not embedded, as pdffonts lists them.
+QStringList pdfFontsNotEmbedded(const QString& path);
 
 using RecordingOpener = ::RecordingOpener;
 

@@ -1,4 +1,5 @@
 // "tipolab-cli relazione" and "tipolab-cli foglio" as a counsellor runs them.
+#include "report_fixtures.h"
 #include "test_paths.h"
 #include "test_reports.h"
 #include "test_support.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -43,6 +45,10 @@ void TestDocumentCli::commands_data()
         << QStringList{"foglio", "dati"} << "Tipolab-dati-parziale" << 0 << "";
     QTest::newRow("types sheet") << QStringList{"foglio", "tipi"} << "Tipolab-dati-parziale" << 0
                                  << "";
+    QTest::newRow("comparison sheet")
+        << QStringList{"foglio", "confronto",
+                       QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-parziale")}
+        << "Tipolab-dati-esempio-dopo" << 1 << "Tipolab-dati-parziale\" \u00e8 incompleta";
     QTest::newRow("blank form without an archive")
         << QStringList{"foglio", "modello"} << "" << 0 << "";
     QTest::newRow("unknown sheet") << QStringList{"foglio", "altro"} << "Tipolab-dati-esempio" << 2
@@ -74,6 +80,111 @@ void TestDocumentCli::commands()
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(6) == "{\\rtf1");
     }
+}
+
+namespace {
+
+const QStringList kTypeNames = {"REALISTA", "INVESTIGATIVO",  "ARTISTICO",
+                                "SOCIALE",  "INTRAPRENDENTE", "CONVENZIONALE"};
+
+QString testData(const QString& name)
+{
+    return QStringLiteral(TIPOLAB_TEST_DATA_DIR "/") + name;
+}
+
+} // namespace
+
+// Every document as PDF: A4 pages with their fonts embedded and text that can
+// be found again; the report on as many pages as it states.
+void TestDocumentCli::pdfDocuments_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("texts");
+    const QString sample = testData("Tipolab-dati-esempio");
+    const QStringList person = {"Mario Rossi"};
+    QTest::newRow("report") << QStringList{"relazione", sample} << person + kTypeNames;
+    QTest::newRow("results sheet") << QStringList{"foglio", "risultati", sample} << person;
+    QTest::newRow("data sheet") << QStringList{"foglio", "dati", sample} << person;
+    QTest::newRow("types sheet") << QStringList{"foglio", "tipi", sample} << person;
+    QTest::newRow("blank form") << QStringList{"foglio", "modello"} << QStringList{"n.giudizio"};
+    // A column as wide as its longest word keeps that word whole ("ff" is one glyph).
+    QTest::newRow("profile sheet")
+        << QStringList{"foglio", "profilo", sample} << person + QStringList{"erenziazione"};
+    QTest::newRow("comparison sheet")
+        << QStringList{"foglio", "confronto", sample, testData("Tipolab-dati-esempio-dopo")}
+        << QStringList{"Confronto tra due valutazioni", "Mario Rossi"};
+}
+
+void TestDocumentCli::pdfDocuments()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, texts);
+    QTemporaryDir dir;
+    const QString out = dir.filePath("documento.PDF");
+    QProcess p;
+    p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), args << "-o" << out);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+
+    const int pages = fixtures::pdfPages(out);
+    QVERIFY(pages > 0);
+    QCOMPARE(fixtures::pdfFontsNotEmbedded(out), QStringList());
+    const QString text = fixtures::pdfText(out);
+    QCOMPARE(text.count(QChar(12)), pages);
+    for (const QString& t : texts)
+        QVERIFY2(text.contains(t), qPrintable(t));
+    const QRegularExpressionMatch stated =
+        QRegularExpression(QStringLiteral("composta di n\\. (\\d+) pagine")).match(text);
+    QCOMPARE(stated.hasMatch(), args.first() == u"relazione");
+    if (stated.hasMatch()) QCOMPARE(stated.captured(1).toInt(), pages);
+}
+
+// A PDF that cannot be written is told on standard error, naming the file,
+// with exit status 1; a file already there keeps its content.
+void TestDocumentCli::pdfThatCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no permission") << "permission";
+    QTest::newRow("file-size limit reached mid-write") << "limit";
+}
+
+void TestDocumentCli::pdfThatCannotBeWritten()
+{
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("cartella");
+    QVERIFY(QDir().mkpath(folder));
+    const QString out = QDir(folder).filePath("relazione.pdf");
+    const QByteArray before = "il PDF di prima";
+    tipolab::test::writeFile(out, before);
+
+    QProcess p;
+    if (why == u"permission") {
+        // Read-only for its owner; a test run as root runs the tool as nobody,
+        // since nothing stops root from writing.
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                          QFile::ExeOther);
+        p.setChildProcessModifier([] {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(127);
+        });
+    } else {
+        // The PDF of the report is far larger than this.
+        p.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
+    p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"),
+            {"relazione", testData("Tipolab-dati-esempio"), "-o", out});
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(err.contains(out), qPrintable(err));
+    QCOMPARE(tipolab::test::readFile(out), before);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"relazione.pdf"});
 }
 
 // The disk fills up while the document is written: the old document stays as

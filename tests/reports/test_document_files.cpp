@@ -312,7 +312,8 @@ void TestDocumentFiles::previewExportsThePages()
     dialogs.fileAnswers << pdf;
     PreviewWindow preview(w.document(), root.filePath("relazione.doc"), dialogs);
     QVERIFY(preview.exportPdf());
-    QCOMPARE(dialogs.files.value(0).initialName, QStringLiteral("relazione.pdf"));
+    QCOMPARE(dialogs.files.value(0).initialName,
+             QDir(DocumentPlaces::standard().documentsDir).filePath("relazione.pdf"));
 
     QCOMPARE(fixtures::pdfPages(pdf), layoutPageCount(w.document()));
 

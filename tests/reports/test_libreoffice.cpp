@@ -5,6 +5,7 @@
 // usual stand-in font and with a wide one.
 #include "core/model.h"
 #include "report_fixtures.h"
+#include "reports/comparison_sheet.h"
 #include "reports/full_report.h"
 #include "reports/guide_document.h"
 #include "reports/profile_sheet.h"
@@ -104,6 +105,8 @@ void TestLibreOffice::initTestCase()
     write(QStringLiteral("guida"), w, m_documents);
     composeProfileSheet(w, heading, fixtures::sampleProfile());
     write(QStringLiteral("foglio-profilo"), w, m_documents);
+    composeComparisonSheet(w, heading, fixtures::sampleComparison());
+    write(QStringLiteral("foglio-confronto"), w, m_documents);
     // Every title-page field at 60 characters: the title page runs over.
     ReportSnapshot long60 = s;
     for (QString* field : {&long60.title.progetto, &long60.title.persona, &long60.title.tipostudio,
@@ -205,6 +208,16 @@ void TestLibreOffice::opensEveryDocument_data()
                        "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0.928.",
                        "giudicate pi\u00f9 in basso",
                        "asociale (massimo, peso 9%): 9.00"};
+    QTest::newRow("comparison sheet")
+        << "foglio-confronto"
+        << QStringList{
+               "Confronto tra due valutazioni",
+               "Prima: Mario Rossi, luned\u00ec, 7 dic 2026",
+               "Dopo: Mario Rossi, marted\u00ec, 14 dic 2027",
+               "codice analitico",
+               "SRE",
+               "Il tipo prevalente \u00e8 cambiato: prima era REALISTA, ora \u00e8 SOCIALE.",
+               "+20.00"};
 }
 
 void TestLibreOffice::opensEveryDocument()
@@ -221,10 +234,10 @@ void TestLibreOffice::opensEveryDocument()
     // normal style's (which a paragraph added at the end takes) and those of
     // the document's own paragraphs and runs.
     const QString flat = readText(m_dir.filePath("fodt/" + name + ".fodt"));
-    // Only the profile sheet holds a picture: its chart, as PNG data.
+    // Only the profile and comparison sheets hold a picture: a chart, as PNG data.
     QCOMPARE(flat.contains(QStringLiteral("<draw:image")) &&
                  flat.contains(QStringLiteral("<office:binary-data>iVBORw0KGgo")),
-             name == u"foglio-profilo");
+             name == u"foglio-profilo" || name == u"foglio-confronto");
     const QRegularExpression used(
         QStringLiteral("<style:style style:name=\"Standard\".*?</style:style>|"
                        "<office:automatic-styles>.*?</office:automatic-styles>"),

@@ -38,6 +38,6 @@ int main(int argc, char** argv)
     useInstalledFontConfiguration(fonts);
     QApplication app(argc, argv);
     return tipolab::test::runTests<TestReportWriter, TestFullReport, TestWindowSheets,
-                                   TestProfileSheet, TestDocumentFiles, TestDocumentCli,
-                                   TestLibreOffice>(argc, argv);
+                                   TestProfileSheet, TestComparison, TestDocumentFiles,
+                                   TestDocumentCli, TestLibreOffice>(argc, argv);
 }

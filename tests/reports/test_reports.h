@@ -56,6 +56,16 @@ private slots:
     void sampleSheet();
 };
 
+class TestComparison : public QObject {
+    Q_OBJECT
+private slots:
+    void encodingsCompareAlike();
+    void headingDates_data();
+    void headingDates();
+    void sheet_data();
+    void sheet();
+};
+
 class TestDocumentFiles : public QObject {
     Q_OBJECT
 private slots:
@@ -77,6 +87,10 @@ class TestDocumentCli : public QObject {
 private slots:
     void commands_data();
     void commands();
+    void pdfDocuments_data();
+    void pdfDocuments();
+    void pdfThatCannotBeWritten_data();
+    void pdfThatCannotBeWritten();
     void failedWriteKeepsTheOldDocument();
     void outputMustNotBeAnInput_data();
     void outputMustNotBeAnInput();

@@ -49,6 +49,14 @@ private slots:
     void freshAssessmentAgreesWithTheTool();
 };
 
+class TestConfronto : public QObject {
+    Q_OBJECT
+private slots:
+    void twoAssessmentsEnteredThroughTheWindows();
+    void refusals_data();
+    void refusals();
+};
+
 class TestWindowDocuments : public QObject {
     Q_OBJECT
 private slots:
@@ -60,6 +68,8 @@ private slots:
     void resultsAndReportAgreeWithTheTool_data();
     void resultsAndReportAgreeWithTheTool();
     void failedReportIsToldAndChangesNothing();
+    void exportPdf_data();
+    void exportPdf();
     void markupInNamesShowsAsText();
 };
 

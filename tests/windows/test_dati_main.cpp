@@ -32,5 +32,9 @@ int main(int argc, char** argv)
         TestProfilo t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        TestConfronto t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }

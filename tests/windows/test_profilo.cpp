@@ -29,11 +29,12 @@ const QString kOutOfDate =
     QStringLiteral("I dati sono cambiati dopo l'ultimo calcolo: premere \u00abRisultati\u00bb "
                    "nella finestra Dati.");
 
-// "&Profilo della persona", the last entry of "&Visualizza" in working window n.
+// "&Profilo della persona", the entry of "&Visualizza" after the window entries
+// in working window n.
 profilo* openProfile(DataProgram& program, int window)
 {
     auto* view = control<QMenu>(program.working(window), QStringLiteral("visu"));
-    QAction* entry = view->actions().last();
+    QAction* entry = view->actions().value(6);
     if (entry->objectName() != u"vediprofilo" || entry->text() != u"&Profilo della persona")
         return nullptr;
     entry->trigger();

@@ -7,6 +7,7 @@
 #include "recording_opener.h"
 #include "scripted_dialogs.h"
 #include "state/modulo_tipolab.h"
+#include "windows/confronto.h"
 #include "windows/dati.h"
 #include "windows/frontespizio.h"
 #include "windows/profilo.h"
@@ -25,10 +26,11 @@
 inline QString windowIdName(tipolab::WindowId id)
 {
     static const char* const names[] = {
-        "tipi",         "dati",        "risultati",    "frontespizio", "profilo",
-        "Support",      "About",       "HelpContents", "Manual",       "GuideOperation",
-        "GuideArchive", "GuideTypes",  "GuideData",    "GuideResults", "GuideTitlePage",
-        "GuideProfile", "TipOfTheDay", "PriceList",    "StudioData",   "Splash"};
+        "tipi",           "dati",         "risultati",       "frontespizio", "profilo",
+        "confronto",      "Support",      "About",           "HelpContents", "Manual",
+        "GuideOperation", "GuideArchive", "GuideTypes",      "GuideData",    "GuideResults",
+        "GuideTitlePage", "GuideProfile", "GuideComparison", "TipOfTheDay",  "PriceList",
+        "StudioData",     "Splash"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 
@@ -52,6 +54,8 @@ struct TestProgram {
                               [this, &desk] { return new tipolab::frontespizio(module, desk); });
         module.registerWindow(WindowId::Profilo,
                               [this, &desk] { return new tipolab::profilo(module, desk); });
+        module.registerWindow(WindowId::Confronto,
+                              [this, &desk] { return new tipolab::confronto(module, desk); });
         for (int i = static_cast<int>(WindowId::Support); i < tipolab::kWindowIdCount; ++i) {
             const QString name = windowIdName(static_cast<WindowId>(i));
             module.registerWindow(static_cast<WindowId>(i), [name] {

@@ -13,6 +13,7 @@
 #include "test_dati.h"
 #include "test_paths.h"
 #include "test_support.h"
+#include "windows/profilo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -283,6 +284,81 @@ void TestWindowDocuments::failedReportIsToldAndChangesNothing()
     QCOMPARE(windowState(program), before);
 }
 
+void TestWindowDocuments::exportPdf_data()
+{
+    QTest::addColumn<int>("window"); // 1..4; 5 and 6 the profile and comparison windows' button
+    QTest::addColumn<QString>("offered"); // in the documents folder
+    QTest::addColumn<QString>("answer");  // "ok", "cancel", or "blocked": a file stands
+                                          // where the folder should be
+    QTest::newRow("types sheet") << 1 << "Tipolab-foglio-tipi-Mario Rossi.pdf"
+                                 << "ok";
+    QTest::newRow("data sheet") << 2 << "Tipolab-foglio-dati-Mario Rossi.pdf"
+                                << "ok";
+    QTest::newRow("results sheet") << 3 << "Tipolab-foglio-risultati-Mario Rossi.pdf"
+                                   << "ok";
+    QTest::newRow("report") << 4 << "Tipolab-RelazioneTipolab-Mario Rossi.pdf"
+                            << "ok";
+    QTest::newRow("profile sheet") << 5 << "Tipolab-foglio-profilo-Mario Rossi.pdf"
+                                   << "ok";
+    QTest::newRow("comparison sheet") << 6 << "Tipolab-foglio-confronto-Mario Rossi.pdf"
+                                      << "ok";
+    QTest::newRow("cancelled") << 3 << "Tipolab-foglio-risultati-Mario Rossi.pdf"
+                               << "cancel";
+    QTest::newRow("cannot be written") << 4 << "Tipolab-RelazioneTipolab-Mario Rossi.pdf"
+                                       << "blocked";
+}
+
+// "Esporta in PDF..." writes what the print command writes, as a PDF file the
+// user names; the word processor gets nothing, and a file that cannot be
+// written is told, naming it, with nothing else changed.
+void TestWindowDocuments::exportPdf()
+{
+    QFETCH(int, window);
+    QFETCH(QString, offered);
+    QFETCH(QString, answer);
+    DataProgram program;
+    program.types();
+    openSample(program);
+    clickButton(program.data(), QStringLiteral("avanti"));
+    if (window == 6) { // the sample compared with itself
+        program.dialogs.fileAnswers << kSample;
+        program.working(3)->runCommand(FrameCommand::Compare);
+    }
+    const QStringList before = windowState(program);
+    program.dialogs.clear();
+    const QString blocker = program.documents.path("file");
+    test::writeFile(blocker, "un file");
+    const QString pdf = answer == u"blocked" ? QDir(blocker).filePath("documento.pdf")
+                                             : program.documents.path("documento.pdf");
+    if (answer != u"cancel") program.dialogs.fileAnswers << pdf;
+
+    if (window <= 4) {
+        control<QAction>(program.working(window), QStringLiteral("esportapdf"))->trigger();
+    } else if (window == 5) {
+        program.working(3)->runCommand(FrameCommand::ShowProfilo);
+        clickButton(program.module.existingWindow(WindowId::Profilo), QStringLiteral("esportapdf"));
+    } else {
+        clickButton(program.module.existingWindow(WindowId::Confronto),
+                    QStringLiteral("esportapdf"));
+    }
+
+    QCOMPARE(program.dialogs.files.size(), 1);
+    const FileCall& asked = program.dialogs.files.first();
+    QVERIFY(asked.save);
+    QCOMPARE(asked.title, QStringLiteral("Esporta in PDF"));
+    QCOMPARE(asked.initialName, QDir(program.documents.path("Documenti")).filePath(offered));
+    QVERIFY(program.documents.opener->paths.isEmpty());
+    QCOMPARE(windowState(program), before);
+    if (window <= 3) QVERIFY(guidanceLine(program.working(window)) != kLoading);
+    const QByteArray written = test::readFile(pdf);
+    QCOMPARE(written.startsWith("%PDF-") && written.trimmed().endsWith("%%EOF"), answer == u"ok");
+    QCOMPARE(program.dialogs.messages.size(), answer == u"blocked" ? 1 : 0);
+    if (answer == u"blocked") {
+        QCOMPARE(program.dialogs.messages.first().icon, QMessageBox::Critical);
+        QVERIFY(program.dialogs.messages.first().text.contains(QDir::toNativeSeparators(pdf)));
+    }
+}
+
 // Names from an archive, the installation file or the user show as the text
 // they are: markup in them neither changes the look nor makes the program
 // fetch a picture (a pipe or a device named there would freeze it).
@@ -304,7 +380,9 @@ void TestWindowDocuments::markupInNamesShowsAsText()
     clickButton(program.data(), QStringLiteral("avanti")); // "&Risultati"
     for (int window = 1; window <= 4; ++window)
         program.working(window)->Toolbar1_ButtonClick(4); // every print command
-    control<QMenu>(program.working(1), QStringLiteral("visu"))->actions().last()->trigger();
+    control<QAction>(program.working(1), QStringLiteral("vediprofilo"))->trigger();
+    program.dialogs.fileAnswers << archive; // compared with itself
+    control<QAction>(program.working(1), QStringLiteral("confronta"))->trigger();
     QVERIFY(program.dialogs.messages.isEmpty());
     PreviewWindow preview(ReportDocument(), dir.filePath(markup), program.dialogs);
     preview.show();
@@ -320,5 +398,6 @@ void TestWindowDocuments::markupInNamesShowsAsText()
     }
     shown.sort();
     QCOMPARE(shown.join(u' '),
-             QStringLiteral("Label14 Labelstudio labelindirizzo percorso qt_msgbox_label titolo"));
+             QStringLiteral("Label14 Labelstudio dopo labelindirizzo percorso prima qt_msgbox_label "
+                            "titolo titolo"));
 }

@@ -1,0 +1,55 @@
+#include "comparison_sheet.h"
+
+#include "profile_sheet.h"
+#include "report_tables.h"
+
+namespace tipolab {
+namespace {
+
+const QString kEnd(kParagraphEnd);
+
+void writeTable(ReportWriter& w, const QStringList& header, const QList<QStringList>& rows)
+{
+    w.appendTable(int(rows.size()) + 1, int(header.size()));
+    w.setTableSize(10);
+    fillRow(w, 1, header);
+    for (int r = 0; r < rows.size(); ++r)
+        fillRow(w, r + 2, rows[r]);
+    w.applyTableFormat();
+}
+
+} // namespace
+
+void composeComparisonSheet(ReportWriter& w, const SheetHeading& heading,
+                            const ComparisonSnapshot& s)
+{
+    writeSheetOpening(w, heading);
+    w.document().title = QStringLiteral("Confronto: ") + heading.persona;
+    w.typeText(QStringLiteral("Soggetto esaminato: ") + heading.persona + kEnd);
+    w.appendEndParagraph();
+    w.setParagraphSize(16);
+    w.setParagraphText(QStringLiteral("Confronto tra due valutazioni") + kEnd);
+    w.setParagraphSize(12);
+    QString head = headingLine(s.before, true) + kEnd + headingLine(s.after, false);
+    if (namesDiffer(s)) head += kEnd + namesWarning(s);
+    w.setParagraphText(head + kEnd);
+
+    Picture chart =
+        chartPicture(comparisonChart(s), QSize(kProfileChartWidth, kProfileChartHeight));
+    chart.alignment = Alignment::Center;
+    w.appendPicture(std::move(chart));
+
+    w.setParagraphSize(12);
+    w.setParagraphText(kEnd + QStringLiteral("Tipo prevalente e codici a tre lettere"));
+    writeTable(w, summaryHeader(), summaryRows(s)); // table 1
+    w.appendEndParagraph();
+    w.setParagraphSize(12);
+    const QString change = prevailingChangeText(s);
+    if (!change.isEmpty()) w.setParagraphText(change + kEnd);
+    // The percentages whole on a page of their own.
+    w.setParagraphText(QString(kPageBreak) + QStringLiteral("Le percentuali prima e dopo"));
+    writeTable(w, percentageHeader(), percentageRows(s)); // table 2
+    rightAlignColumns(w, 2, {3, 4, 5});
+}
+
+} // namespace tipolab

@@ -1,0 +1,35 @@
+#include "current_results.h"
+
+#include "core/check.h"
+#include "reports/snapshot_from_archive.h"
+#include "risultati.h"
+
+namespace tipolab {
+
+CurrentResults currentResults(ModuloTipolab& module)
+{
+    using State = CurrentResults::State;
+    CurrentResults out;
+    const AssessmentData& data = module.data();
+    out.missing = missingForResults(data.types, data.characteristics);
+    if (!out.missing.empty()) {
+        out.state = State::Incomplete;
+        return out;
+    }
+    const auto* shown = qobject_cast<const risultati*>(module.existingWindow(WindowId::Risultati));
+    if (!shown || data.prevailingType == 0) return out;
+    std::array<std::optional<double>, kTypeCount> weighted;
+    for (int t = 0; t < kTypeCount; ++t)
+        weighted[t] = displayedWeightedCoefficient(data.characteristics[t]);
+    const Results results = computeResults(data.types, weighted);
+    // The results `calcolo` would show now, against those it showed last.
+    if (resultsWindowSnapshot(results, QLocale()).rows != shown->snapshot().rows) {
+        out.state = State::OutOfDate;
+        return out;
+    }
+    out.state = State::Current;
+    out.results = results;
+    return out;
+}
+
+} // namespace tipolab

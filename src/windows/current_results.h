@@ -1,0 +1,29 @@
+// The results of the assessment in the windows, for the windows that read
+// them (the profile and the comparison): only while the assessment is
+// complete and the results window shows what `calcolo` gives for it now.
+#pragma once
+
+#include "core/scoring.h"
+#include "state/modulo_tipolab.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tipolab {
+
+struct CurrentResults {
+    enum class State {
+        Incomplete,  // the check's lines say what is missing
+        NotComputed, // "&Risultati" has not run yet
+        OutOfDate,   // the entries changed after it ran
+        Current,
+    };
+    State state = State::NotComputed;
+    std::vector<std::string> missing; // for Incomplete: the check's lines, type by type
+    std::optional<Results> results;   // for Current
+};
+
+CurrentResults currentResults(ModuloTipolab& module);
+
+} // namespace tipolab

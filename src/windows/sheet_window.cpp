@@ -1,0 +1,80 @@
+#include "sheet_window.h"
+
+#include "designed_controls.h"
+
+#include <QPushButton>
+
+namespace tipolab {
+namespace {
+
+constexpr int kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
+
+} // namespace
+
+SheetWindow::SheetWindow(ModuloTipolab& module, DocumentDesk& desk, WindowId guidePage,
+                         QWidget* parent)
+    : QWidget(parent), m_module(module), m_desk(desk), m_guidePage(guidePage)
+{
+    setAutoFillBackground(true);
+}
+
+void SheetWindow::placeButtons(const QString& sheet, int right, int top)
+{
+    stampa = newButton(this, QStringLiteral("stampa"), QStringLiteral("S&tampa"),
+                       QStringLiteral("cliccare per avere ") + sheet);
+    pdf = newButton(this, QStringLiteral("esportapdf"), QStringLiteral("Esporta in &PDF"),
+                    QStringLiteral("cliccare per salvare %1 come file PDF").arg(sheet));
+    guida = newButton(this, QStringLiteral("guida"), QStringLiteral("&Guida"),
+                      QStringLiteral("cliccare per la guida della finestra"));
+    chiudi = newButton(this, QStringLiteral("chiudi"), QStringLiteral("&Chiudi"),
+                       QStringLiteral("cliccare per chiudere la finestra"));
+    int left = right - 4 * kButtonWidth - 3 * kButtonGap;
+    for (QPushButton* button : {stampa, pdf, guida, chiudi}) {
+        placeTwips(button, left, top, kButtonWidth, kButtonHeight);
+        left += kButtonWidth + kButtonGap;
+    }
+    connect(stampa, &QPushButton::clicked, this, &SheetWindow::stampa_Click);
+    connect(pdf, &QPushButton::clicked, this, &SheetWindow::esportaPdf_Click);
+    connect(guida, &QPushButton::clicked, this, &SheetWindow::guida_Click);
+    connect(chiudi, &QPushButton::clicked, this, &SheetWindow::chiudi_Click);
+}
+
+void SheetWindow::sizeToScreen(int width, int height)
+{
+    sizeWindowToScreen(m_scaler, this, width, height);
+}
+
+void SheetWindow::esportaPdf_Click()
+{
+    m_desk.exportPdf([this] { stampa_Click(); });
+}
+
+void SheetWindow::guida_Click()
+{
+    m_module.showGuidePage(m_guidePage);
+}
+
+void SheetWindow::chiudi_Click()
+{
+    close();
+}
+
+QColor SheetWindow::backgroundColour() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void SheetWindow::setBackgroundColour(const QColor& colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+void SheetWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_scaler.ResizeControls();
+}
+
+} // namespace tipolab
