@@ -1,7 +1,10 @@
 #include "document_layout.h"
 
+#include "document_flow.h"
 #include "document_fonts.h"
 #include "document_style.h"
+#include "layout_units.h"
+#include "page_count.h"
 #include "table_layout.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -40,13 +43,13 @@ public:
 
     void build(const ReportDocument& document)
     {
-        for (const Block& block : document.blocks) {
-            if (const auto* p = std::get_if<Paragraph>(&block))
-                addParagraph(*p);
-            else if (const auto* t = std::get_if<Table>(&block))
-                addTable(*t);
+        for (const FlowItem& item : documentFlow(document)) {
+            if (item.kind == FlowItem::Text)
+                addBlock(item.text);
+            else if (const auto* t = std::get_if<Table>(item.object.block))
+                addTable(*t, item.object.breakBefore);
             else
-                addPicture(std::get<Picture>(block));
+                addPicture(std::get<Picture>(*item.object.block), item.object.breakBefore);
         }
     }
 
@@ -110,10 +113,8 @@ private:
     }
 
     // A new block, or the empty one Qt keeps at the start and after a table.
-    void startBlock(QTextBlockFormat format, const QTextCharFormat& mark)
+    void startBlock(const QTextBlockFormat& format, const QTextCharFormat& mark)
     {
-        if (m_breakPending) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        m_breakPending = false;
         if (m_blockPending) {
             m_cursor.setBlockFormat(format);
             m_cursor.setBlockCharFormat(mark);
@@ -124,47 +125,28 @@ private:
         }
     }
 
-    // A manual page break moves whatever follows it to the next page, as word
-    // processors lay it out: the paragraph goes on after it as a new one, an
-    // empty piece of paragraph beside a break takes no line, a paragraph that
-    // holds nothing but a break stays as an empty line before it, and breaks
-    // with nothing between them make one.
-    void addParagraph(const Paragraph& p)
+    void addBlock(const FlowBlock& b)
     {
-        const QTextCharFormat mark = charFormat(p.mark);
-        const QTextBlockFormat format = blockFormat(p.alignment, p.largestSize());
-        const bool hasText = std::any_of(p.runs.begin(), p.runs.end(), [](const TextRun& r) {
-            return !r.pageBreak && !r.text.isEmpty();
-        });
-        if (!hasText) {
-            // Qt gives an empty block beside a table no height: an invisible
-            // character keeps the empty line.
+        QTextBlockFormat format = blockFormat(b.alignment, b.lineSize);
+        if (b.breakBefore) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        const QTextCharFormat& mark = charFormat(b.mark);
+        if (b.continues)
+            m_cursor.insertBlock(format, mark);
+        else
             startBlock(format, mark);
-            m_cursor.insertText(QString(QChar(0x200B)), mark);
-            if (p.hasPageBreak()) m_breakPending = true;
-            return;
-        }
-        bool open = false;
-        for (const TextRun& run : p.runs) {
-            if (run.pageBreak) {
-                open = false;
-                m_breakPending = true;
-                continue;
-            }
-            if (!open) startBlock(format, mark);
-            open = true;
-            m_cursor.insertText(run.text, charFormat(run.format));
-        }
+        for (const FlowText& piece : b.pieces)
+            m_cursor.insertText(piece.text, charFormat(piece.format));
     }
 
     // A picture in a block of its own, as high as the picture. The document
     // keeps the PNG data and decodes it only to paint it.
-    void addPicture(const Picture& p)
+    void addPicture(const Picture& p, bool breakBefore)
     {
         QTextBlockFormat format;
         format.setAlignment(qtAlignment(p.alignment));
         format.setTopMargin(0);
         format.setBottomMargin(0);
+        if (breakBefore) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         startBlock(format, charFormat(CharFormat()));
         const QString name = QStringLiteral("picture:%1").arg(++m_pictures);
         m_cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), p.png);
@@ -175,7 +157,7 @@ private:
         m_cursor.insertImage(image);
     }
 
-    void addTable(const Table& t)
+    void addTable(const Table& t, bool breakBefore)
     {
         const std::vector<int> widths = columnWidths(t);
         QTextTableFormat format;
@@ -189,14 +171,14 @@ private:
         format.setLeftMargin(px(style::kTableIndent));
         format.setAlignment(Qt::AlignLeft);
         if (t.formatted) format.setHeaderRowCount(1);
-        if (m_breakPending) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        m_breakPending = false;
+        if (breakBefore) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QList<QTextLength> constraints;
         for (int w : widths)
             constraints << QTextLength(QTextLength::FixedLength, px(w));
         format.setColumnWidthConstraints(constraints);
 
         QTextTable* table = m_cursor.insertTable(t.rows, t.columns, format);
+        if (!table) return; // no rows or no columns
         for (int r = 1; r <= t.rows; ++r) {
             const bool heading = t.formatted && r == 1;
             const QTextCharFormat& text = charFormat(t.format, heading);
@@ -205,11 +187,12 @@ private:
                 QTextTableCell cell = table->cellAt(r - 1, c - 1);
                 const TableCell& source = t.cell(r, c);
                 QTextCursor in = cell.firstCursorPosition();
-                in.setBlockFormat(blockFormat(source.alignment, t.format.size));
-                const QStringList lines = source.text.split(kParagraphEnd);
-                for (int i = 0; i < lines.size(); ++i) {
-                    if (i > 0) in.insertBlock(blockFormat(source.alignment, t.format.size), text);
-                    in.insertText(lines[i], text);
+                const QTextBlockFormat& format = blockFormat(source.alignment, t.format.size);
+                in.setBlockFormat(format);
+                const QStringList blocks = cellBlocks(source.text);
+                for (qsizetype i = 0; i < blocks.size(); ++i) {
+                    if (i > 0) in.insertBlock(format, text);
+                    in.insertText(blocks[i], text);
                 }
                 cell.setFormat(cf);
             }
@@ -235,48 +218,38 @@ private:
     std::optional<QTextTableCellFormat> m_cellFormats[2]; // body, heading
     std::deque<CachedBlockFormat> m_blockFormats;
     QTextCursor m_cursor;
-    bool m_blockPending = true;  // the document starts with an empty block
-    bool m_breakPending = false; // a page break awaits what comes next
+    bool m_blockPending = true; // the document starts with an empty block
     int m_pictures = 0;
 };
-
-// Qt's layout reads the lengths of formats (margins, paddings, borders, column
-// widths) as pixels of the default screen resolution and scales them to the
-// device itself; the page size it takes in device pixels. This measures that
-// scaling on `device` with a margin of known length.
-double formatLengthScale(QPaintDevice& device)
-{
-    constexpr double probe = 10;
-    QTextDocument doc;
-    doc.documentLayout()->setPaintDevice(&device);
-    doc.setPageSize(QSizeF(1e6, 1e6));
-    doc.setDocumentMargin(probe);
-    const double laidOut = doc.documentLayout()->blockBoundingRect(doc.begin()).top();
-    return laidOut > 0 ? probe / laidOut : 1;
-}
 
 } // namespace
 
 std::unique_ptr<QTextDocument> buildTextDocument(const ReportDocument& document,
                                                  QPaintDevice& device)
 {
-    const double devicePixels = double(device.logicalDpiY()) / style::kTwipsPerInch;
-    const double scale = devicePixels * formatLengthScale(device); // twips to format lengths
+    const LayoutUnits units = layoutUnits(device);
     auto doc = std::make_unique<QTextDocument>();
     doc->setUndoRedoEnabled(false);
-    doc->setPageSize(QSizeF(style::kPageWidth * devicePixels, style::kPageHeight * devicePixels));
-    doc->setDocumentMargin(style::kMargin * scale);
+    doc->setPageSize(pageSize(units));
+    doc->setDocumentMargin(units.format(style::kMargin));
     // Filled before it has a layout, which would otherwise follow every edit,
     // then laid out once on the device.
-    LayoutBuilder(*doc, scale).build(document);
+    LayoutBuilder(*doc, units.scale).build(document);
     doc->documentLayout()->setPaintDevice(&device);
     doc->markContentsDirty(0, doc->characterCount());
     return doc;
 }
 
+int layoutPageCount(const ReportDocument& document, PageReckoner& reckoner)
+{
+    if (const std::optional<int> pages = reckoner.count(document)) return *pages;
+    return buildTextDocument(document, twipsDevice())->pageCount();
+}
+
 int layoutPageCount(const ReportDocument& document)
 {
-    return buildTextDocument(document, twipsDevice())->pageCount();
+    PageReckoner reckoner(twipsDevice());
+    return layoutPageCount(document, reckoner);
 }
 
 bool paintPages(const ReportDocument& document, QPagedPaintDevice& device)

@@ -17,8 +17,14 @@ namespace tipolab {
 std::unique_ptr<QTextDocument> buildTextDocument(const ReportDocument& document,
                                                  QPaintDevice& device);
 
-// How many A4 pages the document fills.
+class PageReckoner;
+
+// How many A4 pages the document fills: the page count of the QTextDocument
+// above on a device of 1440 dots per inch, reckoned without building it where
+// the reckoning follows the layout (page_count.h), and laid out otherwise.
+// `reckoner`, made on twipsDevice(), may be kept from one count to the next.
 int layoutPageCount(const ReportDocument& document);
+int layoutPageCount(const ReportDocument& document, PageReckoner& reckoner);
 
 // Paints every page on `device` (a printer, a PDF writer), after setting it to
 // A4 with no margins of its own. Returns false when painting cannot start.

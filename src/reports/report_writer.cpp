@@ -1,6 +1,8 @@
 #include "report_writer.h"
 
+#include "document_fonts.h"
 #include "document_layout.h"
+#include "page_count.h"
 #include "rtf_writer.h"
 #include "state/error_reasons.h"
 #include "state/file_io.h"
@@ -129,7 +131,9 @@ void ReportWriter::applyTableFormat()
 
 int ReportWriter::pageCount() const
 {
-    return m_pageCounter ? m_pageCounter(m_document) : layoutPageCount(m_document);
+    if (m_pageCounter) return m_pageCounter(m_document);
+    if (!m_reckoner) m_reckoner = std::make_shared<PageReckoner>(twipsDevice());
+    return layoutPageCount(m_document, *m_reckoner);
 }
 
 QString ReportWriter::save(const QString& path) const

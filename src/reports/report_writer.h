@@ -12,8 +12,11 @@
 #include "report_document.h"
 
 #include <QString>
+#include <memory>
 
 namespace tipolab {
+
+class PageReckoner;
 
 class ReportWriter {
 public:
@@ -82,6 +85,9 @@ private:
     CharFormat m_typing;
     int m_currentTable = 0;              // table number, 0 before the first table
     PageCounter m_pageCounter = nullptr; // nullptr: the A4 layout
+    // Kept from one count to the next: a document counted again after a small
+    // change has only the change measured.
+    mutable std::shared_ptr<PageReckoner> m_reckoner;
 };
 
 } // namespace tipolab

@@ -2,6 +2,7 @@
 // page breaks, seventeen tables, closing lines and final layout.
 #include "core/type_descriptions.h"
 #include "report_fixtures.h"
+#include "reports/document_fonts.h"
 #include "reports/document_layout.h"
 #include "reports/full_report.h"
 #include "reports/report_texts.h"
@@ -211,11 +212,16 @@ void TestFullReport::closingLines()
     QCOMPARE(lines, expected);
 
     // The count is of the whole document, closing lines included, also when
-    // they run onto a page of their own.
+    // they run onto a page of their own; it is the count of the laid-out pages.
     ReportSnapshot attached = fixtures::sample();
     attached.title.allegati = QStringLiteral("questionario compilato, ").repeated(50);
-    for (const ReportDocument& document : {d, report(attached)}) {
+    ReportSnapshot wide = attached;
+    for (QString* field : {&wide.title.progetto, &wide.title.persona, &wide.title.committente,
+                           &wide.title.luogo, &wide.title.data, &wide.title.studioName})
+        *field = QStringLiteral("Mm").repeated(30);
+    for (const ReportDocument& document : {d, report(attached), report(wide)}) {
         const int pages = layoutPageCount(document);
+        QCOMPARE(pages, buildTextDocument(document, twipsDevice())->pageCount());
         QCOMPARE(
             closing(document)[1],
             QStringLiteral("La presente relazione \u00e8 composta di n. %1 pagine.").arg(pages));

@@ -1,7 +1,9 @@
 // The writer's operations on the document in memory, the RTF file it writes
 // and the page count of its layout.
 #include "report_fixtures.h"
+#include "reports/document_fonts.h"
 #include "reports/document_layout.h"
+#include "reports/page_count.h"
 #include "reports/report_writer.h"
 #include "reports/rtf_writer.h"
 #include "test_reports.h"
@@ -16,8 +18,9 @@ namespace {
 
 // Runs a script of writer operations separated by "|": T:text type text,
 // S:n typing size, E end paragraph, Z:n paragraph size, P:text paragraph text,
-// A:rows,columns append table, X:n table size. In texts "^" is a paragraph end
-// and "~" a page break.
+// A:rows,columns append table, X:n table size, C:text every cell of the table,
+// F table format, J justify all. In texts "^" is a paragraph end and "~" a page
+// break.
 void run(ReportWriter& w, const QString& script)
 {
     for (const QString& op : script.split(QLatin1Char('|'))) {
@@ -45,6 +48,18 @@ void run(ReportWriter& w, const QString& script)
             break;
         case 'X':
             w.setTableSize(arg.toInt());
+            break;
+        case 'C':
+            for (int r = 1; r <= w.document().table(w.tableCount())->rows; ++r) {
+                for (int c = 1; c <= w.document().table(w.tableCount())->columns; ++c)
+                    w.setCellText(r, c, arg);
+            }
+            break;
+        case 'F':
+            w.applyTableFormat();
+            break;
+        case 'J':
+            w.justifyAll();
             break;
         default:
             qFatal("unknown operation %s", qPrintable(op));
@@ -203,4 +218,40 @@ void TestReportWriter::pageCount()
     QFETCH(int, pages);
     QFETCH(int, picture);
     QCOMPARE(layoutPageCount(linesWithBreaks(lines, breaks, picture)), pages);
+}
+
+void TestReportWriter::reckonedPageCount_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("followed");
+    const QString lines = QStringLiteral("T:riga^").repeated(44).chopped(1);
+    const QString words = QStringLiteral("parola ").repeated(40);
+    QTest::newRow("table over pages, heading repeated") << "T:x|A:90,3|C:" + words + "|F|J" << true;
+    QTest::newRow("table moved whole to the next page") << lines + "|A:4,3|C:x^y|F" << true;
+    QTest::newRow("word wider than its cell") << "A:60,6|C:" + QString(80, u'm') + "|F" << true;
+    QTest::newRow("line feeds, separators and tabs in cells")
+        << "A:30,2|X:10|C:uno\ndue\u2028tre\tquattro\r\n" + words + "|F" << true;
+    QTest::newRow("line separator after a table") << lines + "|A:3,2|C:x|F|E|P:\u2028dopo" << true;
+    QTest::newRow("page breaks beside tables") << "T:a|E|P:~|A:2,2|C:x|E|P:~|E|P:~~b" << true;
+    QTest::newRow("justified right to left")
+        << lines + "|S:16|T:\u05e9\u05dc\u05d5\u05dd " + words + "|J" << true;
+    QTest::newRow("a cell's line taller than a page") << "T:x|A:2,1|X:700|C:x" << true;
+    QTest::newRow("more pages than reckoned")
+        << "T:" + QStringLiteral("riga^").repeated(48200) << false;
+}
+
+// The pages reckoned are the pages of the text document laid out; beyond the
+// pages it reckons, the document is laid out.
+void TestReportWriter::reckonedPageCount()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, followed);
+    ReportWriter w;
+    run(w, script);
+    const int laidOut = buildTextDocument(w.document(), twipsDevice())->pageCount();
+    const std::optional<int> reckoned = PageReckoner(twipsDevice()).count(w.document());
+    QCOMPARE(reckoned.has_value(), followed);
+    if (reckoned) QCOMPARE(*reckoned, laidOut);
+    QCOMPARE(w.pageCount(), laidOut);
+    QVERIFY(laidOut > 1);
 }

@@ -14,6 +14,8 @@ private slots:
     void rtfFile();
     void pageCount_data();
     void pageCount();
+    void reckonedPageCount_data();
+    void reckonedPageCount();
 };
 
 class TestFullReport : public QObject {
