@@ -111,4 +111,19 @@ QStringList cellBlocks(const QString& text)
     return out;
 }
 
+Qt::Alignment qtAlignment(Alignment a)
+{
+    switch (a) {
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Justify:
+        return Qt::AlignJustify;
+    case Alignment::Center:
+        return Qt::AlignHCenter;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
 } // namespace tipolab

@@ -60,4 +60,7 @@ QStringList cellBlocks(const QString& text);
 // before a line feed is one separator.
 QStringList splitAtBlockSeparators(const QString& text);
 
+// The alignment as the text layout takes it.
+Qt::Alignment qtAlignment(Alignment a);
+
 } // namespace tipolab

@@ -22,21 +22,6 @@
 namespace tipolab {
 namespace {
 
-Qt::Alignment qtAlignment(Alignment a)
-{
-    switch (a) {
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Justify:
-        return Qt::AlignJustify;
-    case Alignment::Center:
-        return Qt::AlignHCenter;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
 class LayoutBuilder {
 public:
     LayoutBuilder(QTextDocument& doc, double scale) : m_scale(scale), m_cursor(&doc) {}

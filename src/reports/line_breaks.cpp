@@ -10,21 +10,6 @@
 namespace tipolab {
 namespace {
 
-Qt::Alignment horizontal(Alignment a)
-{
-    switch (a) {
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Justify:
-        return Qt::AlignJustify;
-    case Alignment::Center:
-        return Qt::AlignHCenter;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
 // A block runs right to left when its first letter of a strong direction does.
 Qt::LayoutDirection direction(const QString& text)
 {
@@ -153,7 +138,7 @@ BlockLines LineBreaks::layOut(const Key& key) const
     option.setTabStopDistance(80);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTextDirection(dir);
-    option.setAlignment(visual(dir, horizontal(key.alignment)));
+    option.setAlignment(visual(dir, qtAlignment(key.alignment)));
     layout->setTextOption(option);
 
     BlockLines out;
