@@ -13,13 +13,13 @@
 
 using namespace tipolab;
 
-// The sample as the original program wrote it (code page 1252) and as this
-// one writes it once a field holds a character outside that code page
-// (UTF-8): the same assessment, the same names and dates, no change at all.
+// The sample in code page 1252, and as the program writes it once a field
+// holds a character outside that code page (UTF-8): the same assessment, the
+// same names and dates, no change at all.
 void TestComparison::encodingsCompareAlike()
 {
-    const QString original = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
-    ArchiveLoad load = loadArchiveFile(original);
+    const QString sample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
+    ArchiveLoad load = loadArchiveFile(sample);
     QVERIFY(load.record);
     load.record->title[6] = "nessuno \u2248"; // allegati
     QTemporaryDir dir;
@@ -27,7 +27,7 @@ void TestComparison::encodingsCompareAlike()
     QCOMPARE(saveArchiveFile(rewritten, *load.record), QString());
     QVERIFY(test::readFile(rewritten).startsWith("\xEF\xBB\xBF"));
 
-    const FileComparison compared = compareFiles(original, rewritten, QLocale::c());
+    const FileComparison compared = compareFiles(sample, rewritten, QLocale::c());
     QVERIFY(compared.errors.isEmpty());
     QVERIFY(compared.warning.isEmpty());
     const ComparisonSnapshot& s = *compared.snapshot;
