@@ -47,27 +47,33 @@ void BM_ChartPicture(benchmark::State& state)
 }
 BENCHMARK(BM_ChartPicture)->Unit(benchmark::kMillisecond);
 
-void BM_ResultsSheet(benchmark::State& state)
+// A sheet of the sample composed by `compose` and written as RTF.
+template <typename Compose> void writeSheet(benchmark::State& state, Compose compose)
 {
     const tipolab::ArchiveSnapshot s = sample();
     const tipolab::SheetHeading heading = tipolab::sheetHeading(s.windows.title.persona);
     for (auto _ : state) {
         tipolab::ReportWriter w;
-        tipolab::composeResultsSheet(w, heading, s.windows.results);
+        compose(w, heading, s);
         benchmark::DoNotOptimize(tipolab::toRtf(w.document()).data());
     }
+}
+
+void BM_ResultsSheet(benchmark::State& state)
+{
+    writeSheet(state, [](tipolab::ReportWriter& w, const tipolab::SheetHeading& heading,
+                         const tipolab::ArchiveSnapshot& s) {
+        tipolab::composeResultsSheet(w, heading, s.windows.results);
+    });
 }
 BENCHMARK(BM_ResultsSheet)->Unit(benchmark::kMillisecond);
 
 void BM_ProfileSheet(benchmark::State& state)
 {
-    const tipolab::ArchiveSnapshot s = sample();
-    const tipolab::SheetHeading heading = tipolab::sheetHeading(s.windows.title.persona);
-    for (auto _ : state) {
-        tipolab::ReportWriter w;
+    writeSheet(state, [](tipolab::ReportWriter& w, const tipolab::SheetHeading& heading,
+                         const tipolab::ArchiveSnapshot& s) {
         tipolab::composeProfileSheet(w, heading, s.profile);
-        benchmark::DoNotOptimize(tipolab::toRtf(w.document()).data());
-    }
+    });
 }
 BENCHMARK(BM_ProfileSheet)->Unit(benchmark::kMillisecond);
 

@@ -46,49 +46,53 @@ void BM_PageCount(benchmark::State& state)
 }
 BENCHMARK(BM_PageCount)->Unit(benchmark::kMillisecond);
 
-void BM_ReportToRtf(benchmark::State& state)
+// The composed report made into a file's bytes by `encode`.
+template <typename Encode> void encodeReport(benchmark::State& state, Encode encode)
 {
     const tipolab::ReportWriter w = composedReport();
     qint64 bytes = 0;
     for (auto _ : state) {
-        const QByteArray rtf = tipolab::toRtf(w.document());
-        bytes += rtf.size();
-        benchmark::DoNotOptimize(rtf.data());
+        const QByteArray encoded = encode(w.document());
+        bytes += encoded.size();
+        benchmark::DoNotOptimize(encoded.data());
     }
     state.SetBytesProcessed(bytes);
+}
+
+// The composed report saved by `save` as the file `name`.
+template <typename Save> void saveReport(benchmark::State& state, const char* name, Save save)
+{
+    const tipolab::ReportWriter w = composedReport();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(save(w, path));
+}
+
+void BM_ReportToRtf(benchmark::State& state)
+{
+    encodeReport(state, tipolab::toRtf);
 }
 BENCHMARK(BM_ReportToRtf)->Unit(benchmark::kMillisecond);
 
 void BM_SaveReport(benchmark::State& state)
 {
-    const tipolab::ReportWriter w = composedReport();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("relazione.doc"));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(w.save(path));
+    saveReport(state, "relazione.doc",
+               [](const tipolab::ReportWriter& w, const QString& path) { return w.save(path); });
 }
 BENCHMARK(BM_SaveReport)->Unit(benchmark::kMillisecond);
 
 void BM_ReportToPdf(benchmark::State& state)
 {
-    const tipolab::ReportWriter w = composedReport();
-    qint64 bytes = 0;
-    for (auto _ : state) {
-        const QByteArray pdf = tipolab::toPdf(w.document());
-        bytes += pdf.size();
-        benchmark::DoNotOptimize(pdf.data());
-    }
-    state.SetBytesProcessed(bytes);
+    encodeReport(state, tipolab::toPdf);
 }
 BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond);
 
 void BM_SaveReportPdf(benchmark::State& state)
 {
-    const tipolab::ReportWriter w = composedReport();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("relazione.pdf"));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(tipolab::savePdf(w.document(), path));
+    saveReport(state, "relazione.pdf", [](const tipolab::ReportWriter& w, const QString& path) {
+        return tipolab::savePdf(w.document(), path);
+    });
 }
 BENCHMARK(BM_SaveReportPdf)->Unit(benchmark::kMillisecond);
 

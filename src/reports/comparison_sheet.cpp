@@ -23,21 +23,14 @@ void writeTable(ReportWriter& w, const QStringList& header, const QList<QStringL
 void composeComparisonSheet(ReportWriter& w, const SheetHeading& heading,
                             const ComparisonSnapshot& s)
 {
-    writeSheetOpening(w, heading);
-    w.document().title = QStringLiteral("Confronto: ") + heading.persona;
-    w.typeText(QStringLiteral("Soggetto esaminato: ") + heading.persona + kEnd);
-    w.appendEndParagraph();
-    w.setParagraphSize(16);
-    w.setParagraphText(QStringLiteral("Confronto tra due valutazioni") + kEnd);
+    writeChartSheetHead(w, heading, QStringLiteral("Confronto: "),
+                        QStringLiteral("Confronto tra due valutazioni"));
     w.setParagraphSize(12);
     QString head = headingLine(s.before, true) + kEnd + headingLine(s.after, false);
     if (namesDiffer(s)) head += kEnd + namesWarning(s);
     w.setParagraphText(head + kEnd);
 
-    Picture chart =
-        chartPicture(comparisonChart(s), QSize(kProfileChartWidth, kProfileChartHeight));
-    chart.alignment = Alignment::Center;
-    w.appendPicture(std::move(chart));
+    appendSheetChart(w, comparisonChart(s));
 
     w.setParagraphSize(12);
     w.setParagraphText(kEnd + QStringLiteral("Tipo prevalente e codici a tre lettere"));

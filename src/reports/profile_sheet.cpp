@@ -68,18 +68,29 @@ void writeEvidenceTable(ReportWriter& w, const ProfileSnapshot& s)
 
 } // namespace
 
-void composeProfileSheet(ReportWriter& w, const SheetHeading& heading, const ProfileSnapshot& s)
+void writeChartSheetHead(ReportWriter& w, const SheetHeading& heading, const QString& title,
+                         const QString& subject)
 {
     writeSheetOpening(w, heading);
-    w.document().title = QStringLiteral("Profilo: ") + heading.persona;
+    w.document().title = title + heading.persona;
     w.typeText(QStringLiteral("Soggetto esaminato: ") + heading.persona + kEnd);
     w.appendEndParagraph();
     w.setParagraphSize(16);
-    w.setParagraphText(QStringLiteral("Profilo della persona") + kEnd);
+    w.setParagraphText(subject + kEnd);
+}
 
-    Picture chart = chartPicture(profileChart(s), QSize(kProfileChartWidth, kProfileChartHeight));
-    chart.alignment = Alignment::Center;
-    w.appendPicture(std::move(chart));
+void appendSheetChart(ReportWriter& w, const HexagonChart& chart)
+{
+    Picture picture = chartPicture(chart, QSize(kProfileChartWidth, kProfileChartHeight));
+    picture.alignment = Alignment::Center;
+    w.appendPicture(std::move(picture));
+}
+
+void composeProfileSheet(ReportWriter& w, const SheetHeading& heading, const ProfileSnapshot& s)
+{
+    writeChartSheetHead(w, heading, QStringLiteral("Profilo: "),
+                        QStringLiteral("Profilo della persona"));
+    appendSheetChart(w, profileChart(s));
 
     w.setParagraphSize(12);
     w.setParagraphText(kEnd + QStringLiteral("Codici a tre lettere e indici"));

@@ -15,6 +15,15 @@ namespace tipolab {
 inline constexpr int kProfileChartWidth = 6236;
 inline constexpr int kProfileChartHeight = 5386;
 
+// The head of the sheets that open on the chart (profile, comparison): the
+// sheet's opening, the examined person and `subject` in 16 pt; the document
+// is titled `title`.
+void writeChartSheetHead(ReportWriter& w, const SheetHeading& heading, const QString& title,
+                         const QString& subject);
+
+// The chart in its own paragraph, centred, at the sheets' size.
+void appendSheetChart(ReportWriter& w, const HexagonChart& chart);
+
 // Tables: indices, differences, evidence.
 void composeProfileSheet(ReportWriter& w, const SheetHeading& heading, const ProfileSnapshot& s);
 
