@@ -48,21 +48,12 @@ void writeDifferencesTable(ReportWriter& w, const ProfileSnapshot& s)
 
 void writeEvidenceTable(ReportWriter& w, const ProfileSnapshot& s)
 {
-    w.appendTable(kTypeCount + 1, 3);
+    const QList<QStringList> rows = evidenceRows(s, kEnd);
+    w.appendTable(int(rows.size()) + 1, 3);
     w.setTableSize(10);
-    fillRow(w, 1,
-            {QStringLiteral("tipo"),
-             QStringLiteral("contano di pi\u00f9 (peso \u00d7 coefficiente)"),
-             QStringLiteral("giudicate pi\u00f9 in basso")});
-    for (int t = 1; t <= kTypeCount; ++t) {
-        const TypeEvidence& e = s.profile.evidence[t - 1];
-        QStringList strongest, lowest;
-        for (const EvidenceItem& item : e.strongest)
-            strongest << evidenceText(t, item, s.locale, true);
-        for (const EvidenceItem& item : e.lowest)
-            lowest << evidenceText(t, item, s.locale, false);
-        fillRow(w, t + 1, {typeWithLetter(t), strongest.join(kEnd), lowest.join(kEnd)});
-    }
+    fillRow(w, 1, evidenceHeader());
+    for (int r = 0; r < rows.size(); ++r)
+        fillRow(w, r + 2, rows[r]);
     w.applyTableFormat();
 }
 

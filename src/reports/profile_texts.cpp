@@ -100,6 +100,28 @@ QString evidenceText(int type, const EvidenceItem& item, const QLocale& locale, 
     return out;
 }
 
+QStringList evidenceHeader()
+{
+    return {QStringLiteral("tipo"),
+            QStringLiteral("contano di pi\u00f9 (peso \u00d7 coefficiente)"),
+            QStringLiteral("giudicate pi\u00f9 in basso")};
+}
+
+QList<QStringList> evidenceRows(const ProfileSnapshot& s, const QString& lineEnd)
+{
+    QList<QStringList> rows;
+    for (int t = 1; t <= kTypeCount; ++t) {
+        const TypeEvidence& e = s.profile.evidence[t - 1];
+        QStringList strongest, lowest;
+        for (const EvidenceItem& item : e.strongest)
+            strongest << evidenceText(t, item, s.locale, true);
+        for (const EvidenceItem& item : e.lowest)
+            lowest << evidenceText(t, item, s.locale, false);
+        rows.append({typeWithLetter(t), strongest.join(lineEnd), lowest.join(lineEnd)});
+    }
+    return rows;
+}
+
 ChartProfile syntheticChartProfile(const TypeHundredths& values, const QString& label)
 {
     return {label, percentages(values), kSelfImageColour, Qt::DashLine};

@@ -49,6 +49,11 @@ QString consistencyRule();
 // One characteristic as evidence: "robusto (massimo, peso 9%): 9,00", the
 // contribution only with `contribution`.
 QString evidenceText(int type, const EvidenceItem& item, const QLocale& locale, bool contribution);
+// The evidence as a table: the header, then one row per type in type order:
+// the type with its letter, the strongest and the lowest characteristics, one
+// to a line, the lines joined by `lineEnd`.
+QStringList evidenceHeader();
+QList<QStringList> evidenceRows(const ProfileSnapshot& s, const QString& lineEnd);
 
 // The chart of the two profiles: the self-image dashed in orange, the analytic
 // result solid in dark blue.

@@ -40,7 +40,7 @@ public:
     bool confrontaCon(const QString& path);
     // Compares the earlier assessment with the assessment in the windows
     // again, or says in one line why it cannot.
-    void aggiorna();
+    void aggiorna() override;
     // The comparison on show; none while the window shows its one line.
     const std::optional<ComparisonSnapshot>& shown() const { return m_shown; }
 

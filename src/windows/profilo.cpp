@@ -187,9 +187,7 @@ void profilo::placeEvidence()
     evidenze->setToolTip(
         QStringLiteral("per ogni tipo le caratteristiche che contano di pi\u00f9 (peso \u00d7 "
                        "coefficiente) e quelle giudicate pi\u00f9 in basso"));
-    evidenze->setHorizontalHeaderLabels(
-        {QStringLiteral("tipo"), QStringLiteral("contano di pi\u00f9 (peso \u00d7 coefficiente)"),
-         QStringLiteral("giudicate pi\u00f9 in basso")});
+    evidenze->setHorizontalHeaderLabels(evidenceHeader());
     evidenze->verticalHeader()->hide();
     evidenze->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     evidenze->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -243,18 +241,12 @@ void profilo::fill(const ProfileSnapshot& s)
     }
     accordo->setText(agreementText(s));
     frase->setText(selfImageText(s));
-    for (int t = 1; t <= kTypeCount; ++t) {
-        const TypeEvidence& e = p.evidence[t - 1];
-        QStringList strongest, lowest;
-        for (const EvidenceItem& item : e.strongest)
-            strongest << evidenceText(t, item, s.locale, true);
-        for (const EvidenceItem& item : e.lowest)
-            lowest << evidenceText(t, item, s.locale, false);
-        const QString cells[] = {typeWithLetter(t), strongest.join(u'\n'), lowest.join(u'\n')};
-        for (int c = 0; c < 3; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setToolTip(cells[c]);
-            evidenze->setItem(t - 1, c, item);
+    const QList<QStringList> rows = evidenceRows(s, QStringLiteral("\n"));
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            auto* item = new QTableWidgetItem(rows[r][c]);
+            item->setToolTip(rows[r][c]);
+            evidenze->setItem(r, c, item);
         }
     }
 }

@@ -35,7 +35,7 @@ public:
 
     // Reads the assessment and the results window again and shows the profile,
     // or the line that says why there is none.
-    void aggiorna();
+    void aggiorna() override;
     // The profile on show; none while the window shows its one line.
     const std::optional<ProfileSnapshot>& shown() const { return m_shown; }
 

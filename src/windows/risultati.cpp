@@ -1,14 +1,13 @@
 #include "risultati.h"
 
-#include "confronto.h"
 #include "core/scoring.h"
 #include "core/type_descriptions.h"
 #include "dati.h"
 #include "designed_controls.h"
 #include "frontespizio.h"
 #include "icon_image.h"
-#include "profilo.h"
 #include "qt_text.h"
+#include "sheet_window.h"
 #include "state/number_format.h"
 
 #include <QApplication>
@@ -250,11 +249,9 @@ void risultati::calcolo()
     risultat->setText(toQString(typeName(results.prevailingType)));
     data.prevailingType = results.prevailingType;
     evidenzia(results.prevailingType);
-    // A profile window already open follows the new results.
-    if (auto* profile = qobject_cast<profilo*>(module().existingWindow(WindowId::Profilo)))
-        profile->aggiorna();
-    if (auto* comparison = qobject_cast<confronto*>(module().existingWindow(WindowId::Confronto)))
-        comparison->aggiorna();
+    // The profile and comparison windows already open follow the new results.
+    for (SheetWindow* sheet : SheetWindow::openWindows(module()))
+        sheet->aggiorna();
 }
 
 void risultati::evidenzia(int prevailingType)

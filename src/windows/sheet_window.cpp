@@ -18,6 +18,15 @@ SheetWindow::SheetWindow(ModuloTipolab& module, DocumentDesk& desk, WindowId gui
     setAutoFillBackground(true);
 }
 
+QList<SheetWindow*> SheetWindow::openWindows(const ModuloTipolab& module)
+{
+    QList<SheetWindow*> open;
+    for (WindowId id : {WindowId::Profilo, WindowId::Confronto}) {
+        if (auto* sheet = qobject_cast<SheetWindow*>(module.existingWindow(id))) open << sheet;
+    }
+    return open;
+}
+
 void SheetWindow::placeButtons(const QString& sheet, int right, int top)
 {
     stampa = newButton(this, QStringLiteral("stampa"), QStringLiteral("S&tampa"),

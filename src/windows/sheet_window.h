@@ -17,6 +17,8 @@ namespace tipolab {
 class SheetWindow : public QWidget {
     Q_OBJECT
 public:
+    // Shows the figures of the assessment as it stands (or why there are none).
+    virtual void aggiorna() = 0;
     // Writes the window's sheet; nothing while there is nothing on show.
     virtual void stampa_Click() = 0;
     // The sheet as a PDF file.
@@ -26,6 +28,9 @@ public:
 
     QColor backgroundColour() const;
     void setBackgroundColour(const QColor& colour);
+
+    // The sheet windows already open, for what every one of them follows.
+    static QList<SheetWindow*> openWindows(const ModuloTipolab& module);
 
 protected:
     SheetWindow(ModuloTipolab& module, DocumentDesk& desk, WindowId guidePage, QWidget* parent);

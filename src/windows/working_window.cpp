@@ -275,10 +275,8 @@ void WorkingWindow::colorare_Click()
                 if (auto* w = qobject_cast<WorkingWindow*>(m_module.window(workingWindow(n))))
                     w->setBackgroundColour(kGrey);
             }
-            if (auto* p = qobject_cast<profilo*>(m_module.existingWindow(WindowId::Profilo)))
-                p->setBackgroundColour(kGrey);
-            if (auto* c = qobject_cast<confronto*>(m_module.existingWindow(WindowId::Confronto)))
-                c->setBackgroundColour(kGrey);
+            for (SheetWindow* sheet : SheetWindow::openWindows(m_module))
+                sheet->setBackgroundColour(kGrey);
             return;
         }
     }
