@@ -8,16 +8,6 @@ namespace {
 
 const QString kEnd(kParagraphEnd);
 
-void writeTable(ReportWriter& w, const QStringList& header, const QList<QStringList>& rows)
-{
-    w.appendTable(int(rows.size()) + 1, int(header.size()));
-    w.setTableSize(10);
-    fillRow(w, 1, header);
-    for (int r = 0; r < rows.size(); ++r)
-        fillRow(w, r + 2, rows[r]);
-    w.applyTableFormat();
-}
-
 } // namespace
 
 void composeComparisonSheet(ReportWriter& w, const SheetHeading& heading,
@@ -34,14 +24,14 @@ void composeComparisonSheet(ReportWriter& w, const SheetHeading& heading,
 
     w.setParagraphSize(12);
     w.setParagraphText(kEnd + QStringLiteral("Tipo prevalente e codici a tre lettere"));
-    writeTable(w, summaryHeader(), summaryRows(s)); // table 1
+    writeTextTable(w, summaryHeader(), summaryRows(s)); // table 1
     w.appendEndParagraph();
     w.setParagraphSize(12);
     const QString change = prevailingChangeText(s);
     if (!change.isEmpty()) w.setParagraphText(change + kEnd);
     // The percentages whole on a page of their own.
     w.setParagraphText(QString(kPageBreak) + QStringLiteral("Le percentuali prima e dopo"));
-    writeTable(w, percentageHeader(), percentageRows(s)); // table 2
+    writeTextTable(w, percentageHeader(), percentageRows(s)); // table 2
     rightAlignColumns(w, 2, {3, 4, 5});
 }
 

@@ -46,17 +46,6 @@ void writeDifferencesTable(ReportWriter& w, const ProfileSnapshot& s)
     w.applyTableFormat();
 }
 
-void writeEvidenceTable(ReportWriter& w, const ProfileSnapshot& s)
-{
-    const QList<QStringList> rows = evidenceRows(s, kEnd);
-    w.appendTable(int(rows.size()) + 1, 3);
-    w.setTableSize(10);
-    fillRow(w, 1, evidenceHeader());
-    for (int r = 0; r < rows.size(); ++r)
-        fillRow(w, r + 2, rows[r]);
-    w.applyTableFormat();
-}
-
 } // namespace
 
 void writeChartSheetHead(ReportWriter& w, const SheetHeading& heading, const QString& title,
@@ -64,7 +53,7 @@ void writeChartSheetHead(ReportWriter& w, const SheetHeading& heading, const QSt
 {
     writeSheetOpening(w, heading);
     w.document().title = title + heading.persona;
-    w.typeText(QStringLiteral("Soggetto esaminato: ") + heading.persona + kEnd);
+    typeExaminedPerson(w, heading.persona);
     w.appendEndParagraph();
     w.setParagraphSize(16);
     w.setParagraphText(subject + kEnd);
@@ -97,7 +86,7 @@ void composeProfileSheet(ReportWriter& w, const SheetHeading& heading, const Pro
     w.setParagraphSize(12);
     w.setParagraphText(agreementText(s) + kEnd + selfImageText(s) + kEnd + kEnd +
                        QStringLiteral("Le caratteristiche dietro ogni tipo"));
-    writeEvidenceTable(w, s); // table 3
+    writeTextTable(w, evidenceHeader(), evidenceRows(s, kEnd)); // table 3
     rightAlignColumns(w, 2, {2, 3, 4});
 }
 

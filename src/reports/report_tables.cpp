@@ -15,13 +15,6 @@ QString text(std::string_view s)
 const QString kEnd(kParagraphEnd);
 const QString kBreak(kPageBreak);
 
-void fillRow(ReportWriter& w, int row, std::initializer_list<QString> cells)
-{
-    int column = 1;
-    for (const QString& cell : cells)
-        w.setCellText(row, column++, cell);
-}
-
 // The type and the characteristic names of a characteristic table stay on one
 // line: the judgement words give way first where the room is short.
 void keepLabelsWhole(ReportWriter& w)
@@ -202,6 +195,21 @@ void fillRow(ReportWriter& w, int row, const QStringList& cells)
 {
     for (int c = 0; c < cells.size(); ++c)
         w.setCellText(row, c + 1, cells[c]);
+}
+
+void writeTextTable(ReportWriter& w, const QStringList& header, const QList<QStringList>& rows)
+{
+    w.appendTable(int(rows.size()) + 1, int(header.size()));
+    w.setTableSize(10);
+    fillRow(w, 1, header);
+    for (int r = 0; r < rows.size(); ++r)
+        fillRow(w, r + 2, rows[r]);
+    w.applyTableFormat();
+}
+
+void typeExaminedPerson(ReportWriter& w, const QString& persona)
+{
+    w.typeText(QStringLiteral("Soggetto esaminato: ") + persona + kEnd);
 }
 
 void rightAlignColumns(ReportWriter& w, int table, std::initializer_list<int> columns)

@@ -60,6 +60,12 @@ void writeResultsSection(ReportWriter& w, const ResultsWindowSnapshot& results,
 // Row `row` of the current table, from its first column.
 void fillRow(ReportWriter& w, int row, const QStringList& cells);
 
+// A table in 10 pt of `header` and then `rows`, in the documents' table style.
+void writeTextTable(ReportWriter& w, const QStringList& header, const QList<QStringList>& rows);
+
+// "Soggetto esaminato: " and the person's name, a line of its own.
+void typeExaminedPerson(ReportWriter& w, const QString& persona);
+
 // Aligns right `columns` of table `table`.
 void rightAlignColumns(ReportWriter& w, int table, std::initializer_list<int> columns);
 

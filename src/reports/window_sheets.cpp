@@ -7,11 +7,6 @@ namespace {
 
 const QString kEnd(kParagraphEnd);
 
-void typeExaminedPerson(ReportWriter& w, const QString& persona)
-{
-    w.typeText(QStringLiteral("Soggetto esaminato: ") + persona + kEnd);
-}
-
 // The head of the sheets that list the scale: the opening, the examined
 // person, `subject` in 12 pt and the caption of the scale table that follows.
 void writeScaleSheetHead(ReportWriter& w, const SheetHeading& heading, const QString& examined,
