@@ -1,12 +1,10 @@
 #include "pdf_writer.h"
 
 #include "document_layout.h"
-#include "state/error_reasons.h"
-#include "state/file_io.h"
+#include "state/file_save.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
 
@@ -31,11 +29,7 @@ QString savePdf(const ReportDocument& document, const QString& path)
 {
     const QByteArray bytes = toPdf(document);
     if (bytes.isEmpty()) return QStringLiteral("impossibile comporre le pagine");
-    const int error =
-        saveFile(QFile::encodeName(path).toStdString(),
-                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                 SaveMode::Replace);
-    return error ? QString::fromStdString(errorReason(error)) : QString();
+    return replaceWholeFile(path, bytes);
 }
 
 bool isPdfName(const QString& path)

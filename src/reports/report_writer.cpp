@@ -4,10 +4,7 @@
 #include "document_layout.h"
 #include "page_count.h"
 #include "rtf_writer.h"
-#include "state/error_reasons.h"
-#include "state/file_io.h"
-
-#include <QFile>
+#include "state/file_save.h"
 
 namespace tipolab {
 namespace {
@@ -138,11 +135,7 @@ int ReportWriter::pageCount() const
 
 QString ReportWriter::save(const QString& path) const
 {
-    const QByteArray bytes = toRtf(m_document);
-    const int error =
-        saveFile(QFile::encodeName(path).toStdString(),
-                 std::string_view(bytes.constData(), bytes.size()), SaveMode::Replace);
-    return error ? QString::fromStdString(errorReason(error)) : QString();
+    return replaceWholeFile(path, toRtf(m_document));
 }
 
 void ReportWriter::justifyAll()

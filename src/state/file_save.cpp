@@ -8,15 +8,21 @@
 
 namespace tipolab {
 
-QString saveWholeFile(const QString& path, const QByteArray& bytes)
+QString replaceWholeFile(const QString& path, const QByteArray& bytes)
 {
     const int error =
         saveFile(QFile::encodeName(path).toStdString(),
                  std::string_view(bytes.constData(), bytes.size()), SaveMode::Replace);
-    if (error == 0) return {};
+    return error ? QString::fromStdString(errorReason(error)) : QString();
+}
+
+QString saveWholeFile(const QString& path, const QByteArray& bytes)
+{
+    const QString reason = replaceWholeFile(path, bytes);
+    if (reason.isEmpty()) return {};
     return QStringLiteral("Impossibile salvare il file \"%1\": %2. Il file precedente, se c'era, "
                           "\u00e8 rimasto com'era.")
-        .arg(QDir::toNativeSeparators(path), QString::fromStdString(errorReason(error)));
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace tipolab

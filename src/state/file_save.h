@@ -12,4 +12,8 @@ namespace tipolab {
 // naming the file; an empty text on success.
 QString saveWholeFile(const QString& path, const QByteArray& bytes);
 
+// The same save, for callers that word the failure themselves: the system's
+// reason alone ("il disco \u00e8 pieno"), an empty text on success.
+QString replaceWholeFile(const QString& path, const QByteArray& bytes);
+
 } // namespace tipolab
