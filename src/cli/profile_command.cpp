@@ -2,6 +2,7 @@
 
 #include "csv.h"
 #include "reports/profile_texts.h"
+#include "terminal_text.h"
 
 namespace tipolab {
 namespace {
@@ -40,8 +41,7 @@ void writeText(QTextStream& out, const QString& file, const QString& persona,
             text.chop(1);
         out << text << '\n';
     };
-    out << file << '\n';
-    out << QStringLiteral("Persona: ") << persona << '\n';
+    writeFileHeading(out, file, persona);
     line(QString(), QStringLiteral("sintetico"), QStringLiteral("analitico"));
     line(QStringLiteral("Codice"), QString::fromStdString(p.syntheticShape.code),
          QString::fromStdString(p.analyticShape.code));

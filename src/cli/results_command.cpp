@@ -3,6 +3,7 @@
 #include "core/model.h"
 #include "core/profile.h"
 #include "csv.h"
+#include "reports/profile_texts.h"
 #include "state/archive_file.h"
 #include "state/archive_results.h"
 #include "state/number_format.h"
@@ -11,18 +12,12 @@
 namespace tipolab {
 namespace {
 
-QString typeLabel(int t)
-{
-    const std::string_view name = typeName(t);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 void writeCsvHeader(QTextStream& out)
 {
     QStringList head{QStringLiteral("file"), QStringLiteral("persona"),
                      QStringLiteral("tipo prevalente")};
     for (int t = 1; t <= kTypeCount; ++t) {
-        const QString name = typeLabel(t);
+        const QString name = typeText(t);
         for (const char* col : {"sint.ass.", "anal.ass.", "sint.rel.", "anal.rel."})
             head << name + QLatin1Char(' ') + QLatin1String(col);
     }
@@ -33,7 +28,7 @@ void writeCsvHeader(QTextStream& out)
 void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, const Results& r)
 {
     const QLocale c = QLocale::c();
-    QStringList row{csvTextField(file), csvTextField(persona), typeLabel(r.prevailingType)};
+    QStringList row{csvTextField(file), csvTextField(persona), typeText(r.prevailingType)};
     for (int t = 1; t <= kTypeCount; ++t) {
         for (int i = 0; i < kTypeCount; ++i) {
             if (r.typeOfRow[i] != t) continue;
@@ -50,8 +45,7 @@ void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, 
 void writeTable(QTextStream& out, const QString& file, const QString& persona, const Results& r,
                 const QLocale& locale)
 {
-    out << terminalSafe(file) << '\n';
-    out << QStringLiteral("Persona: ") << terminalSafe(persona) << '\n';
+    writeFileHeading(out, file, persona);
     out << QStringLiteral("%1 %2 %3 %4 %5\n")
                .arg(QStringLiteral("Tipo"), -16)
                .arg(QStringLiteral("sint.ass."), 10)
@@ -61,13 +55,13 @@ void writeTable(QTextStream& out, const QString& file, const QString& persona, c
     for (int i = 0; i < kTypeCount; ++i) {
         const TypeResult& v = r.row[i];
         out << QStringLiteral("%1 %2 %3 %4 %5\n")
-                   .arg(typeLabel(r.typeOfRow[i]), -16)
+                   .arg(typeText(r.typeOfRow[i]), -16)
                    .arg(format00(v.sintAss, locale), 10)
                    .arg(format00(v.anaAss, locale), 10)
                    .arg(format00(v.sintRel, locale), 10)
                    .arg(format00(v.anaRel, locale), 10);
     }
-    out << QStringLiteral("Tipo prevalente: ") << typeLabel(r.prevailingType) << '\n';
+    out << QStringLiteral("Tipo prevalente: ") << typeText(r.prevailingType) << '\n';
 }
 
 } // namespace

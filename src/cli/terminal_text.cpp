@@ -16,4 +16,10 @@ QString terminalSafe(const QString& text)
     return out;
 }
 
+void writeFileHeading(QTextStream& out, const QString& file, const QString& persona)
+{
+    out << terminalSafe(file) << '\n';
+    out << QStringLiteral("Persona: ") << terminalSafe(persona) << '\n';
+}
+
 } // namespace tipolab

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextStream>
 
 namespace tipolab {
 
@@ -10,5 +11,9 @@ namespace tipolab {
 // controls) shown as "\x" and its code in two hexadecimal digits, so that a
 // crafted name can neither drive the terminal nor forge lines of output.
 QString terminalSafe(const QString& text);
+
+// The two lines that head a file's figures in the text tables: the file's name
+// and "Persona: " with the examined person's name, both shown safe.
+void writeFileHeading(QTextStream& out, const QString& file, const QString& persona);
 
 } // namespace tipolab

@@ -332,6 +332,10 @@ private slots:
         QCOMPARE(table.status, 0);
         QVERIFY2(table.out.startsWith(fileShown + QStringLiteral("\nPersona: ") + escaped + u'\n'),
                  qPrintable(table.out));
+        const Run profile = cli({QStringLiteral("profilo"), file});
+        QVERIFY2(
+            profile.out.startsWith(fileShown + QStringLiteral("\nPersona: ") + escaped + u'\n'),
+            qPrintable(profile.out));
         const Run csv = cli({QStringLiteral("risultati"), QStringLiteral("--csv"), file});
         QVERIFY(csv.out.contains(QString::fromLatin1(raw)));
         const Run missing = cli({QStringLiteral("risultati"), file + QStringLiteral("\r\x9b")});
@@ -344,7 +348,7 @@ private slots:
         QVERIFY2(compared.out.contains(QStringLiteral("Dopo: ") + escaped),
                  qPrintable(compared.out));
         QVERIFY2(compared.err.contains(escaped), qPrintable(compared.err));
-        for (const Run& r : {table, missing, option, compared})
+        for (const Run& r : {table, profile, missing, option, compared})
             QVERIFY(!r.out.contains(QChar(0x1b)) && !r.err.contains(QChar(0x1b)));
     }
 
