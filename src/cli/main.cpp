@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -65,39 +66,39 @@ int usage(QTextStream& err, const QString& problem = {})
 }
 
 // The arguments of the commands that read archives: "--csv", "--" (what
-// follows is a file name even if it starts with "-") and the file names. On an
-// unknown option it returns false with that option last in `files`.
-bool readCsvAndFiles(const QStringList& args, bool& csv, QStringList& files)
+// follows is a file name even if it starts with "-") and the file names.
+// Returns the first unknown option, if any.
+std::optional<QString> readCsvAndFiles(const QStringList& args, bool& csv, QStringList& files)
 {
     bool onlyFiles = false;
     for (const QString& a : args) {
         const bool option = !onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1;
-        if (option && a == QLatin1String("--")) {
+        if (option && a == QLatin1String("--"))
             onlyFiles = true;
-        } else if (option && a == QLatin1String("--csv")) {
+        else if (option && a == QLatin1String("--csv"))
             csv = true;
-        } else {
+        else if (option)
+            return a;
+        else
             files << a;
-            if (option) return false;
-        }
     }
-    return true;
+    return std::nullopt;
 }
 
-int unknownOption(QTextStream& err, const QStringList& files)
+int unknownOption(QTextStream& err, const QString& option)
 {
-    return usage(
-        err, QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(files.last())));
+    return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(option)));
 }
+
+const char kTwoFiles[] = "Indicare i due file di dati, prima il precedente.";
 
 int comparisonCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     tipolab::ComparisonOptions options;
     options.locale = QLocale::system();
     QStringList files;
-    if (!readCsvAndFiles(args, options.csv, files)) return unknownOption(err, files);
-    if (files.size() != 2)
-        return usage(err, QStringLiteral("Indicare i due file di dati, prima il precedente."));
+    if (const auto bad = readCsvAndFiles(args, options.csv, files)) return unknownOption(err, *bad);
+    if (files.size() != 2) return usage(err, QString::fromUtf8(kTwoFiles));
     options.before = files[0];
     options.after = files[1];
     return tipolab::runComparison(options, out, err);
@@ -150,8 +151,7 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
         }
     }
     if (options.kind == tipolab::DocumentKind::ComparisonSheet) {
-        if (files.size() != 2)
-            return usage(err, QStringLiteral("Indicare i due file di dati, prima il precedente."));
+        if (files.size() != 2) return usage(err, QString::fromUtf8(kTwoFiles));
         options.earlier = files.takeFirst();
     }
     if (files.size() > 1) return usage(err, QStringLiteral("Indicare un solo file di dati."));
@@ -179,8 +179,8 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
 
     tipolab::ResultsOptions options;
     options.locale = QLocale::system();
-    if (!readCsvAndFiles(args, options.csv, options.files))
-        return unknownOption(err, options.files);
+    if (const auto bad = readCsvAndFiles(args, options.csv, options.files))
+        return unknownOption(err, *bad);
     if (options.files.isEmpty())
         return usage(err, QStringLiteral("Indicare almeno un file di dati."));
     return profile ? tipolab::runProfile(options, out, err)
