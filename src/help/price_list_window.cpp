@@ -32,9 +32,7 @@ QString refreshedList()
 // list shipped in `programDir`; nothing when neither can be read.
 std::optional<QStringList> currentList(const QString& programDir)
 {
-    if (QFileInfo::exists(refreshedList())) {
-        if (PriceListRead read = readPriceList(refreshedList()); read.lines) return read.lines;
-    }
+    if (PriceListRead read = readPriceList(refreshedList()); read.lines) return read.lines;
     return readTextLines(QDir(programDir).filePath(QString::fromLatin1(kPriceListFileName)));
 }
 

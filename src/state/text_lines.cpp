@@ -45,7 +45,6 @@ QStringList decodeTextLines(const QByteArray& bytes)
 
 TextFileRead readTextFile(const QString& path)
 {
-    if (path.isEmpty()) return {std::nullopt, QStringLiteral("non esiste")};
     const FileRead file = readRegularFile(QFile::encodeName(path).toStdString(), kMaxTextFileSize);
     switch (file.problem) {
     case FileRead::Problem::None:
