@@ -92,21 +92,25 @@ void ReportWriter::setParagraphText(const QString& text)
     appendText(p, text, format);
 }
 
+void ReportWriter::appendBlock(Block block)
+{
+    const Paragraph& last = lastParagraph();
+    const CharFormat mark = last.mark;
+    const Alignment alignment = last.alignment;
+    if (last.isEmpty()) m_document.blocks.pop_back();
+    m_document.blocks.push_back(std::move(block));
+    m_document.blocks.emplace_back(Paragraph{{}, mark, alignment});
+}
+
 void ReportWriter::appendTable(int rows, int columns)
 {
-    Paragraph last = lastParagraph();
-    if (last.isEmpty()) m_document.blocks.pop_back();
-    m_document.blocks.emplace_back(Table(rows, columns, last.mark));
-    m_document.blocks.emplace_back(Paragraph{{}, last.mark, last.alignment});
+    appendBlock(Table(rows, columns, lastParagraph().mark));
     m_currentTable = m_document.tableCount();
 }
 
 void ReportWriter::appendPicture(Picture picture)
 {
-    Paragraph last = lastParagraph();
-    if (last.isEmpty()) m_document.blocks.pop_back();
-    m_document.blocks.emplace_back(std::move(picture));
-    m_document.blocks.emplace_back(Paragraph{{}, last.mark, last.alignment});
+    appendBlock(std::move(picture));
 }
 
 void ReportWriter::setTableSize(int points)

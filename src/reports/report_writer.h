@@ -76,6 +76,9 @@ public:
     int tableCount() const { return m_document.tableCount(); }
 
 private:
+    // `block` in place of an empty last paragraph (or after the last one), then
+    // a new paragraph in the last one's format and alignment.
+    void appendBlock(Block block);
     Paragraph& lastParagraph();
     // Appends `text` to `paragraph` in `format`, splitting at paragraph ends;
     // returns the paragraph that holds its end.
