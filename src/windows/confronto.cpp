@@ -21,16 +21,15 @@ namespace {
 // Designed layout, in twips: the names and dates at the top; on the left the
 // chart, the prevailing type and the codes under it and the sentence on the
 // prevailing type; on the right the percentages; the buttons at the bottom.
-constexpr int kFormWidth = 11400, kFormHeight = 9600;
-constexpr int kLeft = 120, kInner = kFormWidth - 2 * kLeft;
-constexpr int kTitleTop = 120, kTitleHeight = 330;
+using sheet::kFormWidth;
+using sheet::kInner;
+using sheet::kLeft;
 constexpr int kHeadTop = 480, kHeadHeight = 255;
 constexpr int kTop = 1080, kBottom = 8940;
 constexpr int kChartWidth = 4920, kChartHeight = 5280;
 constexpr int kSummaryTop = kTop + kChartHeight + 120, kSummaryHeight = 1320;
 constexpr int kChangeTop = kSummaryTop + kSummaryHeight + 60;
 constexpr int kRight = kLeft + kChartWidth + 120, kRightWidth = kFormWidth - kLeft - kRight;
-constexpr int kButtonsTop = 9120;
 
 const QString kNoComparison =
     QStringLiteral("Nessun confronto: scegliere \u00abConfronta con un'altra valutazione...\u00bb "
@@ -38,9 +37,6 @@ const QString kNoComparison =
 const QString kNotComputed =
     QStringLiteral("Per il confronto servono i risultati della valutazione in corso: premere "
                    "\u00abRisultati\u00bb nella finestra Dati.");
-const QString kOutOfDate =
-    QStringLiteral("I dati sono cambiati dopo l'ultimo calcolo: premere \u00abRisultati\u00bb "
-                   "nella finestra Dati.");
 
 QTableWidget* newTable(QWidget* parent, const QString& name, const QStringList& header, int rows,
                        const QString& tooltip)
@@ -77,18 +73,13 @@ confronto::confronto(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent)
     setObjectName(QStringLiteral("confronto"));
     setWindowTitle(module.programName() + QStringLiteral(": confronto tra due valutazioni"));
     placeControls();
-    sizeToScreen(kFormWidth, kFormHeight);
+    sizeToScreen();
     aggiorna();
 }
 
 void confronto::placeControls()
 {
-    titolo = newHeading(this, QStringLiteral("titolo"), {}, {}, Qt::AlignLeft);
-    setFontLook(titolo, 1.2, true);
-    placeTwips(titolo, kLeft, kTitleTop, kInner, kTitleHeight);
-    stato = newLabel(this, QStringLiteral("stato"));
-    stato->setWordWrap(true);
-    placeTwips(stato, kLeft, kTitleTop, kInner, 2 * kTitleHeight);
+    placeHead(2);
     prima = newLabel(this, QStringLiteral("prima"), {},
                      QStringLiteral("la valutazione precedente, letta dal suo file"));
     placeTwips(prima, kLeft, kHeadTop, kInner, kHeadHeight);
@@ -96,12 +87,9 @@ void confronto::placeControls()
                     QStringLiteral("la valutazione presente nelle finestre"));
     placeTwips(dopo, kLeft, kHeadTop + kHeadHeight, kInner, kHeadHeight);
 
-    grafico = new HexagonChartView(this);
-    grafico->setObjectName(QStringLiteral("grafico"));
-    grafico->setToolTip(
-        QStringLiteral("i sei tipi ai vertici dell'esagono: tratteggiato in grigio il profilo "
-                       "analitico precedente, continuo in blu quello attuale"));
-    placeTwips(grafico, kLeft, kTop, kChartWidth, kChartHeight);
+    placeChart(QStringLiteral("i sei tipi ai vertici dell'esagono: tratteggiato in grigio il "
+                              "profilo analitico precedente, continuo in blu quello attuale"),
+               kTop, kChartWidth, kChartHeight);
 
     sintesi = newTable(this, QStringLiteral("sintesi"), summaryHeader(), 3,
                        QStringLiteral("il tipo prevalente e i codici a tre lettere dei due "
@@ -122,9 +110,9 @@ void confronto::placeControls()
         percentuali->horizontalHeader()->setSectionResizeMode(column,
                                                               QHeaderView::ResizeToContents);
     placeTwips(percentuali, kRight, kTop, kRightWidth, kBottom - kTop);
-    m_comparisonControls << titolo << prima << dopo << grafico << sintesi << cambio << percentuali;
-    placeButtons(QStringLiteral("il foglio del confronto"), kFormWidth - kLeft, kButtonsTop);
-    m_comparisonControls << stampa << pdf;
+    m_sheetControls << titolo << prima << dopo << grafico << sintesi << cambio << percentuali;
+    placeButtons(QStringLiteral("il foglio del confronto"));
+    m_sheetControls << stampa << pdf;
 }
 
 bool confronto::confronta()
@@ -140,7 +128,7 @@ bool confronto::confronta()
         return false;
     }
     if (!current.results) {
-        dialogs.message(current.state == CurrentResults::State::OutOfDate ? kOutOfDate
+        dialogs.message(current.state == CurrentResults::State::OutOfDate ? kResultsOutOfDate
                                                                           : kNotComputed,
                         m_module.checkTitle(), QMessageBox::Information);
         return false;
@@ -187,16 +175,14 @@ void confronto::aggiorna()
     const CurrentResults current = m_earlier ? currentResults(m_module) : CurrentResults{};
     if (!m_earlier || !current.results) {
         m_shown.reset();
-        grafico->setChart(std::nullopt);
-        stato->setText(!m_earlier                                          ? kNoComparison
-                       : current.state == CurrentResults::State::OutOfDate ? kOutOfDate
-                                                                           : kNotComputed);
-        showComparisonControls(false);
+        showNothing(!m_earlier                                          ? kNoComparison
+                    : current.state == CurrentResults::State::OutOfDate ? kResultsOutOfDate
+                                                                        : kNotComputed);
         return;
     }
     m_shown = comparisonSnapshot(*m_earlier, currentAssessment(*current.results));
     fill(*m_shown);
-    showComparisonControls(true);
+    showSheet(true);
 }
 
 void confronto::fill(const ComparisonSnapshot& s)
@@ -212,13 +198,6 @@ void confronto::fill(const ComparisonSnapshot& s)
     fillTable(sintesi, summaryRows(s), 1);
     cambio->setText(prevailingChangeText(s));
     fillTable(percentuali, percentageRows(s), 2);
-}
-
-void confronto::showComparisonControls(bool visible)
-{
-    for (QWidget* w : std::as_const(m_comparisonControls))
-        w->setVisible(visible);
-    stato->setVisible(!visible);
 }
 
 void confronto::stampa_Click()

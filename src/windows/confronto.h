@@ -24,8 +24,6 @@ class QTableWidget;
 
 namespace tipolab {
 
-class HexagonChartView;
-
 class confronto : public SheetWindow {
     Q_OBJECT
 public:
@@ -49,19 +47,14 @@ public:
 private:
     void placeControls();
     void fill(const ComparisonSnapshot& s);
-    void showComparisonControls(bool visible);
     // The assessment in the windows, with `results`.
     ComparedAssessment currentAssessment(const Results& results) const;
 
     std::optional<ComparedAssessment> m_earlier;
     std::optional<ComparisonSnapshot> m_shown;
-    QList<QWidget*> m_comparisonControls; // hidden while there is no comparison
 
-    QLabel* titolo = nullptr;
-    QLabel* stato = nullptr;
     QLabel* prima = nullptr;
     QLabel* dopo = nullptr;
-    HexagonChartView* grafico = nullptr;
     QTableWidget* sintesi = nullptr;
     QLabel* cambio = nullptr;
     QTableWidget* percentuali = nullptr;

@@ -6,6 +6,7 @@
 #include "core/scoring.h"
 #include "state/modulo_tipolab.h"
 
+#include <QString>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,5 +26,10 @@ struct CurrentResults {
 };
 
 CurrentResults currentResults(ModuloTipolab& module);
+
+// What the windows that read the results say while they are out of date.
+inline const QString kResultsOutOfDate =
+    QStringLiteral("I dati sono cambiati dopo l'ultimo calcolo: premere \u00abRisultati\u00bb "
+                   "nella finestra Dati.");
 
 } // namespace tipolab

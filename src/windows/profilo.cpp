@@ -16,9 +16,9 @@ namespace {
 // Designed layout, in twips: the chart on the left, the indices, the
 // differences and the sentences on the right, the evidence across the bottom
 // and the buttons under it.
-constexpr int kFormWidth = 11400, kFormHeight = 9600;
-constexpr int kLeft = 120, kInner = kFormWidth - 2 * kLeft;
-constexpr int kTitleTop = 120, kTitleHeight = 330;
+using sheet::kFormWidth;
+using sheet::kInner;
+using sheet::kLeft;
 constexpr int kTop = 540, kCell = 255;
 constexpr int kChartWidth = 5100, kChartHeight = 4800;
 constexpr int kRight = kLeft + kChartWidth + 120, kRightWidth = kFormWidth - kLeft - kRight;
@@ -31,13 +31,9 @@ constexpr int kDifferencesTop = 3120, kRowNameWidth = 1440;
 constexpr int kTypeWidth = (kRightWidth - kRowNameWidth) / kTypeCount;
 constexpr int kAgreementTop = 4200, kSentenceTop = 4740, kSentenceHeight = 720;
 constexpr int kEvidenceTop = 5880, kEvidenceHeight = 3120;
-constexpr int kButtonsTop = 9120;
 
 const QString kNotComputed = QStringLiteral(
     "Nessun profilo: completare i dati e premere \u00abRisultati\u00bb nella finestra Dati.");
-const QString kOutOfDate =
-    QStringLiteral("I dati sono cambiati dopo l'ultimo calcolo: premere \u00abRisultati\u00bb "
-                   "nella finestra Dati.");
 
 QLabel* cell(QWidget* parent, const QString& name, int left, int top, int width, int height,
              const QString& tooltip)
@@ -57,25 +53,18 @@ profilo::profilo(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent)
     setObjectName(QStringLiteral("profilo"));
     setWindowTitle(module.programName() + QStringLiteral(": profilo della persona"));
     placeControls();
-    sizeToScreen(kFormWidth, kFormHeight);
+    sizeToScreen();
     aggiorna();
 }
 
 void profilo::placeControls()
 {
-    titolo = newHeading(this, QStringLiteral("titolo"), {}, {}, Qt::AlignLeft);
-    setFontLook(titolo, 1.2, true);
-    placeTwips(titolo, kLeft, kTitleTop, kInner, kTitleHeight);
-    stato = newLabel(this, QStringLiteral("stato"));
-    placeTwips(stato, kLeft, kTitleTop, kInner, kTitleHeight);
-
-    grafico = new HexagonChartView(this);
-    grafico->setObjectName(QStringLiteral("grafico"));
-    grafico->setToolTip(QStringLiteral(
-        "i sei tipi ai vertici dell'esagono: tratteggiato il profilo sintetico (come crede di "
-        "essere), continuo quello analitico (come \u00e8)"));
-    placeTwips(grafico, kLeft, kTop, kChartWidth, kChartHeight);
-    m_profileControls << titolo << grafico;
+    placeHead(1);
+    placeChart(QStringLiteral("i sei tipi ai vertici dell'esagono: tratteggiato il profilo "
+                              "sintetico (come crede di essere), continuo quello analitico (come "
+                              "\u00e8)"),
+               kTop, kChartWidth, kChartHeight);
+    m_sheetControls << titolo << grafico;
 
     placeIndices();
     placeDifferences();
@@ -88,10 +77,10 @@ void profilo::placeControls()
     QPalette palette = frase->palette();
     palette.setColor(QPalette::WindowText, kDarkBlue);
     frase->setPalette(palette);
-    m_profileControls << accordo << frase;
+    m_sheetControls << accordo << frase;
     placeEvidence();
-    placeButtons(QStringLiteral("il foglio del profilo"), kFormWidth - kLeft, kButtonsTop);
-    m_profileControls << stampa << pdf;
+    placeButtons(QStringLiteral("il foglio del profilo"));
+    m_sheetControls << stampa << pdf;
 }
 
 void profilo::placeIndices()
@@ -114,7 +103,7 @@ void profilo::placeIndices()
         QLabel* name = newHeading(this, QStringLiteral("indice_%1").arg(r), names[r], tooltips[r],
                                   Qt::AlignLeft);
         placeTwips(name, kRight, top, kNameWidth, heights[r]);
-        m_profileControls << name;
+        m_sheetControls << name;
         for (int p = 1; p <= 2; ++p) {
             const int left = kRight + kNameWidth + (p - 1) * kProfileWidth;
             if (r == 0) {
@@ -124,12 +113,12 @@ void profilo::placeIndices()
                     Qt::AlignLeft);
                 head->setWordWrap(true);
                 placeTwips(head, left, top, kProfileWidth, heights[r]);
-                m_profileControls << head;
+                m_sheetControls << head;
             } else {
                 QLabel* value = cell(this, indexedName(objectNames[r], p), left, top, kProfileWidth,
                                      heights[r], tooltips[r]);
                 (*rows[r])[p] = value;
-                m_profileControls << value;
+                m_sheetControls << value;
             }
         }
         top += heights[r];
@@ -139,7 +128,7 @@ void profilo::placeIndices()
     regola->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFontLook(regola, 0.9, false);
     regola->setText(consistencyRule());
-    m_profileControls << regola;
+    m_sheetControls << regola;
 }
 
 void profilo::placeDifferences()
@@ -160,7 +149,7 @@ void profilo::placeDifferences()
         QLabel* name = newHeading(this, QStringLiteral("riga_%1").arg(r), names[r], tooltips[r],
                                   Qt::AlignLeft);
         placeTwips(name, kRight, top, kRowNameWidth, kCell);
-        m_profileControls << name;
+        m_sheetControls << name;
         for (int t = 1; t <= kTypeCount; ++t) {
             const int left = kRight + kRowNameWidth + (t - 1) * kTypeWidth;
             QLabel* value = r == 0
@@ -171,7 +160,7 @@ void profilo::placeDifferences()
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             placeTwips(value, left, top, kTypeWidth, kCell);
             if (rows[r]) (*rows[r])[t] = value;
-            m_profileControls << value;
+            m_sheetControls << value;
         }
     }
 }
@@ -201,7 +190,7 @@ void profilo::placeEvidence()
     evidenze->verticalHeader()->setDefaultSectionSize(
         kEvidenceCount * evidenze->fontMetrics().lineSpacing() + 8);
     placeTwips(evidenze, kLeft, kEvidenceTop, kInner, kEvidenceHeight);
-    m_profileControls << heading << evidenze;
+    m_sheetControls << heading << evidenze;
 }
 
 void profilo::aggiorna()
@@ -209,15 +198,13 @@ void profilo::aggiorna()
     const CurrentResults current = currentResults(m_module);
     if (!current.results) {
         m_shown.reset();
-        grafico->setChart(std::nullopt);
-        stato->setText(current.state == CurrentResults::State::OutOfDate ? kOutOfDate
-                                                                         : kNotComputed);
-        showProfileControls(false);
+        showNothing(current.state == CurrentResults::State::OutOfDate ? kResultsOutOfDate
+                                                                      : kNotComputed);
         return;
     }
     m_shown = profileSnapshot(*current.results, m_module.data().characteristics, QLocale());
     fill(*m_shown);
-    showProfileControls(true);
+    showSheet(true);
 }
 
 void profilo::fill(const ProfileSnapshot& s)
@@ -249,13 +236,6 @@ void profilo::fill(const ProfileSnapshot& s)
             evidenze->setItem(r, c, item);
         }
     }
-}
-
-void profilo::showProfileControls(bool visible)
-{
-    for (QWidget* w : std::as_const(m_profileControls))
-        w->setVisible(visible);
-    stato->setVisible(!visible);
 }
 
 void profilo::stampa_Click()

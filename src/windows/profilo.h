@@ -26,8 +26,6 @@ class QTableWidget;
 
 namespace tipolab {
 
-class HexagonChartView;
-
 class profilo : public SheetWindow {
     Q_OBJECT
 public:
@@ -47,18 +45,11 @@ private:
     void placeDifferences();
     void placeEvidence();
     void fill(const ProfileSnapshot& s);
-    // Shows the profile's controls, or only the line `stato` with the buttons
-    // that still make sense.
-    void showProfileControls(bool visible);
 
     std::optional<ProfileSnapshot> m_shown;
-    QList<QWidget*> m_profileControls; // hidden while there is no profile
 
     using ProfileCells = std::array<QLabel*, 3>; // [1] self-image, [2] analytic
     using TypeCells = std::array<QLabel*, kTypeCount + 1>;
-    QLabel* titolo = nullptr;
-    QLabel* stato = nullptr;
-    HexagonChartView* grafico = nullptr;
     ProfileCells codice{};
     ProfileCells differenziazione{};
     ProfileCells primi{};

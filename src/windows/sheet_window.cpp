@@ -1,7 +1,9 @@
 #include "sheet_window.h"
 
 #include "designed_controls.h"
+#include "hexagon_chart_view.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace tipolab {
@@ -27,7 +29,26 @@ QList<SheetWindow*> SheetWindow::openWindows(const ModuloTipolab& module)
     return open;
 }
 
-void SheetWindow::placeButtons(const QString& sheet, int right, int top)
+void SheetWindow::placeHead(int stateLines)
+{
+    titolo = newHeading(this, QStringLiteral("titolo"), {}, {}, Qt::AlignLeft);
+    setFontLook(titolo, 1.2, true);
+    placeTwips(titolo, sheet::kLeft, sheet::kTitleTop, sheet::kInner, sheet::kTitleHeight);
+    stato = newLabel(this, QStringLiteral("stato"));
+    if (stateLines > 1) stato->setWordWrap(true);
+    placeTwips(stato, sheet::kLeft, sheet::kTitleTop, sheet::kInner,
+               stateLines * sheet::kTitleHeight);
+}
+
+void SheetWindow::placeChart(const QString& tooltip, int top, int width, int height)
+{
+    grafico = new HexagonChartView(this);
+    grafico->setObjectName(QStringLiteral("grafico"));
+    grafico->setToolTip(tooltip);
+    placeTwips(grafico, sheet::kLeft, top, width, height);
+}
+
+void SheetWindow::placeButtons(const QString& sheet)
 {
     stampa = newButton(this, QStringLiteral("stampa"), QStringLiteral("S&tampa"),
                        QStringLiteral("cliccare per avere ") + sheet);
@@ -37,9 +58,9 @@ void SheetWindow::placeButtons(const QString& sheet, int right, int top)
                       QStringLiteral("cliccare per la guida della finestra"));
     chiudi = newButton(this, QStringLiteral("chiudi"), QStringLiteral("&Chiudi"),
                        QStringLiteral("cliccare per chiudere la finestra"));
-    int left = right - 4 * kButtonWidth - 3 * kButtonGap;
+    int left = sheet::kFormWidth - sheet::kLeft - 4 * kButtonWidth - 3 * kButtonGap;
     for (QPushButton* button : {stampa, pdf, guida, chiudi}) {
-        placeTwips(button, left, top, kButtonWidth, kButtonHeight);
+        placeTwips(button, left, sheet::kButtonsTop, kButtonWidth, kButtonHeight);
         left += kButtonWidth + kButtonGap;
     }
     connect(stampa, &QPushButton::clicked, this, &SheetWindow::stampa_Click);
@@ -48,9 +69,23 @@ void SheetWindow::placeButtons(const QString& sheet, int right, int top)
     connect(chiudi, &QPushButton::clicked, this, &SheetWindow::chiudi_Click);
 }
 
-void SheetWindow::sizeToScreen(int width, int height)
+void SheetWindow::sizeToScreen()
 {
-    sizeWindowToScreen(m_scaler, this, width, height);
+    sizeWindowToScreen(m_scaler, this, sheet::kFormWidth, sheet::kFormHeight);
+}
+
+void SheetWindow::showSheet(bool visible)
+{
+    for (QWidget* w : std::as_const(m_sheetControls))
+        w->setVisible(visible);
+    stato->setVisible(!visible);
+}
+
+void SheetWindow::showNothing(const QString& why)
+{
+    grafico->setChart(std::nullopt);
+    stato->setText(why);
+    showSheet(false);
 }
 
 void SheetWindow::esportaPdf_Click()

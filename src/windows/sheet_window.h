@@ -10,9 +10,20 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 
 namespace tipolab {
+
+class HexagonChartView;
+
+// The designed frame of a sheet window, in twips.
+namespace sheet {
+inline constexpr int kFormWidth = 11400, kFormHeight = 9600;
+inline constexpr int kLeft = 120, kInner = kFormWidth - 2 * kLeft;
+inline constexpr int kTitleTop = 120, kTitleHeight = 330;
+inline constexpr int kButtonsTop = 9120;
+} // namespace sheet
 
 class SheetWindow : public QWidget {
     Q_OBJECT
@@ -35,11 +46,21 @@ public:
 protected:
     SheetWindow(ModuloTipolab& module, DocumentDesk& desk, WindowId guidePage, QWidget* parent);
 
-    // The four buttons, the row ending `right` twips from the left and at
-    // `top`; `sheet` names the sheet in their tooltips ("il foglio del profilo").
-    void placeButtons(const QString& sheet, int right, int top);
-    // Scales the window, designed `width` by `height` twips, to the screen.
-    void sizeToScreen(int width, int height);
+    // The title and, in its place while there is nothing to show, the line
+    // `stato`, `stateLines` lines high (wrapped when more than one).
+    void placeHead(int stateLines);
+    // The chart view "grafico" at `top` on the left, `width` by `height`.
+    void placeChart(const QString& tooltip, int top, int width, int height);
+    // The four buttons in a row at the bottom right; `sheet` names the sheet
+    // in their tooltips ("il foglio del profilo").
+    void placeButtons(const QString& sheet);
+    // Scales the window to the screen.
+    void sizeToScreen();
+    // Shows the controls of the sheet (`m_sheetControls`), or only the line
+    // `stato` with the buttons that still make sense.
+    void showSheet(bool visible);
+    // Nothing on show: the chart emptied and `why` in the line `stato`.
+    void showNothing(const QString& why);
     void resizeEvent(QResizeEvent* event) override;
 
     ModuloTipolab& m_module;
@@ -48,6 +69,10 @@ protected:
     QPushButton* pdf = nullptr;
     QPushButton* guida = nullptr;
     QPushButton* chiudi = nullptr;
+    QLabel* titolo = nullptr;
+    QLabel* stato = nullptr;
+    HexagonChartView* grafico = nullptr;
+    QList<QWidget*> m_sheetControls; // hidden while there is nothing to show
 
 private:
     clsResize m_scaler;
