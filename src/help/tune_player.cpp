@@ -39,8 +39,8 @@ namespace {
 
 // The functions of FluidSynth the player calls. The library, and the many it
 // brings with it (sound servers, codecs), is loaded only when a tune is opened,
-// on the player's own thread, and let go again where it cannot play: the
-// splash shows without waiting for any of it.
+// on the player's own thread, and kept once loaded: the splash shows without
+// waiting for any of it.
 #define TIPOLAB_FLUID_FUNCTIONS(X)                                                                 \
     X(fluid_set_log_function)                                                                      \
     X(fluid_settings_dupstr)                                                                       \
@@ -81,12 +81,29 @@ struct FluidSynth {
     }
 };
 
-// FluidSynth, loaded on first use and kept (the libraries it brings register
-// types with GLib, which cannot be unloaded safely); null where it is missing.
-const FluidSynth* fluidSynth(QLibrary** loadedLibrary = nullptr)
+void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// FluidSynth and ALSA both write to stderr when there is no sound device. A
+// missing device is normal for this program (the splash is then silent), so
+// both are told to keep quiet. ALSA is reached through FluidSynth only, so its
+// handler is looked up among the libraries FluidSynth brought.
+void keepQuiet(const FluidSynth& fluid, QLibrary& library)
 {
-    static QLibrary library;
+    for (int level = 0; level < LAST_LOG_LEVEL; ++level)
+        fluid.fluid_set_log_function(level, nullptr, nullptr);
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (const auto set = reinterpret_cast<SetHandler>(library.resolve("snd_lib_error_set_handler")))
+        set(silentAlsaError);
+}
+
+// FluidSynth, loaded on first use, told once to keep quiet, and kept (the
+// libraries it brings register types with GLib, which cannot be unloaded
+// safely); null where it is missing.
+const FluidSynth* fluidSynth()
+{
     static const FluidSynth* const loaded = [] {
+        static QLibrary library;
         library.setLoadHints(QLibrary::PreventUnloadHint);
         library.setFileNameAndVersion(QStringLiteral("fluidsynth"), 3);
         if (!library.load()) {
@@ -94,9 +111,10 @@ const FluidSynth* fluidSynth(QLibrary** loadedLibrary = nullptr)
             if (!library.load()) return static_cast<FluidSynth*>(nullptr);
         }
         static FluidSynth functions;
-        return functions.resolve(library) ? &functions : nullptr;
+        if (!functions.resolve(library)) return static_cast<FluidSynth*>(nullptr);
+        keepQuiet(functions, library);
+        return &functions;
     }();
-    if (loadedLibrary) *loadedLibrary = &library;
     return loaded;
 }
 
@@ -152,22 +170,6 @@ bool isStandardMidiFile(const QByteArray& bytes)
     return found >= tracks;
 }
 
-void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
-// FluidSynth and ALSA both write to stderr when there is no sound device. A
-// missing device is normal for this program (the splash is then silent), so
-// both are told to keep quiet. ALSA is reached through FluidSynth only, so its
-// handler is looked up among the libraries FluidSynth brought.
-void keepQuiet(const FluidSynth& fluid, QLibrary& library)
-{
-    for (int level = 0; level < LAST_LOG_LEVEL; ++level)
-        fluid.fluid_set_log_function(level, nullptr, nullptr);
-    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    using SetHandler = int (*)(Handler);
-    if (const auto set = reinterpret_cast<SetHandler>(library.resolve("snd_lib_error_set_handler")))
-        set(silentAlsaError);
-}
-
 QString firstSoundFontIn(const QString& folder)
 {
     const QFileInfoList found =
@@ -221,11 +223,9 @@ struct TunePlayer::Impl {
     bool setUp(const QByteArray& tune, const QString& dataDir)
     {
         if (!soundOutputMayExist(drivers)) return false;
-        QLibrary* library = nullptr;
-        fluidSynth = tipolab::fluidSynth(&library);
+        fluidSynth = tipolab::fluidSynth();
         if (!fluidSynth) return false;
         const FluidSynth& fluid = *fluidSynth;
-        keepQuiet(fluid, *library);
         settings = fluid.new_fluid_settings();
         if (!settings) return false;
         const QString soundFont = findSoundFont(fluid, settings, dataDir);
