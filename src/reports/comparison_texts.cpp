@@ -23,16 +23,6 @@ QString typeAt(int t)
     return t >= 1 && t <= kTypeCount ? typeText(t) : QString();
 }
 
-TypeHundredths analyticByType(const Comparison& c, bool before)
-{
-    TypeHundredths out{};
-    for (int t = 0; t < kTypeCount; ++t) {
-        const TypeComparison& type = c.types[t];
-        out[t] = (before ? type.before : type.after)[int(Measure::AnalRel)];
-    }
-    return out;
-}
-
 QString chartLabel(const QString& when, const QString& date)
 {
     return date.isEmpty() ? when : QStringLiteral("%1 (%2)").arg(when, date);
@@ -171,12 +161,12 @@ QList<QStringList> summaryRows(const ComparisonSnapshot& s)
 HexagonChart comparisonChart(const ComparisonSnapshot& s)
 {
     ChartProfile earlier =
-        analyticChartProfile(analyticByType(s.comparison, true),
+        analyticChartProfile(relativeByType(s.before.results, true),
                              chartLabel(QStringLiteral("anal.rel. prima"), s.before.date));
     earlier.colour = kEarlierColour;
     earlier.style = Qt::DashLine;
     const ChartProfile later =
-        analyticChartProfile(analyticByType(s.comparison, false),
+        analyticChartProfile(relativeByType(s.after.results, true),
                              chartLabel(QStringLiteral("anal.rel. dopo"), s.after.date));
     return HexagonChart({earlier, later}, s.locale);
 }
