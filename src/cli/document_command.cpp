@@ -162,10 +162,8 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
             *load.record, InstallationData::fromFiles(ProgramPaths::current().installationFiles()),
             options.locale);
         if (needsResults(options.kind) && !archive.missing.empty()) {
-            err << QStringLiteral("%1: dati incompleti, documento non scritto:\n")
-                       .arg(terminalSafe(options.file));
-            for (const std::string& line : archive.missing)
-                err << "  " << QString::fromStdString(line) << '\n';
+            writeIncomplete(err, options.file, QStringLiteral("documento non scritto"),
+                            archive.missing);
             err.flush();
             return 1;
         }

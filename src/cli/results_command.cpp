@@ -78,10 +78,8 @@ int forEachComplete(const QStringList& files, QTextStream& err, const EvaluatedF
         }
         const ArchiveResults evaluated = evaluateArchive(*load.record);
         if (!evaluated.missing.empty()) {
-            err << QStringLiteral("%1: dati incompleti, risultati non calcolati:\n")
-                       .arg(terminalSafe(file));
-            for (const std::string& line : evaluated.missing)
-                err << "  " << QString::fromStdString(line) << '\n';
+            writeIncomplete(err, file, QStringLiteral("risultati non calcolati"),
+                            evaluated.missing);
             status = 1;
             continue;
         }

@@ -22,4 +22,12 @@ void writeFileHeading(QTextStream& out, const QString& file, const QString& pers
     out << QStringLiteral("Persona: ") << terminalSafe(persona) << '\n';
 }
 
+void writeIncomplete(QTextStream& err, const QString& file, const QString& outcome,
+                     const std::vector<std::string>& missing)
+{
+    err << QStringLiteral("%1: dati incompleti, %2:\n").arg(terminalSafe(file), outcome);
+    for (const std::string& line : missing)
+        err << "  " << QString::fromStdString(line) << '\n';
+}
+
 } // namespace tipolab

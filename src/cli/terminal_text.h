@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QTextStream>
+#include <string>
+#include <vector>
 
 namespace tipolab {
 
@@ -15,5 +17,10 @@ QString terminalSafe(const QString& text);
 // The two lines that head a file's figures in the text tables: the file's name
 // and "Persona: " with the examined person's name, both shown safe.
 void writeFileHeading(QTextStream& out, const QString& file, const QString& persona);
+
+// Why `file` gave no `outcome` ("risultati non calcolati"): the check's
+// `missing` lines, indented under the file's name.
+void writeIncomplete(QTextStream& err, const QString& file, const QString& outcome,
+                     const std::vector<std::string>& missing);
 
 } // namespace tipolab
