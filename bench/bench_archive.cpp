@@ -1,7 +1,7 @@
 // How long reading, writing and evaluating one archive takes.
-#include "state/archive_codec.h"
+#include "archive/archive_codec.h"
 #include "state/archive_file.h"
-#include "state/archive_results.h"
+#include "archive/archive_results.h"
 #include "state/number_format.h"
 
 #include <QDir>

@@ -2,12 +2,12 @@
 // chart as a PNG picture, and the profile sheet beside the results sheet
 // (each composed and written as RTF).
 #include "gui_benchmarks.h"
-#include "reports/profile_sheet.h"
-#include "reports/rtf_writer.h"
-#include "reports/snapshot_from_archive.h"
-#include "reports/window_sheets.h"
+#include "contents/profile_sheet.h"
+#include "output/rtf_writer.h"
+#include "contents/snapshot_from_archive.h"
+#include "contents/window_sheets.h"
 #include "state/archive_file.h"
-#include "state/archive_results.h"
+#include "archive/archive_results.h"
 
 #include <benchmark/benchmark.h>
 

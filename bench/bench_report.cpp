@@ -1,11 +1,12 @@
 // How long composing the full report takes (its page count included), and
 // writing it as RTF and to disk, and as PDF.
 #include "gui_benchmarks.h"
-#include "reports/document_layout.h"
-#include "reports/full_report.h"
-#include "reports/pdf_writer.h"
-#include "reports/rtf_writer.h"
-#include "reports/snapshot_from_archive.h"
+#include "layout/document_layout.h"
+#include "contents/full_report.h"
+#include "output/document_files.h"
+#include "output/pdf_writer.h"
+#include "output/rtf_writer.h"
+#include "contents/snapshot_from_archive.h"
 #include "state/archive_file.h"
 
 #include <QTemporaryDir>
@@ -23,7 +24,7 @@ tipolab::ReportSnapshot sampleSnapshot()
 tipolab::ReportWriter composedReport()
 {
     tipolab::ReportWriter w;
-    tipolab::composeFullReport(w, sampleSnapshot());
+    tipolab::composeFullReport(w, sampleSnapshot(), tipolab::a4PageCounter());
     return w;
 }
 
@@ -32,7 +33,7 @@ void BM_ComposeReport(benchmark::State& state)
     const tipolab::ReportSnapshot snapshot = sampleSnapshot();
     for (auto _ : state) {
         tipolab::ReportWriter w;
-        tipolab::composeFullReport(w, snapshot);
+        tipolab::composeFullReport(w, snapshot, tipolab::a4PageCounter());
         benchmark::DoNotOptimize(w.document().blocks.data());
     }
 }
@@ -78,7 +79,7 @@ BENCHMARK(BM_ReportToRtf)->Unit(benchmark::kMillisecond);
 void BM_SaveReport(benchmark::State& state)
 {
     saveReport(state, "relazione.doc",
-               [](const tipolab::ReportWriter& w, const QString& path) { return w.save(path); });
+               [](const tipolab::ReportWriter& w, const QString& path) { return tipolab::saveRtf(w.document(), path); });
 }
 BENCHMARK(BM_SaveReport)->Unit(benchmark::kMillisecond);
 

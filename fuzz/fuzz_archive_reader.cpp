@@ -1,6 +1,6 @@
 // Any bytes given to the archive reader: it must never crash, and whatever it
 // accepts must survive a write and a second read unchanged.
-#include "state/archive_codec.h"
+#include "archive/archive_codec.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -5,11 +5,11 @@
 // is plain 7-bit text whose groups all close. The pages are counted by a
 // quick stand-in: laying the report out on A4 takes far longer than all the
 // rest together, and the layout reads only what the composition built.
-#include "reports/full_report.h"
-#include "reports/rtf_writer.h"
-#include "reports/snapshot_from_archive.h"
-#include "reports/window_sheets.h"
-#include "state/archive_results.h"
+#include "contents/full_report.h"
+#include "output/rtf_writer.h"
+#include "contents/snapshot_from_archive.h"
+#include "contents/window_sheets.h"
+#include "archive/archive_results.h"
 
 #include <QGuiApplication>
 #include <cmath>
@@ -91,9 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ReportSnapshot& s = archive.windows;
     const SheetHeading heading = sheetHeading(s.title.persona);
     ReportWriter w;
-    w.setPageCounter(pagesByBreaks);
     if (archive.missing.empty()) {
-        composeFullReport(w, s);
+        composeFullReport(w, s, pagesByBreaks);
         checkRtf(w);
         composeResultsSheet(w, heading, s.results);
         checkRtf(w);

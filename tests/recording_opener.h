@@ -3,8 +3,8 @@
 // records what it would hand to the word processor.
 #pragma once
 
-#include "reports/document_desk.h"
-#include "reports/document_opener.h"
+#include "shell/document_desk.h"
+#include "printing/document_opener.h"
 
 #include <QDir>
 #include <QList>

@@ -4,11 +4,11 @@
 #include "help/tune_player.h"
 #include "program_files.h"
 #include "qt_translations.h"
-#include "reports/document_desk.h"
+#include "shell/document_desk.h"
 #include "state/installation_data.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 #include "state/program_paths.h"
-#include "state/qt_dialogs.h"
+#include "shell/qt_dialogs.h"
 #include "window_registry.h"
 
 #include <QApplication>

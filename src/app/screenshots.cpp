@@ -6,13 +6,13 @@
 // Run by scripts/screenshots under a virtual display; writes PNG files into
 // the folder given as the first argument.
 #include "qt_translations.h"
-#include "reports/document_desk.h"
+#include "shell/document_desk.h"
 #include "state/archive_file.h"
 #include "state/installation_data.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 #include "state/number_format.h"
 #include "state/program_paths.h"
-#include "state/qt_dialogs.h"
+#include "shell/qt_dialogs.h"
 #include "window_registry.h"
 #include "windows/confronto.h"
 #include "windows/frontespizio.h"

@@ -4,7 +4,7 @@
 #include "help/help_windows.h"
 #include "help/splash_window.h"
 #include "help/support_window.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 #include "state/program_paths.h"
 #include "windows/confronto.h"
 #include "windows/dati.h"

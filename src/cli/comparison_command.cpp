@@ -1,6 +1,7 @@
 #include "comparison_command.h"
 
-#include "reports/profile_texts.h"
+#include "contents/comparison_files.h"
+#include "contents/profile_texts.h"
 #include "terminal_text.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // settings, or as CSV for a spreadsheet.
 #pragma once
 
-#include "reports/comparison_texts.h"
+#include "contents/comparison_files.h"
 
 #include <QLocale>
 #include <QString>

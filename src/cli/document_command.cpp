@@ -1,13 +1,10 @@
 #include "document_command.h"
 
 #include "comparison_command.h"
-#include "reports/comparison_sheet.h"
-#include "reports/document_files.h"
-#include "reports/full_report.h"
-#include "reports/pdf_writer.h"
-#include "reports/profile_sheet.h"
-#include "reports/snapshot_from_archive.h"
-#include "reports/window_sheets.h"
+#include "contents/comparison_files.h"
+#include "contents/snapshot_from_archive.h"
+#include "output/document_files.h"
+#include "output/pdf_writer.h"
 #include "state/archive_file.h"
 #include "state/program_paths.h"
 #include "terminal_text.h"
@@ -18,61 +15,6 @@
 namespace tipolab {
 namespace {
 
-bool needsResults(DocumentKind kind)
-{
-    return kind == DocumentKind::Report || kind == DocumentKind::ResultsSheet ||
-           kind == DocumentKind::ProfileSheet;
-}
-
-QString sheetKind(DocumentKind kind)
-{
-    switch (kind) {
-    case DocumentKind::ResultsSheet:
-        return QStringLiteral("foglio-risultati");
-    case DocumentKind::DataSheet:
-        return QStringLiteral("foglio-dati");
-    case DocumentKind::TypesSheet:
-        return QStringLiteral("foglio-tipi");
-    case DocumentKind::AcquisitionForm:
-        return QStringLiteral("modello-acquisizione-dati");
-    case DocumentKind::ProfileSheet:
-        return QStringLiteral("foglio-profilo");
-    case DocumentKind::ComparisonSheet:
-        return QStringLiteral("foglio-confronto");
-    case DocumentKind::Report:
-        break;
-    }
-    return QStringLiteral("relazione");
-}
-
-void compose(ReportWriter& w, DocumentKind kind, const ArchiveSnapshot& archive)
-{
-    const ReportSnapshot& s = archive.windows;
-    const SheetHeading heading = sheetHeading(s.title.persona);
-    switch (kind) {
-    case DocumentKind::Report:
-        composeFullReport(w, s);
-        break;
-    case DocumentKind::ResultsSheet:
-        composeResultsSheet(w, heading, s.results);
-        break;
-    case DocumentKind::DataSheet:
-        composeDataSheet(w, heading, s.data);
-        break;
-    case DocumentKind::TypesSheet:
-        composeTypesSheet(w, heading, s.types);
-        break;
-    case DocumentKind::AcquisitionForm:
-        composeAcquisitionForm(w, heading, scaleCaptions());
-        break;
-    case DocumentKind::ProfileSheet:
-        composeProfileSheet(w, heading, archive.profile);
-        break;
-    case DocumentKind::ComparisonSheet:
-        break; // from two archives: composeComparison
-    }
-}
-
 int fail(QTextStream& err, const QString& message)
 {
     err << terminalSafe(message) << '\n';
@@ -82,14 +24,13 @@ int fail(QTextStream& err, const QString& message)
 
 // The comparison sheet of two archives; false, told on `err`, when either is
 // damaged or incomplete. Differing names are a warning.
-bool composeComparison(ReportWriter& w, const DocumentOptions& options, QString& persona,
-                       QTextStream& err)
+bool readComparison(const DocumentOptions& options, DocumentSource& source, QTextStream& err)
 {
     const FileComparison compared = compareFiles(options.earlier, options.file, options.locale);
     tellComparisonProblems(compared, err);
     if (!compared.snapshot) return false;
-    persona = compared.snapshot->after.persona;
-    composeComparisonSheet(w, sheetHeading(persona), *compared.snapshot);
+    source.heading = sheetHeading(compared.snapshot->after.persona);
+    source.comparison = *compared.snapshot;
     return true;
 }
 
@@ -107,9 +48,9 @@ int writeDocument(const ReportWriter& w, const DocumentOptions& options, const Q
     } else if (options.kind == DocumentKind::Report) {
         target.path = reportFilePath(paths.documentsBeside(), persona);
     } else {
-        target.path = sheetFilePath(
-            QDir::currentPath(), sheetHeading(persona).programName, sheetKind(options.kind),
-            options.kind == DocumentKind::AcquisitionForm ? QString() : persona);
+        const DocumentKindRow& row = documentKind(options.kind);
+        target.path = sheetFilePath(QDir::currentPath(), sheetHeading(persona).programName,
+                                    QLatin1String(row.stem), row.named ? persona : QString());
         target.numbered = true;
     }
     for (const QString& input : {options.earlier, options.file}) {
@@ -129,7 +70,7 @@ int writeDocument(const ReportWriter& w, const DocumentOptions& options, const Q
     else if (isPdfName(target.path))
         saved.error = savePdf(w.document(), target.path);
     else
-        saved.error = w.save(target.path);
+        saved.error = saveRtf(w.document(), target.path);
     if (!saved.ok()) {
         return fail(err, QStringLiteral("Impossibile scrivere il documento \"%1\": %2.")
                              .arg(QDir::toNativeSeparators(saved.path), saved.error));
@@ -146,32 +87,33 @@ int writeDocument(const ReportWriter& w, const DocumentOptions& options, const Q
 
 int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& err)
 {
+    DocumentSource source;
     if (options.kind == DocumentKind::ComparisonSheet) {
-        ReportWriter w;
-        QString persona;
-        if (!composeComparison(w, options, persona, err)) return 1;
-        return writeDocument(w, options, persona, out, err);
-    }
-    ArchiveSnapshot archive;
-    ReportSnapshot& snapshot = archive.windows;
-    snapshot.types.scale = snapshot.data.scale = scaleCaptions();
-    if (!options.file.isEmpty()) {
-        const ArchiveLoad load = loadArchiveFile(options.file);
-        if (!load.record) return fail(err, load.error);
-        archive = snapshotFromArchive(
-            *load.record, InstallationData::fromFiles(ProgramPaths::current().installationFiles()),
-            options.locale);
-        if (needsResults(options.kind) && !archive.missing.empty()) {
-            writeIncomplete(err, options.file, QStringLiteral("documento non scritto"),
-                            archive.missing);
-            err.flush();
-            return 1;
+        if (!readComparison(options, source, err)) return 1;
+    } else {
+        ReportSnapshot& snapshot = source.windows;
+        snapshot.types.scale = snapshot.data.scale = source.scale = scaleCaptions();
+        if (!options.file.isEmpty()) {
+            const ArchiveLoad load = loadArchiveFile(options.file);
+            if (!load.record) return fail(err, load.error);
+            ArchiveSnapshot archive = snapshotFromArchive(
+                *load.record,
+                InstallationData::fromFiles(ProgramPaths::current().installationFiles()),
+                options.locale);
+            if (documentKind(options.kind).needsResults && !archive.missing.empty()) {
+                writeIncomplete(err, options.file, QStringLiteral("documento non scritto"),
+                                archive.missing);
+                err.flush();
+                return 1;
+            }
+            snapshot = std::move(archive.windows);
+            source.profile = std::move(archive.profile);
         }
+        source.heading = sheetHeading(snapshot.title.persona);
     }
-
     ReportWriter w;
-    compose(w, options.kind, archive);
-    return writeDocument(w, options, snapshot.title.persona, out, err);
+    composeDocument(w, options.kind, source);
+    return writeDocument(w, options, source.heading.persona, out, err);
 }
 
 } // namespace tipolab

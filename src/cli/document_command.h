@@ -2,21 +2,13 @@
 // sheets of an archive, written as the program writes them.
 #pragma once
 
+#include "printing/document_kinds.h"
+
 #include <QLocale>
 #include <QString>
 #include <QTextStream>
 
 namespace tipolab {
-
-enum class DocumentKind {
-    Report,
-    ResultsSheet,
-    DataSheet,
-    TypesSheet,
-    AcquisitionForm,
-    ProfileSheet,
-    ComparisonSheet
-};
 
 struct DocumentOptions {
     DocumentKind kind = DocumentKind::Report;

@@ -4,7 +4,7 @@
 #include "profile_command.h"
 #include "results_command.h"
 #include "standard_output.h"
-#include "state/error_reasons.h"
+#include "files/error_reasons.h"
 #include "terminal_text.h"
 
 #include <QCoreApplication>
@@ -119,21 +119,11 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
     if (command == QLatin1String("foglio")) {
         if (args.isEmpty()) return usage(err, QStringLiteral("Indicare il foglio."));
         const QString kind = args.takeFirst();
-        if (kind == QLatin1String("risultati"))
-            options.kind = tipolab::DocumentKind::ResultsSheet;
-        else if (kind == QLatin1String("dati"))
-            options.kind = tipolab::DocumentKind::DataSheet;
-        else if (kind == QLatin1String("tipi"))
-            options.kind = tipolab::DocumentKind::TypesSheet;
-        else if (kind == QLatin1String("profilo"))
-            options.kind = tipolab::DocumentKind::ProfileSheet;
-        else if (kind == QLatin1String("confronto"))
-            options.kind = tipolab::DocumentKind::ComparisonSheet;
-        else if (kind == QLatin1String("modello"))
-            options.kind = tipolab::DocumentKind::AcquisitionForm;
-        else
+        const tipolab::DocumentKindRow* row = tipolab::sheetKindForWord(kind);
+        if (!row)
             return usage(err,
                          QStringLiteral("Foglio sconosciuto: %1").arg(tipolab::terminalSafe(kind)));
+        options.kind = row->kind;
     }
     QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {

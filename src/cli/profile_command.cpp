@@ -1,7 +1,7 @@
 #include "profile_command.h"
 
 #include "csv.h"
-#include "reports/profile_texts.h"
+#include "contents/profile_texts.h"
 #include "terminal_text.h"
 
 namespace tipolab {

@@ -3,9 +3,9 @@
 #include "core/model.h"
 #include "core/profile.h"
 #include "csv.h"
-#include "reports/profile_texts.h"
+#include "contents/profile_texts.h"
 #include "state/archive_file.h"
-#include "state/archive_results.h"
+#include "archive/archive_results.h"
 #include "state/number_format.h"
 #include "terminal_text.h"
 

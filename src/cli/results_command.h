@@ -2,7 +2,7 @@
 // window would show them, as a readable table or as CSV for a spreadsheet.
 #pragma once
 
-#include "state/archive_results.h"
+#include "archive/archive_results.h"
 
 #include <QLocale>
 #include <QStringList>

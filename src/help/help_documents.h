@@ -3,7 +3,7 @@
 // handed to the word processor. Nothing here touches the assessment.
 #pragma once
 
-#include "reports/document_desk.h"
+#include "shell/document_desk.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "help_page_window.h"
 
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 
 #include <QLabel>
 #include <QPushButton>

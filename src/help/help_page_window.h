@@ -9,7 +9,7 @@
 
 #include "help_texts.h"
 #include "scaling/cls_resize.h"
-#include "state/window_id.h"
+#include "shell/window_id.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 #include "help_page_window.h"
 #include "price_list_window.h"
 #include "sommario.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 #include "tip_window.h"
 
 namespace tipolab {

@@ -1,6 +1,6 @@
 #include "price_list_window.h"
 
-#include "state/dialogs.h"
+#include "shell/dialogs.h"
 #include "state/file_save.h"
 #include "state/program_paths.h"
 #include "state/text_lines.h"

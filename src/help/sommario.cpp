@@ -3,7 +3,7 @@
 #include "help_documents.h"
 #include "help_page_window.h"
 #include "help_texts.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "tune_player.h"
 
-#include "state/file_io.h"
+#include "files/file_io.h"
 #include "state/program_paths.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "scaling/cls_resize.h"
+#include "cls_resize.h"
 
 #include <QGuiApplication>
 #include <QLayout>

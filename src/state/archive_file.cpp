@@ -1,7 +1,7 @@
 #include "archive_file.h"
 
-#include "error_reasons.h"
-#include "file_io.h"
+#include "files/error_reasons.h"
+#include "files/file_io.h"
 #include "file_save.h"
 
 #include <QDir>

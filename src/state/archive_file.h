@@ -3,7 +3,7 @@
 // back with a message, in Italian, that names the file and the reason.
 #pragma once
 
-#include "archive_codec.h"
+#include "archive/archive_codec.h"
 
 #include <QString>
 #include <optional>

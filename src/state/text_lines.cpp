@@ -1,8 +1,8 @@
 #include "text_lines.h"
 
-#include "state/error_reasons.h"
-#include "state/file_io.h"
-#include "state/text_encoding.h"
+#include "files/error_reasons.h"
+#include "files/file_io.h"
+#include "files/text_encoding.h"
 
 #include <QFile>
 #include <algorithm>

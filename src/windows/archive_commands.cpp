@@ -3,8 +3,8 @@
 #include "dati.h"
 #include "frontespizio.h"
 #include "state/archive_file.h"
-#include "state/error_reasons.h"
-#include "state/modulo_tipolab.h"
+#include "files/error_reasons.h"
+#include "shell/modulo_tipolab.h"
 #include "tipi.h"
 
 #include <QDir>

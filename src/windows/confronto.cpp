@@ -6,6 +6,7 @@
 #include "designed_controls.h"
 #include "frontespizio.h"
 #include "hexagon_chart_view.h"
+#include "contents/comparison_files.h"
 #include "state/number_format.h"
 #include "working_window.h"
 

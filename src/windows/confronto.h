@@ -14,7 +14,7 @@
 // changes. An open comparison follows each new computation of the results.
 #pragma once
 
-#include "reports/comparison_texts.h"
+#include "contents/comparison_texts.h"
 #include "sheet_window.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "current_results.h"
 
 #include "core/check.h"
-#include "reports/snapshot_from_archive.h"
+#include "contents/snapshot_from_archive.h"
 #include "risultati.h"
 
 namespace tipolab {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/scoring.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 
 #include <QString>
 #include <optional>

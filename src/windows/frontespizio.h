@@ -5,7 +5,7 @@
 // the fields, gets help on entering them, and starts the full report.
 #pragma once
 
-#include "state/archive_codec.h"
+#include "archive/archive_codec.h"
 #include "working_window.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // no chart.
 #pragma once
 
-#include "reports/hexagon_chart.h"
+#include "contents/hexagon_chart.h"
 
 #include <QWidget>
 #include <optional>

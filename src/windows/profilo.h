@@ -15,7 +15,7 @@
 #pragma once
 
 #include "core/model.h"
-#include "reports/profile_texts.h"
+#include "contents/profile_texts.h"
 #include "sheet_window.h"
 
 #include <array>

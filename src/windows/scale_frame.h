@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/model.h"
-#include "reports/report_snapshot.h"
+#include "contents/report_snapshot.h"
 
 #include <QGroupBox>
 #include <array>

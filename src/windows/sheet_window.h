@@ -4,9 +4,9 @@
 // is opened from and is scaled to the screen like the other windows.
 #pragma once
 
-#include "reports/document_desk.h"
+#include "shell/document_desk.h"
 #include "scaling/cls_resize.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 
 #include <QWidget>
 

@@ -6,7 +6,7 @@
 // off, and its buttons act through the handlers below.
 #pragma once
 
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 
 #include <QDialog>
 

@@ -11,9 +11,9 @@
 #pragma once
 
 #include "frame_command.h"
-#include "reports/document_desk.h"
+#include "shell/document_desk.h"
 #include "scaling/cls_resize.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 #include "window_frames.h"
 
 #include <QMainWindow>

@@ -5,7 +5,7 @@
 #include "app/window_registry.h"
 #include "help/splash_window.h"
 #include "recording_opener.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 #include "windows/scripted_dialogs.h"
 #include "windows/tipi.h"
 

@@ -6,8 +6,8 @@
 #include "app/window_registry.h"
 #include "help/help_windows.h"
 #include "recording_opener.h"
-#include "reports/document_desk.h"
-#include "state/modulo_tipolab.h"
+#include "shell/document_desk.h"
+#include "shell/modulo_tipolab.h"
 #include "windows/scripted_dialogs.h"
 
 #include <QAbstractButton>

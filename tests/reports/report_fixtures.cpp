@@ -1,6 +1,7 @@
 #include "report_fixtures.h"
 
-#include "reports/snapshot_from_archive.h"
+#include "contents/comparison_files.h"
+#include "contents/snapshot_from_archive.h"
 #include "state/archive_file.h"
 #include "test_paths.h"
 

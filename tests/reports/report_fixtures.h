@@ -3,11 +3,11 @@
 #pragma once
 
 #include "recording_opener.h"
-#include "reports/comparison_texts.h"
-#include "reports/document_opener.h"
-#include "reports/profile_texts.h"
-#include "reports/report_document.h"
-#include "reports/report_snapshot.h"
+#include "contents/comparison_texts.h"
+#include "printing/document_opener.h"
+#include "contents/profile_texts.h"
+#include "document/report_document.h"
+#include "contents/report_snapshot.h"
 
 #include <QList>
 #include <QStringList>

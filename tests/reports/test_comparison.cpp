@@ -1,7 +1,8 @@
 // Two assessments of one person compared: files of either encoding alike, the
 // dates that head them, and the comparison sheet.
 #include "report_fixtures.h"
-#include "reports/comparison_sheet.h"
+#include "contents/comparison_files.h"
+#include "contents/comparison_sheet.h"
 #include "state/archive_file.h"
 #include "test_paths.h"
 #include "test_reports.h"

@@ -2,12 +2,12 @@
 // folder, failures that leave everything as it was, and the print commands
 // that hand documents to the word processor.
 #include "report_fixtures.h"
-#include "reports/document_files.h"
-#include "reports/document_layout.h"
-#include "reports/full_report.h"
-#include "reports/preview_window.h"
-#include "reports/print_commands.h"
-#include "state/private_folder.h"
+#include "output/document_files.h"
+#include "layout/document_layout.h"
+#include "contents/full_report.h"
+#include "shell/preview_window.h"
+#include "printing/print_commands.h"
+#include "files/private_folder.h"
 #include "test_reports.h"
 #include "test_support.h"
 #include "windows/scripted_dialogs.h"
@@ -306,7 +306,7 @@ void TestDocumentFiles::previewExportsThePages()
 {
     QTemporaryDir root;
     ReportWriter w;
-    composeFullReport(w, fixtures::sample());
+    composeFullReport(w, fixtures::sample(), a4PageCounter());
     ScriptedDialogs dialogs;
     const QString pdf = root.filePath("relazione.pdf");
     dialogs.fileAnswers << pdf;

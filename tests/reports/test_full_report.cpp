@@ -2,10 +2,10 @@
 // page breaks, seventeen tables, closing lines and final layout.
 #include "core/type_descriptions.h"
 #include "report_fixtures.h"
-#include "reports/document_fonts.h"
-#include "reports/document_layout.h"
-#include "reports/full_report.h"
-#include "reports/report_texts.h"
+#include "document/document_fonts.h"
+#include "layout/document_layout.h"
+#include "contents/full_report.h"
+#include "contents/report_texts.h"
 #include "test_reports.h"
 
 #include <QTest>
@@ -19,7 +19,7 @@ const QString kBreak(kPageBreak);
 ReportDocument report(const ReportSnapshot& snapshot)
 {
     ReportWriter w;
-    composeFullReport(w, snapshot);
+    composeFullReport(w, snapshot, a4PageCounter());
     return w.document();
 }
 

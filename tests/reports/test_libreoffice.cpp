@@ -5,11 +5,13 @@
 // usual stand-in font and with a wide one.
 #include "core/model.h"
 #include "report_fixtures.h"
-#include "reports/comparison_sheet.h"
-#include "reports/full_report.h"
-#include "reports/guide_document.h"
-#include "reports/profile_sheet.h"
-#include "reports/window_sheets.h"
+#include "contents/comparison_sheet.h"
+#include "contents/full_report.h"
+#include "layout/document_layout.h"
+#include "output/document_files.h"
+#include "contents/guide_document.h"
+#include "contents/profile_sheet.h"
+#include "contents/window_sheets.h"
 #include "test_paths.h"
 #include "test_reports.h"
 
@@ -84,11 +86,11 @@ void TestLibreOffice::initTestCase()
     QStringList pagesOnly; // converted to PDF only, for their pages
     auto write = [this](const QString& name, const ReportWriter& w, QStringList& list) {
         const QString path = m_dir.filePath(name + QStringLiteral(".doc"));
-        QVERIFY2(w.save(path).isEmpty(), qPrintable(path));
+        QVERIFY2(saveRtf(w.document(), path).isEmpty(), qPrintable(path));
         list << path;
     };
     ReportWriter w;
-    composeFullReport(w, s);
+    composeFullReport(w, s, a4PageCounter());
     write(QStringLiteral("relazione"), w, m_documents);
     composeResultsSheet(w, heading, s.results);
     write(QStringLiteral("foglio-risultati"), w, m_documents);
@@ -113,13 +115,13 @@ void TestLibreOffice::initTestCase()
                            &long60.title.committente, &long60.title.luogo, &long60.title.data,
                            &long60.title.allegati})
         *field = attachments(60);
-    composeFullReport(w, long60);
+    composeFullReport(w, long60, a4PageCounter());
     write(QStringLiteral("relazione-60"), w, pagesOnly);
     // Long attachments; the longer push the closing lines onto a page of their own.
     for (int length : {600, 1200}) {
         ReportSnapshot attached = s;
         attached.title.allegati = attachments(length);
-        composeFullReport(w, attached);
+        composeFullReport(w, attached, a4PageCounter());
         write(QStringLiteral("relazione-allegati-%1").arg(length), w, pagesOnly);
     }
 

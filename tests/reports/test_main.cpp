@@ -24,7 +24,7 @@ void useInstalledFontConfiguration(const QTemporaryDir& dir)
         "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
         "<fontconfig>\n  <include ignore_missing=\"yes\">" +
         system.toUtf8() + "</include>\n  <include ignore_missing=\"yes\">" +
-        QByteArray(TIPOLAB_SOURCE_DIR "/src/reports/century-gothic.conf") +
+        QByteArray(TIPOLAB_SOURCE_DIR "/tests/data/century-gothic.conf") +
         "</include>\n</fontconfig>\n");
     conf.close();
     qputenv("FONTCONFIG_FILE", path.toUtf8());

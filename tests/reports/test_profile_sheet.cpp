@@ -1,9 +1,9 @@
 // The profile sheet of the sample assessment and the chart's axis.
 #include "report_fixtures.h"
-#include "reports/document_layout.h"
-#include "reports/hexagon_chart.h"
-#include "reports/profile_sheet.h"
-#include "reports/rtf_writer.h"
+#include "layout/document_layout.h"
+#include "contents/hexagon_chart.h"
+#include "contents/profile_sheet.h"
+#include "output/rtf_writer.h"
 #include "test_reports.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // The explanatory paragraphs of the report: each begins with its set opening
 // and keeps its length; P4 ends on the colon that introduces the two conditions.
-#include "reports/report_texts.h"
+#include "contents/report_texts.h"
 
 #include <QString>
 #include <QTest>

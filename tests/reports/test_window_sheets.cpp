@@ -2,7 +2,7 @@
 #include "core/model.h"
 #include "core/type_descriptions.h"
 #include "report_fixtures.h"
-#include "reports/window_sheets.h"
+#include "contents/window_sheets.h"
 #include "test_reports.h"
 
 #include <QTest>

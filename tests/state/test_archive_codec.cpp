@@ -1,5 +1,5 @@
-#include "state/archive_codec.h"
-#include "state/text_encoding.h"
+#include "archive/archive_codec.h"
+#include "files/text_encoding.h"
 #include "test_paths.h"
 #include "test_state.h"
 #include "test_support.h"

@@ -5,7 +5,7 @@
 // a colour dialog with none is cancelled.
 #pragma once
 
-#include "state/dialogs.h"
+#include "shell/dialogs.h"
 
 #include <QList>
 

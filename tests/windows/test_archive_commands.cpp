@@ -1,7 +1,7 @@
 // The archive commands: their dialogs, open, save, save as and delete from the
 // windows, a whole assessment entered, saved, checked against the results
 // tool and opened again, and the failures told to the user.
-#include "state/archive_codec.h"
+#include "archive/archive_codec.h"
 #include "state/number_format.h"
 #include "test_dati.h"
 #include "test_paths.h"

@@ -2,7 +2,8 @@
 // earlier saved and chosen again, agree with the comparison of their files;
 // the sheet follows; an assessment not ready, a cancel, a damaged or
 // incomplete file change nothing, and a different name is a warning.
-#include "reports/comparison_sheet.h"
+#include "contents/comparison_files.h"
+#include "contents/comparison_sheet.h"
 #include "test_dati.h"
 #include "test_support.h"
 #include "windows/archive_commands.h"

@@ -2,9 +2,9 @@
 // colour; one line until the results are computed and current; the profile of
 // the sample archive and its sheet, which agrees with the tool's; and a fresh
 // assessment entered through the windows, which agrees with the tool's CSV.
-#include "reports/profile_sheet.h"
-#include "reports/rtf_writer.h"
-#include "reports/snapshot_from_archive.h"
+#include "contents/profile_sheet.h"
+#include "output/rtf_writer.h"
+#include "contents/snapshot_from_archive.h"
 #include "state/archive_file.h"
 #include "state/number_format.h"
 #include "test_dati.h"

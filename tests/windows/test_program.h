@@ -6,7 +6,7 @@
 
 #include "recording_opener.h"
 #include "scripted_dialogs.h"
-#include "state/modulo_tipolab.h"
+#include "shell/modulo_tipolab.h"
 #include "windows/confronto.h"
 #include "windows/dati.h"
 #include "windows/frontespizio.h"

@@ -2,14 +2,15 @@
 // from what its window shows and hands it on; the full report agrees with the
 // one the command-line tool makes from the same archive; an incomplete
 // assessment or a failed write leaves everything as it was.
-#include "reports/full_report.h"
-#include "reports/preview_window.h"
-#include "reports/rtf_writer.h"
-#include "reports/snapshot_from_archive.h"
-#include "reports/window_sheets.h"
-#include "state/archive_codec.h"
+#include "contents/full_report.h"
+#include "layout/document_layout.h"
+#include "shell/preview_window.h"
+#include "output/rtf_writer.h"
+#include "contents/snapshot_from_archive.h"
+#include "contents/window_sheets.h"
+#include "archive/archive_codec.h"
 #include "state/archive_file.h"
-#include "state/qt_dialogs.h"
+#include "shell/qt_dialogs.h"
 #include "test_dati.h"
 #include "test_paths.h"
 #include "test_support.h"
@@ -86,7 +87,7 @@ void TestWindowDocuments::fullReportAgreesWithTheArchive()
     const ArchiveLoad load = loadArchiveFile(kSample);
     QVERIFY(load.record);
     ReportWriter fromArchive;
-    composeFullReport(fromArchive, snapshotFromArchive(*load.record, {}).windows);
+    composeFullReport(fromArchive, snapshotFromArchive(*load.record, {}).windows, a4PageCounter());
     QCOMPARE(textsOf(opener.documents[0]), textsOf(fromArchive.document()));
     QCOMPARE(toRtf(opener.documents[0]), toRtf(fromArchive.document()));
 
