@@ -3,7 +3,7 @@
 #include "core/type_descriptions.h"
 #include "report_fixtures.h"
 #include "contents/window_sheets.h"
-#include "test_reports.h"
+#include "test_contents.h"
 
 #include <QTest>
 

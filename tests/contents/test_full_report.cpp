@@ -6,7 +6,7 @@
 #include "layout/document_layout.h"
 #include "contents/full_report.h"
 #include "contents/report_texts.h"
-#include "test_reports.h"
+#include "test_contents.h"
 
 #include <QTest>
 

@@ -1,18 +1,17 @@
-#include "test_paths.h"
-#include "test_reports.h"
-#include "test_support.h"
+// Documents laid out, here and in LibreOffice, with the stand-in for Century
+// Gothic that the program's installation configures.
+#pragma once
 
-#include <QApplication>
-#include <QDir>
+#include "test_paths.h"
+
+#include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
-namespace {
+namespace tipolab::test {
 
-// Lays documents out, here and in LibreOffice, with the stand-in for Century
-// Gothic that the program's installation configures.
-void useInstalledFontConfiguration(const QTemporaryDir& dir)
+// Points fontconfig at a configuration in `dir` that adds the stand-in.
+inline void useInstalledFontConfiguration(const QTemporaryDir& dir)
 {
     const QString system = QStringLiteral("/etc/fonts/fonts.conf");
     if (!dir.isValid() || !QFile::exists(system) || qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
@@ -30,14 +29,4 @@ void useInstalledFontConfiguration(const QTemporaryDir& dir)
     qputenv("FONTCONFIG_FILE", path.toUtf8());
 }
 
-} // namespace
-
-int main(int argc, char** argv)
-{
-    const QTemporaryDir fonts;
-    useInstalledFontConfiguration(fonts);
-    QApplication app(argc, argv);
-    return tipolab::test::runTests<TestReportWriter, TestFullReport, TestWindowSheets,
-                                   TestProfileSheet, TestComparison, TestDocumentFiles,
-                                   TestDocumentCli, TestLibreOffice>(argc, argv);
-}
+} // namespace tipolab::test

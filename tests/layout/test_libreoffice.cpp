@@ -13,7 +13,7 @@
 #include "contents/profile_sheet.h"
 #include "contents/window_sheets.h"
 #include "test_paths.h"
-#include "test_reports.h"
+#include "test_layout.h"
 
 #include <QDir>
 #include <QElapsedTimer>

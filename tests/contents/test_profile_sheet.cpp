@@ -4,7 +4,7 @@
 #include "contents/hexagon_chart.h"
 #include "contents/profile_sheet.h"
 #include "output/rtf_writer.h"
-#include "test_reports.h"
+#include "test_contents.h"
 
 #include <QTest>
 

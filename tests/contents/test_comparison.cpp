@@ -5,7 +5,7 @@
 #include "contents/comparison_sheet.h"
 #include "state/archive_file.h"
 #include "test_paths.h"
-#include "test_reports.h"
+#include "test_contents.h"
 #include "test_support.h"
 
 #include <QDateTime>

@@ -6,7 +6,7 @@
 #include "layout/page_count.h"
 #include "document/report_writer.h"
 #include "output/rtf_writer.h"
-#include "test_reports.h"
+#include "test_layout.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -8,7 +8,7 @@
 #include "shell/preview_window.h"
 #include "printing/print_commands.h"
 #include "files/private_folder.h"
-#include "test_reports.h"
+#include "test_layout.h"
 #include "test_support.h"
 #include "windows/scripted_dialogs.h"
 

@@ -1,7 +1,7 @@
 // "tipolab-cli relazione" and "tipolab-cli foglio" as a counsellor runs them.
 #include "report_fixtures.h"
 #include "test_paths.h"
-#include "test_reports.h"
+#include "test_layout.h"
 #include "test_support.h"
 
 #include <QDir>
