@@ -29,8 +29,6 @@ public:
     // Shows the window of topic `index`; any index outside 1..9 opens the manual.
     void puls_Click(int index);
 
-    QLabel* topicLabel(int index) const { return lbl.at(index); }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

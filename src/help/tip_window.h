@@ -24,8 +24,6 @@ public:
     // file is missing or cannot be read (the tips then stay as they were).
     bool LoadTips(const QString& path);
 
-    // The tip on display, from 1; 0 before the first.
-    int currentTip() const { return m_currentTip; }
     const QStringList& tips() const { return m_tips; }
 
     // What the window shows in place of a tip when the file cannot be read.

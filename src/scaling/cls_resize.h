@@ -26,7 +26,7 @@ int twipsToPixels(double twips);
 // line from (left, top) to (left + width, top + height).
 void placeTwips(QWidget* control, int left, int top, int width, int height);
 
-// The outer geometry of a window in twips, as a form's Left, Top, Width and Height:
+// The outer geometry of a window in twips, its position and size on the screen:
 // the frame is included wherever the platform reports it (once the window is shown).
 void moveWindowTwips(QWidget* window, double left, double top);
 void resizeWindowTwips(QWidget* window, double width, double height);
@@ -50,7 +50,6 @@ public:
     QColor color() const;
     // The pen width in pixels, 1 by default.
     void setLineWidth(int pixels);
-    int lineWidth() const { return m_lineWidth; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

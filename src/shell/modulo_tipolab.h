@@ -80,7 +80,6 @@ public:
     // them just before it calls it.
     void setHelpPage(const QString& title, const QString& text);
     const QString& helpPageTitle() const { return m_helpPageTitle; }
-    const QString& helpPageText() const { return m_helpPageText; }
     // How a help page becomes a document; the application sets it.
     using GuidePrinter = std::function<void(const QString& title, const QString& text)>;
     void setGuidePrinter(GuidePrinter printer);

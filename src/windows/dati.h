@@ -88,14 +88,9 @@ public:
     // until then.
     QString currentFileName() const;
     int currentType() const;
-    int pendingRow() const { return m_pendingRow; }
     int tickCount() const { return m_tickCount; }
     // The indicators and the guidance line.
-    QLabel* valoremedioLabel() const { return valoremedio; }
     QLabel* mediaLabel() const { return media; }
-    QLabel* pondLabel() const { return pond; }
-    QLabel* complessivoLabel() const { return complessivo; }
-    QLabel* restoLabel() const { return resto; }
     QLabel* passoLabel() const { return passo; }
 
 private:
@@ -133,7 +128,7 @@ private:
     QLabel* resto = nullptr;
     QLabel* pond = nullptr;
     QLabel* passo = nullptr;
-    ScaleFrame* Frame1 = nullptr; // the scale buttons `giud`(1..11)
+    ScaleFrame* Frame1 = nullptr; // the eleven step buttons `giud`, from 1
 
     int m_pendingRow = 0; // the row awaiting a judgement; 0 when none
     int m_tickCount = 0;  // ticked boxes among the twelve on display

@@ -50,7 +50,6 @@ public:
     QLabel* sintrelLabel(int r) const { return sintrel[r]; }
     QLabel* anrelLabel(int r) const { return anrel[r]; }
     QLabel* risultatLabel() const { return risultat; }
-    QLabel* sentenceLabel() const { return Label14; }
     QLabel* passoLabel() const { return passo; }
     // The table, the prevailing type's name and number as they stand.
     ResultsWindowSnapshot snapshot() const;

@@ -1,5 +1,5 @@
 // The judgement scale of the types and data windows: the frame "SCALA GIUDIZI"
-// (`Frame1`) with the eleven step buttons `giud`(1..11), top to bottom from
+// (`Frame1`) with the eleven step buttons `giud`, numbered from 1, top to bottom from
 // "1 = massimo" to "11 = nullo", disabled until a row is ticked.
 #pragma once
 

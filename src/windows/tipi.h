@@ -76,7 +76,7 @@ private:
     QLabel* media = nullptr;
     QLabel* passo = nullptr;
     QLabel* didas = nullptr;
-    ScaleFrame* Frame1 = nullptr; // the scale buttons `giud`(1..11)
+    ScaleFrame* Frame1 = nullptr; // the eleven step buttons `giud`, from 1
 
     int m_currentType = 0; // the type whose box changed last; 0 after a judgement
     int m_tickCount = 0;   // ticked boxes
