@@ -12,7 +12,7 @@ namespace tipolab {
 class Fixed {
 public:
     constexpr Fixed() = default;
-    constexpr Fixed(int whole) : m_v(whole * 64) {}
+    constexpr explicit Fixed(int whole) : m_v(whole * 64) {}
 
     // Truncates towards zero, as the layout converts a real length.
     static constexpr Fixed fromReal(double r) { return raw(static_cast<int>(r * 64.0)); }

@@ -10,6 +10,16 @@
 #include <unistd.h>
 
 namespace tipolab {
+namespace {
+
+DocumentSource headedBy(const SheetHeading& heading)
+{
+    DocumentSource source;
+    source.heading = heading;
+    return source;
+}
+
+} // namespace
 
 DocumentPlaces DocumentPlaces::standard()
 {
@@ -136,21 +146,21 @@ PrintOutcome PrintCommands::fullReport(const ReportSnapshot& snapshot)
 PrintOutcome PrintCommands::resultsSheet(const SheetHeading& heading,
                                          const ResultsWindowSnapshot& results)
 {
-    DocumentSource source{heading};
+    DocumentSource source = headedBy(heading);
     source.windows.results = results;
     return printSheet(DocumentKind::ResultsSheet, source);
 }
 
 PrintOutcome PrintCommands::dataSheet(const SheetHeading& heading, const DataWindowSnapshot& data)
 {
-    DocumentSource source{heading};
+    DocumentSource source = headedBy(heading);
     source.windows.data = data;
     return printSheet(DocumentKind::DataSheet, source);
 }
 
 PrintOutcome PrintCommands::acquisitionForm(const SheetHeading& heading, const ScaleCaptions& scale)
 {
-    DocumentSource source{heading};
+    DocumentSource source = headedBy(heading);
     source.scale = scale;
     return printSheet(DocumentKind::AcquisitionForm, source);
 }
@@ -158,7 +168,7 @@ PrintOutcome PrintCommands::acquisitionForm(const SheetHeading& heading, const S
 PrintOutcome PrintCommands::typesSheet(const SheetHeading& heading,
                                        const TypesWindowSnapshot& types)
 {
-    DocumentSource source{heading};
+    DocumentSource source = headedBy(heading);
     source.windows.types = types;
     return printSheet(DocumentKind::TypesSheet, source);
 }
@@ -166,7 +176,7 @@ PrintOutcome PrintCommands::typesSheet(const SheetHeading& heading,
 PrintOutcome PrintCommands::profileSheet(const SheetHeading& heading,
                                          const ProfileSnapshot& profile)
 {
-    DocumentSource source{heading};
+    DocumentSource source = headedBy(heading);
     source.profile = profile;
     return printSheet(DocumentKind::ProfileSheet, source);
 }
@@ -174,7 +184,7 @@ PrintOutcome PrintCommands::profileSheet(const SheetHeading& heading,
 PrintOutcome PrintCommands::comparisonSheet(const SheetHeading& heading,
                                             const ComparisonSnapshot& comparison)
 {
-    DocumentSource source{heading};
+    DocumentSource source = headedBy(heading);
     source.comparison = comparison;
     return printSheet(DocumentKind::ComparisonSheet, source);
 }
