@@ -123,8 +123,10 @@ int replaceFile(const std::string& path, std::string_view bytes, FileAccess acce
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
-        temporary = folder + '.' + name + '.' + std::to_string(::getpid()) + '-' +
-                    std::to_string(counter++);
+        temporary = folder;
+        temporary.append(1, '.').append(name).append(1, '.');
+        temporary.append(std::to_string(::getpid())).append(1, '-');
+        temporary.append(std::to_string(counter++));
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     createMode(access));
         if (fd < 0 && (errno != EEXIST || attempt > 100)) return errno;

@@ -46,7 +46,7 @@ std::string preparePrivateFolder(const std::string& path, uid_t owner)
     else if (st.st_uid != owner)
         problem = "appartiene a un altro utente";
     else if ((st.st_mode & kOthersAccess) != 0 && ::fchmod(fd, S_IRWXU) != 0)
-        problem = errorReason(errno);
+        problem = errorReason(errno); // NOLINT(bugprone-branch-clone): another call failed
     ::close(fd);
     return problem;
 }

@@ -65,6 +65,7 @@ namespace {
     X(fluid_player_get_status)
 
 struct FluidSynth {
+// NOLINTNEXTLINE(bugprone-macro-parentheses): `name` is an identifier
 #define TIPOLAB_FLUID_POINTER(name) decltype(&::name) name = nullptr;
     TIPOLAB_FLUID_FUNCTIONS(TIPOLAB_FLUID_POINTER)
 #undef TIPOLAB_FLUID_POINTER
@@ -72,11 +73,13 @@ struct FluidSynth {
     // Looks every function up in `library`; false when one is missing.
     bool resolve(QLibrary& library)
     {
+// NOLINTBEGIN(bugprone-macro-parentheses): `name` is an identifier
 #define TIPOLAB_FLUID_RESOLVE(name)                                                                \
     name = reinterpret_cast<decltype(name)>(library.resolve(#name));                               \
     if (!name) return false;
         TIPOLAB_FLUID_FUNCTIONS(TIPOLAB_FLUID_RESOLVE)
 #undef TIPOLAB_FLUID_RESOLVE
+        // NOLINTEND(bugprone-macro-parentheses)
         return true;
     }
 };
