@@ -41,12 +41,12 @@ std::string preparePrivateFolder(const std::string& path, uid_t owner)
     }
     std::string problem;
     struct stat st;
-    if (::fstat(fd, &st) != 0)
+    if (::fstat(fd, &st) != 0) // NOLINT(bugprone-branch-clone): each branch a different call
         problem = errorReason(errno);
     else if (st.st_uid != owner)
         problem = "appartiene a un altro utente";
     else if ((st.st_mode & kOthersAccess) != 0 && ::fchmod(fd, S_IRWXU) != 0)
-        problem = errorReason(errno); // NOLINT(bugprone-branch-clone): another call failed
+        problem = errorReason(errno);
     ::close(fd);
     return problem;
 }
