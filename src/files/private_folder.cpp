@@ -41,8 +41,9 @@ std::string preparePrivateFolder(const std::string& path, uid_t owner)
     }
     std::string problem;
     struct stat st;
-    if (::fstat(fd, &st) != 0) // NOLINT(bugprone-branch-clone): each branch a different call
-        problem = errorReason(errno);
+    // Two branches word the failure of different calls alike.
+    if (::fstat(fd, &st) != 0)
+        problem = errorReason(errno); // NOLINT(bugprone-branch-clone)
     else if (st.st_uid != owner)
         problem = "appartiene a un altro utente";
     else if ((st.st_mode & kOthersAccess) != 0 && ::fchmod(fd, S_IRWXU) != 0)
