@@ -11,10 +11,23 @@ const char* const kCsvHeader =
     "file,persona,codice_sintetico,codice_analitico,tipi_in_comune,spearman,"
     "differenziazione_sintetica,differenziazione_analitica,coerenza_sintetica,"
     "coerenza_analitica,differenza_R,differenza_I,differenza_A,differenza_S,differenza_E,"
-    "differenza_C";
+    "differenza_C,avvisi";
 
-void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, const Profile& p)
+// The keys of the warnings on the answers, joined by ";"; empty when none.
+QString warningKeys(const std::vector<ResponseWarning>& warnings)
 {
+    QStringList keys;
+    for (const ResponseWarning& w : warnings) {
+        const std::string_view key = responseWarningKey(w.kind);
+        keys << QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+    }
+    return keys.join(QLatin1Char(';'));
+}
+
+void writeCsvRow(QTextStream& out, const QString& file, const QString& persona,
+                 const ProfileSnapshot& s)
+{
+    const Profile& p = s.profile;
     const QLocale c = QLocale::c();
     QStringList row{csvTextField(file),
                     csvTextField(persona),
@@ -28,6 +41,7 @@ void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, 
                     consistencyText(p.analyticShape)};
     for (int d : p.difference)
         row << pointsText(d, c);
+    row << warningKeys(s.warnings);
     out << row.join(QLatin1Char(',')) << '\n';
 }
 
@@ -64,6 +78,9 @@ void writeText(QTextStream& out, const QString& file, const QString& persona,
                    .arg(pointsText(p.difference[t - 1], s.locale, true), 10);
     }
     out << agreementText(s) << '\n' << selfImageText(s) << '\n';
+    out << QString::fromUtf8(kResponseStyleHeading) << '\n';
+    for (const QString& warning : responseStyleLines(s))
+        out << "  " << warning << '\n';
 }
 
 } // namespace
@@ -75,11 +92,11 @@ int runProfile(const ResultsOptions& options, QTextStream& out, QTextStream& err
     const int status = forEachComplete(
         options.files, err,
         [&](const QString& file, const QString& persona, const ArchiveResults& evaluated) {
-            const ProfileSnapshot s =
-                profileSnapshot(evaluated.results, evaluated.data.characteristics,
-                                options.csv ? QLocale::c() : options.locale);
+            const ProfileSnapshot s = profileSnapshot(evaluated.results, evaluated.data.types,
+                                                      evaluated.data.characteristics,
+                                                      options.csv ? QLocale::c() : options.locale);
             if (options.csv) {
-                writeCsvRow(out, file, persona, s.profile);
+                writeCsvRow(out, file, persona, s);
             } else {
                 if (!first) out << '\n';
                 writeText(out, file, persona, s);

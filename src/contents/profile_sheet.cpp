@@ -72,6 +72,12 @@ void composeProfileSheet(ReportWriter& w, const SheetHeading& heading, const Pro
                         QStringLiteral("Profilo della persona"));
     appendSheetChart(w, profileChart(s));
 
+    // How far the answers can be trusted comes before any reading of them.
+    w.setParagraphSize(12);
+    w.setParagraphText(kEnd + QString::fromUtf8(kResponseStyleHeading) + kEnd);
+    w.setParagraphSize(10);
+    w.setParagraphText(responseStyleLines(s).join(kEnd) + kEnd);
+
     w.setParagraphSize(12);
     w.setParagraphText(kEnd + QStringLiteral("Codici a tre lettere e indici"));
     writeIndicesTable(w, s); // table 1

@@ -1,6 +1,6 @@
 // The profile sheet printed from the profile window: the hexagon chart as a
-// picture, the three-letter codes with the indices of both profiles, the
-// differences type by type with the agreement of the two rankings, and the
+// picture, how far the answers can be trusted, the three-letter codes with the indices of both
+// profiles, the differences type by type with the agreement of the two rankings, and the
 // characteristics behind each type. Not saved by the program, like the other
 // sheets.
 #pragma once

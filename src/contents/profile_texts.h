@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/profile.h"
+#include "core/response_style.h"
 #include "hexagon_chart.h"
 
 #include <QLocale>
@@ -15,11 +16,14 @@ namespace tipolab {
 // What the profile window and sheet show.
 struct ProfileSnapshot {
     Profile profile;
-    QLocale locale; // the decimal separator of every number shown
+    std::vector<ResponseWarning> warnings; // how far the answers can be trusted
+    QLocale locale;                        // the decimal separator of every number shown
 };
 
-// The profile of a complete assessment with `results`.
-ProfileSnapshot profileSnapshot(const Results& results, const CharacteristicTable& characteristics,
+// The profile of a complete assessment with `results`: its general
+// judgements and characteristics.
+ProfileSnapshot profileSnapshot(const Results& results, const TypeJudgements& general,
+                                const CharacteristicTable& characteristics,
                                 const QLocale& locale = QLocale());
 
 // Names of the two profiles, as the legend and the tables write them.
@@ -54,6 +58,14 @@ QString evidenceText(int type, const EvidenceItem& item, const QLocale& locale, 
 // to a line, the lines joined by `lineEnd`.
 QStringList evidenceHeader();
 QList<QStringList> evidenceRows(const ProfileSnapshot& s, const QString& lineEnd);
+
+// The heading of the warnings on the answers, in the window and the sheet.
+inline constexpr char kResponseStyleHeading[] = "Attendibilit\u00e0 delle risposte";
+// One warning in one sentence with its figures: "Giudizi uniformi: 58 giudizi
+// su 72 sullo stesso passo, «medio»."
+QString responseWarningText(const ResponseWarning& warning, const QLocale& locale);
+// The warnings one to a line, or the one line that says nothing stands out.
+QStringList responseStyleLines(const ProfileSnapshot& s);
 
 // The chart of the two profiles: the self-image dashed in orange, the analytic
 // result solid in dark blue.

@@ -112,7 +112,8 @@ ArchiveSnapshot snapshotFromArchive(const ArchiveRecord& record,
     out.windows.data = dataWindow(evaluated.data, locale);
     if (out.missing.empty()) {
         out.windows.results = resultsWindowSnapshot(evaluated.results, locale);
-        out.profile = profileSnapshot(evaluated.results, evaluated.data.characteristics, locale);
+        out.profile = profileSnapshot(evaluated.results, evaluated.data.types,
+                                      evaluated.data.characteristics, locale);
     }
     return out;
 }

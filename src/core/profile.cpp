@@ -46,6 +46,11 @@ std::string pointsText(int value, std::string_view separator)
     return hundredthsText(value, separator);
 }
 
+int coefficientHundredths(const Judgement& j)
+{
+    return hundredths(twoDecimalValue(static_cast<float>(j.coefficient.toNumber())));
+}
+
 } // namespace
 
 char typeLetter(int t)
@@ -173,6 +178,13 @@ std::optional<double> spearmanRho(const TypeHundredths& a, const TypeHundredths&
     return rounded == 0 ? 0.0 : rounded; // never -0
 }
 
+int judgedStep(const Judgement& j)
+{
+    const long step = std::lround(j.step.toNumber());
+    if (step >= 1 && step <= kStepCount) return static_cast<int>(step);
+    return std::clamp(11 - coefficientHundredths(j) / 10, 1, kStepCount);
+}
+
 TypeEvidence typeEvidence(const CharacteristicRow& row)
 {
     std::vector<EvidenceItem> items;
@@ -180,14 +192,10 @@ TypeEvidence typeEvidence(const CharacteristicRow& row)
         const CharacteristicEntry& e = row[c - 1];
         EvidenceItem item;
         item.characteristic = c;
-        item.step = static_cast<int>(std::lround(e.step.toNumber()));
+        item.step = judgedStep(e);
         item.weight = static_cast<int>(std::lround(e.weight.toNumber()));
-        item.coefficient =
-            hundredths(twoDecimalValue(static_cast<float>(e.coefficient.toNumber())));
+        item.coefficient = coefficientHundredths(e);
         item.contribution = item.weight * item.coefficient;
-        // A step the file left out of the scale: the one its coefficient stands for.
-        if (item.step < 1 || item.step > kStepCount)
-            item.step = std::clamp(11 - item.coefficient / 10, 1, kStepCount);
         items.push_back(item);
     }
     std::stable_sort(items.begin(), items.end(), [](const EvidenceItem& a, const EvidenceItem& b) {

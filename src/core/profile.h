@@ -95,6 +95,10 @@ struct TypeEvidence {
     // (ties in characteristic order).
     std::vector<EvidenceItem> lowest;
 };
+// The step of a ticked judgement: its number, or, when the file left it out
+// of the scale, the step its coefficient stands for.
+int judgedStep(const Judgement& j);
+
 // The evidence of one complete type (every characteristic ticked and judged).
 TypeEvidence typeEvidence(const CharacteristicRow& row);
 

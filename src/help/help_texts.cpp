@@ -1,6 +1,7 @@
 #include "help_texts.h"
 
 #include "core/profile.h"
+#include "core/response_style.h"
 
 #include <array>
 #include <cassert>
@@ -10,6 +11,10 @@ namespace {
 
 // The profile page states both thresholds in words.
 static_assert(kNotDistinctBelow == 200 && kSelfImageCloseBelow == 200,
+              "update the text of the profile page");
+// ... and the rules on the answers.
+static_assert(kUniformSharePercent == 75 && kExtremesSharePercent == 75 && kInBlockTypesFrom == 2 &&
+                  kContrastRhoAtMost == -0.5,
               "update the text of the profile page");
 
 // Each text is one paragraph; the page window word-wraps it.
@@ -152,7 +157,15 @@ constexpr std::array<HelpPage, kAllHelpPageCount> kPages = {{
      "tipo in mezzo media, opposti bassa. Se i primi due distano meno di 2 punti, il profilo li "
      "dichiara non distinti. Per questo test non esistono norme: le soglie sono regole di "
      "lettura, non giudizi. In basso, per ogni tipo, le tre caratteristiche che pesano di più "
-     "(peso per coefficiente) e le tre giudicate più in basso. Il tasto «Stampa» prepara il "
+     "(peso per coefficiente) e le tre giudicate più in basso. Sotto il grafico, «Attendibilità "
+     "delle risposte» segnala i modi di rispondere che dicono poco sulla persona: giudizi "
+     "uniformi, quando almeno 54 dei 72 giudizi (il 75%) stanno sullo stesso passo; solo gli "
+     "estremi, quando almeno 54 giudizi sono «massimo» o «nullo»; tipi giudicati in blocco, quando "
+     "almeno due tipi hanno tutte e dodici le caratteristiche sullo stesso passo (un tipo solo può "
+     "essere sincero); giudizi generali tutti uguali, quando i sei tipi hanno lo stesso giudizio "
+     "generale; immagine di sé e test in contrasto, quando il rho di Spearman è -0,5 o meno, che "
+     "non è un difetto delle risposte ma un punto da discutere con l'esaminato. Se nulla di questo "
+     "accade, una riga lo dice. Il tasto «Stampa» prepara il "
      "foglio del profilo, il tasto «Esporta in PDF» lo salva come file PDF."},
     {"Finestra CONFRONTO",
      "La finestra del confronto si apre con «Confronta con un'altra valutazione...» dal menu "

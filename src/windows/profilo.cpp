@@ -20,7 +20,9 @@ using sheet::kFormWidth;
 using sheet::kInner;
 using sheet::kLeft;
 constexpr int kTop = 540, kCell = 255;
-constexpr int kChartWidth = 5100, kChartHeight = 4800;
+constexpr int kChartWidth = 5100, kChartHeight = 3480;
+// The warnings on the answers, under the chart.
+constexpr int kStyleTop = kTop + kChartHeight + 60, kStyleHeight = 5520 - kStyleTop - kCell;
 constexpr int kRight = kLeft + kChartWidth + 120, kRightWidth = kFormWidth - kLeft - kRight;
 // The indices: a column of names, then one column per profile.
 constexpr int kNameWidth = 1800, kProfileWidth = (kRightWidth - kNameWidth) / 2;
@@ -78,6 +80,7 @@ void profilo::placeControls()
     palette.setColor(QPalette::WindowText, kDarkBlue);
     frase->setPalette(palette);
     m_sheetControls << accordo << frase;
+    placeResponseStyle();
     placeEvidence();
     placeButtons(QStringLiteral("il foglio del profilo"));
     m_sheetControls << stampa << pdf;
@@ -165,6 +168,19 @@ void profilo::placeDifferences()
     }
 }
 
+void profilo::placeResponseStyle()
+{
+    QLabel* heading = newHeading(this, QStringLiteral("Label_attendibilita"),
+                                 QString::fromUtf8(kResponseStyleHeading), {}, Qt::AlignLeft);
+    placeTwips(heading, kLeft, kStyleTop, kChartWidth, kCell);
+    attendibilita =
+        cell(this, QStringLiteral("attendibilita"), kLeft, kStyleTop + kCell, kChartWidth,
+             kStyleHeight, QStringLiteral("modi di rispondere che dicono poco sulla persona"));
+    attendibilita->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFontLook(attendibilita, 0.9, false);
+    m_sheetControls << heading << attendibilita;
+}
+
 void profilo::placeEvidence()
 {
     QLabel* heading =
@@ -202,7 +218,8 @@ void profilo::aggiorna()
                                                                       : kNotComputed);
         return;
     }
-    m_shown = profileSnapshot(*current.results, m_module.data().characteristics, QLocale());
+    m_shown = profileSnapshot(*current.results, m_module.data().types,
+                              m_module.data().characteristics, QLocale());
     fill(*m_shown);
     showSheet(true);
 }
@@ -228,6 +245,9 @@ void profilo::fill(const ProfileSnapshot& s)
     }
     accordo->setText(agreementText(s));
     frase->setText(selfImageText(s));
+    const QString warnings = responseStyleLines(s).join(QLatin1Char('\n'));
+    attendibilita->setText(warnings);
+    attendibilita->setToolTip(warnings);
     const QList<QStringList> rows = evidenceRows(s, QStringLiteral("\n"));
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size(); ++c) {

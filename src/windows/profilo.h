@@ -5,8 +5,8 @@
 // consistency; the differences type by type with the agreement of the two
 // rankings and a sentence on where the person over- or underrates themself;
 // and for every type the characteristics that weigh most and those judged
-// lowest. "S&tampa" writes the profile sheet, "Esporta in &PDF" the same as a
-// PDF file.
+// lowest; under the chart, how far the answers can be trusted. "S&tampa"
+// writes the profile sheet, "Esporta in &PDF" the same as a PDF file.
 //
 // Until the assessment is complete and its results computed and current, the
 // window says so in one line and shows nothing else. It is reached from the
@@ -43,6 +43,7 @@ private:
     void placeControls();
     void placeIndices();
     void placeDifferences();
+    void placeResponseStyle();
     void placeEvidence();
     void fill(const ProfileSnapshot& s);
 
@@ -60,6 +61,7 @@ private:
     TypeCells differenza{};
     QLabel* accordo = nullptr;
     QLabel* frase = nullptr;
+    QLabel* attendibilita = nullptr;
     QTableWidget* evidenze = nullptr;
 };
 

@@ -140,10 +140,10 @@ private slots:
                  QStringLiteral("file,persona,codice_sintetico,codice_analitico,tipi_in_comune,"
                                 "spearman,differenziazione_sintetica,differenziazione_analitica,"
                                 "coerenza_sintetica,coerenza_analitica,differenza_R,differenza_I,"
-                                "differenza_A,differenza_S,differenza_E,differenza_C\n") +
+                                "differenza_A,differenza_S,differenza_E,differenza_C,avvisi\n") +
                      data("Tipolab-dati-esempio") +
                      QStringLiteral(",Mario Rossi,RSI,(R/S)E,2,0.928,29.03,21.42,bassa,bassa,"
-                                    "-4.16,-3.63,0.68,-0.94,4.60,3.45\n"));
+                                    "-4.16,-3.63,0.68,-0.94,4.60,3.45,in_blocco\n"));
     }
 
     void badFilesAreReportedAndTheRestProcessed_data()

@@ -45,3 +45,10 @@ private slots:
     void codes();
     void evidenceOfAType();
 };
+
+class TestResponseStyle : public QObject {
+    Q_OBJECT
+private slots:
+    void warnings_data();
+    void warnings();
+};

@@ -3,5 +3,6 @@
 
 int main(int argc, char** argv)
 {
-    return tipolab::test::runTests<TestModel, TestScoring, TestProfile>(argc, argv);
+    return tipolab::test::runTests<TestModel, TestScoring, TestProfile, TestResponseStyle>(argc,
+                                                                                           argv);
 }

@@ -69,7 +69,7 @@ void TestHelpTexts::pageTitleOpeningAndLength_data()
          "L'ultima finestra riguarda i dati destinati al FRONTESPIZIO della Relazione da stampare.",
          1200},
         {HelpPageId::Profile, "Finestra PROFILO",
-         "La finestra del profilo si apre con «Profilo della persona» dal menu Visualizza", 1767},
+         "La finestra del profilo si apre con «Profilo della persona» dal menu Visualizza", 2458},
         {HelpPageId::Comparison, "Finestra CONFRONTO",
          "La finestra del confronto si apre con «Confronta con un'altra valutazione...»", 2050},
     };

@@ -204,6 +204,7 @@ void TestLibreOffice::opensEveryDocument_data()
         << "foglio-profilo"
         << QStringList{"Soggetto esaminato: Mario Rossi",
                        "Profilo della persona",
+                       "Attendibilit\u00e0 delle risposte",
                        "Codici a tre lettere e indici",
                        "(R/S)E",
                        "R e S, distacco 0.00 (non distinti)",
