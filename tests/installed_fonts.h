@@ -3,6 +3,7 @@
 #pragma once
 
 #include "test_paths.h"
+#include "test_support.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -27,6 +28,15 @@ inline void useInstalledFontConfiguration(const QTemporaryDir& dir)
         "</include>\n</fontconfig>\n");
     conf.close();
     qputenv("FONTCONFIG_FILE", path.toUtf8());
+}
+
+// Runs `Tests` under an application of type `App`, with the stand-in configured.
+template <class App, class... Tests> int runWithInstalledFonts(int argc, char** argv)
+{
+    const QTemporaryDir fonts;
+    useInstalledFontConfiguration(fonts);
+    App app(argc, argv);
+    return runTests<Tests...>(argc, argv);
 }
 
 } // namespace tipolab::test

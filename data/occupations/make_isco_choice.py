@@ -103,8 +103,8 @@ def load(data):
     rows = read_tsv(p("onet30_2_Interests.txt"))
     occupations = sorted({r[0] for r in rows[1:]})
 
-    rows = read_tsv(p("onet30_2_Occupation_Data.txt"))
-    titles = {r[0]: (r[1], r[2]) for r in rows[1:]}
+    rows = read_tsv(p("onet30_2_Occupation_Titles.tsv"))
+    titles = {r[0]: r[1] for r in rows[1:]}
 
     return dict(onet2010_of=onet2010_of, soc2018_of=soc2018_of,
                 onet2010_of_soc2018=onet2010_of_soc2018, unit_groups=unit_groups,
@@ -208,8 +208,7 @@ def main():
 
     if args.pending:
         for code, isco in pending:
-            title, desc = d["titles"][code]
-            print(f"{code}\t{title}\t{desc}")
+            print(f"{code}\t{d['titles'][code]}")
             for g in sorted(isco):
                 print(f"\t{g}\t{d['unit_groups'][g]}")
         print(f"{len(pending)} pending", file=sys.stderr)
