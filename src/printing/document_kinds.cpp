@@ -47,11 +47,6 @@ const std::array<DocumentKindRow, 7> kKinds{{
 
 } // namespace
 
-std::span<const DocumentKindRow> documentKinds()
-{
-    return kKinds;
-}
-
 const DocumentKindRow& documentKind(DocumentKind kind)
 {
     for (const DocumentKindRow& row : kKinds) {

@@ -9,7 +9,6 @@
 #include "document/report_writer.h"
 
 #include <QString>
-#include <span>
 
 namespace tipolab {
 
@@ -43,7 +42,6 @@ struct DocumentKindRow {
     void (*compose)(ReportWriter& w, const DocumentSource& source, const PageCounter& countPages);
 };
 
-std::span<const DocumentKindRow> documentKinds();
 const DocumentKindRow& documentKind(DocumentKind kind);
 // The row of the tool's word for a sheet; nothing for an unknown word or the report's.
 const DocumentKindRow* sheetKindForWord(const QString& word);
