@@ -71,13 +71,14 @@ void offerRecovery(ModuloTipolab& module)
 {
     if (module.recoveryFolder().isEmpty()) return;
     const QLocale italian(QLocale::Italian);
+    bool recovered = false; // one copy in the windows; any other is kept aside
     for (const LeftCopy& copy : leftCopies(module.recoveryFolder())) {
         const ArchiveLoad load = loadArchiveFile(copy.archive);
         QString persona;
         if (load.record)
             persona = QString::fromStdString(load.record->title[kPersonaField]).trimmed();
         if (persona.isEmpty()) persona = QStringLiteral("(senza nome)");
-        if (load.record) {
+        if (load.record && !recovered) {
             const auto answer = module.dialogs().message(
                 QStringLiteral("Tipolab non è stato chiuso correttamente. Recuperare la "
                                "valutazione di %1 (ultima modifica %2)?")
@@ -90,6 +91,7 @@ void offerRecovery(ModuloTipolab& module)
                 module.mostratipi();
                 data->archive().takeRecovered(*load.record, copy.origin);
                 discard(copy);
+                recovered = true;
                 continue;
             }
         }

@@ -45,8 +45,9 @@ private:
 };
 
 // At the start: offers each copy that a program which did not end normally
-// left in the module's recovery folder. Sì shows it in the working windows as
-// unsaved work; No keeps it in the folder under a dated name and says where.
+// left in the module's recovery folder, the newest first. Sì shows it in the
+// working windows as unsaved work; No keeps it in the folder under a dated
+// name and says where, as happens to every copy after one is recovered.
 void offerRecovery(ModuloTipolab& module);
 
 } // namespace tipolab
