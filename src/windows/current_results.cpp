@@ -43,7 +43,6 @@ bool bringResultsUpToDate(ModuloTipolab& module)
     // Every type displayed once, so that every weighted coefficient is current.
     data->displayEachType();
     results->calcolo();
-    results->followAssessment();
     return true;
 }
 

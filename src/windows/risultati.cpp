@@ -255,6 +255,7 @@ void risultati::calcolo()
     // The profile and comparison windows already open follow the new results.
     for (SheetWindow* sheet : SheetWindow::openWindows(module()))
         sheet->aggiorna();
+    followAssessment();
 }
 
 void risultati::evidenzia(int prevailingType)
@@ -318,7 +319,10 @@ bool risultati::outOfDate()
 
 void risultati::followAssessment()
 {
-    passo->setText(outOfDate() ? kResultsOutOfDate : kGuidance);
+    if (outOfDate())
+        passo->setText(kResultsOutOfDate);
+    else if (passo->text() == kResultsOutOfDate)
+        passo->setText(kGuidance);
 }
 
 void risultati::showEvent(QShowEvent* event)

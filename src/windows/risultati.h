@@ -42,8 +42,8 @@ public:
     // since (or been replaced by another) are computed again first, or the
     // check says what is missing and nothing is written.
     void stampa_Click() override;
-    // The guidance line says whether the results shown are still the
-    // assessment's own.
+    // The guidance line says so while the results shown are no longer the
+    // assessment's own, and returns to its guidance once they are again.
     void followAssessment();
     // The results window checks through the data window.
     void controlla_Click() override;
