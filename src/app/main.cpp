@@ -10,6 +10,7 @@
 #include "state/program_paths.h"
 #include "shell/qt_dialogs.h"
 #include "window_registry.h"
+#include "windows/recovery_copy.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -43,10 +44,14 @@ int main(int argc, char* argv[])
     tipolab::QtDialogs dialogs;
     tipolab::ModuloTipolab module(dialogs,
                                   tipolab::InstallationData::fromFiles(paths.installationFiles()));
+    module.setRecoveryFolder(paths.userDataFile(QStringLiteral("recupero")));
     tipolab::registerWindows(module, &tune, tipolab::DocumentDesk::forDesktop(dialogs));
     QObject::connect(&module, &tipolab::ModuloTipolab::noWindowVisible, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
 
     module.start();
+    // Work a crashed run left behind is offered once the splash is up.
+    QMetaObject::invokeMethod(
+        &module, [&module] { tipolab::offerRecovery(module); }, Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -29,6 +29,12 @@ public:
     virtual QString saveFile(const QString& title, const QStringList& filters, int preselected,
                              const QString& initialName) = 0;
 
+    // A question whose buttons say what they do, in `buttons` order; returns
+    // the index of the one chosen, or `escape` when the box is closed without a
+    // choice. `preferred` is the button that Enter presses.
+    virtual int choose(const QString& text, const QString& title, QMessageBox::Icon icon,
+                       const QStringList& buttons, int preferred, int escape) = 0;
+
     // A colour dialog starting from `initial`; nothing when the user cancels.
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
 };

@@ -103,24 +103,27 @@ void ModuloTipolab::mostratipi()
     }
 }
 
-void ModuloTipolab::confermauscita()
+bool ModuloTipolab::confermauscita()
 {
     const auto answer = m_dialogs.message(QString::fromStdString(m_identity.exitQuestion()),
                                           QString::fromStdString(ProgramIdentity::exitTitle()),
                                           QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                                           QMessageBox::No);
-    if (answer != QMessageBox::Yes) return;
+    if (answer != QMessageBox::Yes) return false;
 
     // The splash comes back first, so that a window stays visible throughout.
     if (QWidget* splash = window(WindowId::Splash)) {
         if (m_splashReturn) m_splashReturn(splash);
         showWindow(WindowId::Splash);
     }
+    m_exiting = true;
     for (int i = static_cast<int>(WindowId::Tipi); i <= static_cast<int>(WindowId::StudioData);
          ++i) {
         const auto id = static_cast<WindowId>(i);
         if (QWidget* w = existingWindow(id); w && w->close()) slot(id) = nullptr;
     }
+    m_exiting = false;
+    return true;
 }
 
 void ModuloTipolab::chiudiSplash()
@@ -166,10 +169,38 @@ void ModuloTipolab::showPriceList()
     showWindow(WindowId::PriceList);
 }
 
+bool ModuloTipolab::isWorkingWindow(const QObject* w) const
+{
+    for (int n = 1; n <= 4; ++n) {
+        if (w && slot(workingWindow(n)) == w) return true;
+    }
+    return false;
+}
+
+void ModuloTipolab::keepClosedWindow(QWidget* w)
+{
+    bool othersShown = false;
+    for (WindowId id : {WindowId::Tipi, WindowId::Dati, WindowId::Risultati,
+                        WindowId::Frontespizio, WindowId::Splash}) {
+        const QWidget* other = existingWindow(id);
+        othersShown |= other && other != w && other->isVisible();
+    }
+    if (othersShown)
+        w->hide();
+    else // once the close is over, as the exit closes this window too
+        QMetaObject::invokeMethod(
+            this, [this] { confermauscita(); }, Qt::QueuedConnection);
+}
+
 bool ModuloTipolab::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::Close:
+        if (!m_exiting && isWorkingWindow(watched)) {
+            event->ignore();
+            keepClosedWindow(static_cast<QWidget*>(watched));
+            return true;
+        }
         m_closed.insert(watched);
         scheduleVisibilityCheck();
         break;

@@ -71,8 +71,8 @@ public:
     // one has named the studio, the studio dialog over it.
     void mostratipi();
     // The exit with its confirmation: on Yes every window is closed and the
-    // splash returns; the assessment stays in memory.
-    void confermauscita();
+    // splash returns; the assessment stays in memory. True on Yes.
+    bool confermauscita();
     // A key in the splash: closes the splash and the price list.
     void chiudiSplash();
 
@@ -80,6 +80,11 @@ public:
     // them just before it calls it.
     void setHelpPage(const QString& title, const QString& text);
     const QString& helpPageTitle() const { return m_helpPageTitle; }
+    // Where the copy of the assessment on display is kept against a crash;
+    // empty (as in most tests) for no copy at all.
+    void setRecoveryFolder(const QString& folder) { m_recoveryFolder = folder; }
+    const QString& recoveryFolder() const { return m_recoveryFolder; }
+
     // How a help page becomes a document; the application sets it.
     using GuidePrinter = std::function<void(const QString& title, const QString& text)>;
     void setGuidePrinter(GuidePrinter printer);
@@ -106,6 +111,11 @@ private:
     const QPointer<QWidget>& slot(WindowId id) const { return m_windows[static_cast<int>(id)]; }
     void scheduleVisibilityCheck();
     void checkVisibleWindows();
+    bool isWorkingWindow(const QObject* w) const;
+    // A working window closed by its title bar keeps what it holds: it is
+    // hidden, or, when no other working window and no splash is left on
+    // screen, the exit question is asked as "USCITA" asks it.
+    void keepClosedWindow(QWidget* w);
 
     Dialogs& m_dialogs;
     AssessmentData m_data;
@@ -119,7 +129,9 @@ private:
     QString m_helpPageText;
     GuidePrinter m_guidePrinter;
     QSet<QObject*> m_closed; // closed by their title bar, awaiting deletion
+    QString m_recoveryFolder;
     bool m_visibilityCheckPending = false;
+    bool m_exiting = false; // the exit is closing every window
     bool m_studioAsked = false;
 };
 

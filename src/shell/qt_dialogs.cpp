@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QPushButton>
 
 namespace tipolab {
 namespace {
@@ -55,6 +56,20 @@ QString QtDialogs::saveFile(const QString& title, const QStringList& filters, in
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialName,
                                         filters.join(QStringLiteral(";;")), &selected,
                                         kFileDialogOptions);
+}
+
+int QtDialogs::choose(const QString& text, const QString& title, QMessageBox::Icon icon,
+                      const QStringList& buttons, int preferred, int escape)
+{
+    const std::unique_ptr<QMessageBox> box = messageBox(text, title, icon, QMessageBox::NoButton);
+    QList<QPushButton*> pushed;
+    for (const QString& caption : buttons)
+        pushed << box->addButton(caption, QMessageBox::ActionRole);
+    if (preferred >= 0 && preferred < pushed.size()) box->setDefaultButton(pushed[preferred]);
+    if (escape >= 0 && escape < pushed.size()) box->setEscapeButton(pushed[escape]);
+    box->exec();
+    const int chosen = pushed.indexOf(qobject_cast<QPushButton*>(box->clickedButton()));
+    return chosen < 0 ? escape : chosen;
 }
 
 std::optional<QColor> QtDialogs::chooseColour(const QColor& initial)

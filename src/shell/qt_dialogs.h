@@ -23,6 +23,8 @@ public:
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QStringList& filters, int preselected,
                      const QString& initialName) override;
+    int choose(const QString& text, const QString& title, QMessageBox::Icon icon,
+               const QStringList& buttons, int preferred, int escape) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
 };
 

@@ -21,9 +21,7 @@ ArchiveLoad loadArchiveFile(const QString& path)
 {
     ArchiveLoad out;
     const QString name = shownName(path);
-    // An archive is a few kilobytes; anything far larger is not one.
-    constexpr std::size_t kMaxSize = 16 * 1024 * 1024;
-    const FileRead file = readRegularFile(QFile::encodeName(path).toStdString(), kMaxSize);
+    const FileRead file = readRegularFile(QFile::encodeName(path).toStdString(), kMaxArchiveSize);
     switch (file.problem) {
     case FileRead::Problem::None:
         break;
@@ -56,6 +54,7 @@ ArchiveLoad loadArchiveFile(const QString& path)
         return out;
     }
     out.record = std::move(read.record);
+    out.stamp = stampOf(path, file.bytes);
     return out;
 }
 

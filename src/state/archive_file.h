@@ -4,15 +4,20 @@
 #pragma once
 
 #include "archive/archive_codec.h"
+#include "file_stamp.h"
 
 #include <QString>
 #include <optional>
 
 namespace tipolab {
 
+// An archive is a few kilobytes; anything far larger is not one.
+inline constexpr std::size_t kMaxArchiveSize = 16 * 1024 * 1024;
+
 struct ArchiveLoad {
     std::optional<ArchiveRecord> record;
     QString error; // empty on success
+    std::optional<FileStamp> stamp; // the file as it was read
 };
 
 // Reads the whole file; on any failure `record` is empty and `error` says why.

@@ -1,15 +1,21 @@
 #include "archive_commands.h"
 
+#include "core/check.h"
+#include "current_results.h"
 #include "dati.h"
-#include "frontespizio.h"
-#include "state/archive_file.h"
 #include "files/error_reasons.h"
+#include "files/file_io.h"
+#include "frontespizio.h"
+#include "recovery_copy.h"
 #include "shell/modulo_tipolab.h"
+#include "state/archive_file.h"
+#include "state/file_save.h"
 #include "tipi.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <cerrno>
 #include <unistd.h>
@@ -31,12 +37,21 @@ QString folderOf(const QString& name)
 // On the free desktops the user's trash lives in the data folder
 // (~/.local/share/Trash), and Qt makes the trash only inside an existing data
 // folder: without one it would file the "trashed" file under the working
-// directory. So the data folder is made first where it is missing.
-void ensureTrashHome()
+// directory. So the data folder is made first where it is missing, and where
+// it cannot be made there is no trash.
+bool ensureTrashHome()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+#else
+    return true;
 #endif
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    return a == b || isSameFile(QFile::encodeName(a).toStdString(),
+                                QFile::encodeName(b).toStdString());
 }
 
 } // namespace
@@ -44,7 +59,13 @@ void ensureTrashHome()
 ArchiveCommands::ArchiveCommands(ModuloTipolab& module, dati& window)
     : m_module(module), m_window(window)
 {
+    // What the windows hold as they open has nothing to save.
+    m_savedArchive = comparableArchive();
+    if (!module.recoveryFolder().isEmpty())
+        m_recovery = std::make_unique<RecoveryCopy>(module.recoveryFolder(), *this);
 }
+
+ArchiveCommands::~ArchiveCommands() = default;
 
 QStringList ArchiveCommands::saveFilters()
 {
@@ -61,21 +82,86 @@ void ArchiveCommands::report(const QString& message)
     m_module.dialogs().message(message, m_module.checkTitle(), QMessageBox::Critical);
 }
 
+TitleFields ArchiveCommands::shownTitle() const
+{
+    // A title page never opened has every field empty.
+    TitleFields title;
+    if (const auto* page =
+            qobject_cast<const frontespizio*>(m_module.existingWindow(WindowId::Frontespizio)))
+        title = page->fields();
+    return title;
+}
+
+std::string ArchiveCommands::shownArchive() const
+{
+    return writeArchive(recordFrom(m_module.data(), shownTitle()));
+}
+
+std::string ArchiveCommands::comparableArchive() const
+{
+    AssessmentData data = m_module.data();
+    for (CharacteristicRow& row : data.characteristics)
+        applyDisplayDefaults(row);
+    return writeArchive(recordFrom(data, shownTitle()));
+}
+
+QString ArchiveCommands::persona() const
+{
+    const QString name = examinedPerson(m_module).trimmed();
+    return name.isEmpty() ? QStringLiteral("(senza nome)") : name;
+}
+
+bool ArchiveCommands::unsavedWorkAllowsOpen()
+{
+    if (!hasUnsavedChanges()) return true;
+    const int choice = m_module.dialogs().choose(
+        QStringLiteral("La valutazione di %1 ha modifiche non salvate. Salvarla prima di aprire "
+                       "un altro file?")
+            .arg(persona()),
+        m_module.programName(), QMessageBox::Warning,
+        {QStringLiteral("Salva"), QStringLiteral("Non salvare"), QStringLiteral("Annulla")}, 0, 2);
+    if (choice == 0) return save(false);
+    return choice == 1;
+}
+
+bool ArchiveCommands::lockAllowsOpen(const QString& path)
+{
+    const std::optional<LockOwner> owner = otherOwner(path);
+    if (!owner) return true;
+    const QString since =
+        QLocale(QLocale::Italian).toString(owner->since, QStringLiteral("d MMMM yyyy 'alle' HH:mm"));
+    const auto answer = m_module.dialogs().message(
+        QStringLiteral("Il file è già aperto da %1 su %2 dal %3.\nAprirlo comunque?")
+            .arg(owner->user, owner->host, since),
+        m_module.programName(), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
 void ArchiveCommands::apri()
 {
+    if (!unsavedWorkAllowsOpen()) return;
     const QString path = m_module.dialogs().openFile(QStringLiteral("Apri file"), openFilters(), 1,
                                                      folderOf(m_dialogName));
     if (path.isEmpty()) return;
-    remember(path);
+    if (!lockAllowsOpen(path)) return;
     // The whole file is read before anything changes: a damaged file is refused whole.
     const ArchiveLoad load = loadArchiveFile(path);
     if (!load.record) {
         report(load.error);
         return;
     }
-    const ArchiveRecord& record = *load.record;
+    remember(path);
     m_currentFile = path;
+    m_stamp = load.stamp;
+    m_lock.take(path);
+    show(*load.record);
+    m_savedArchive = comparableArchive();
+    if (m_recovery) m_recovery->bringUpToDate();
+}
 
+void ArchiveCommands::show(const ArchiveRecord& record)
+{
     // The title page takes its fields as if they were typed.
     if (auto* title = m_module.windowAs<frontespizio>(WindowId::Frontespizio))
         title->setFields(record.title);
@@ -85,6 +171,27 @@ void ArchiveCommands::apri()
         types->showLoadedJudgements(record.types);
     data.characteristics = record.characteristics;
     m_window.showLoadedCharacteristics();
+    // The results on show are another assessment's now.
+    assessmentReplaced(m_module);
+}
+
+void ArchiveCommands::takeRecovered(const ArchiveRecord& record, const RecoveryOrigin& origin)
+{
+    m_currentFile = origin.file;
+    m_stamp = origin.stamp;
+    if (!origin.file.isEmpty()) {
+        remember(origin.file);
+        m_lock.take(origin.file);
+    }
+    show(record);
+    m_savedArchive.clear(); // nothing of it is saved
+    if (m_recovery) m_recovery->bringUpToDate();
+}
+
+void ArchiveCommands::cleared()
+{
+    assessmentReplaced(m_module);
+    if (m_recovery) m_recovery->holdCleared();
 }
 
 void ArchiveCommands::salva()
@@ -97,37 +204,66 @@ void ArchiveCommands::salvaConNome()
     save(true);
 }
 
-void ArchiveCommands::save(bool askForName)
+bool ArchiveCommands::changedFileMayBeReplaced(const QString& path, bool& saveAs)
+{
+    saveAs = false;
+    if (!m_stamp || m_currentFile.isEmpty() || !sameFile(path, m_currentFile)) return true;
+    const std::optional<FileStamp> now = currentStamp(path, kMaxArchiveSize);
+    // A file gone since holds nothing to undo.
+    if (!now || *now == *m_stamp) return true;
+    const int choice = m_module.dialogs().choose(
+        QStringLiteral("Il file %1 è stato modificato dopo l'apertura (da un'altra finestra di "
+                       "Tipolab o da un altro programma). Sovrascriverlo?")
+            .arg(QFileInfo(path).fileName()),
+        m_module.programName(), QMessageBox::Warning,
+        {QStringLiteral("Sovrascrivi"), QStringLiteral("Salva con nome"),
+         QStringLiteral("Annulla")},
+        2, 2);
+    saveAs = choice == 1;
+    return choice == 0;
+}
+
+bool ArchiveCommands::save(bool askForName)
 {
     // Work in progress may be saved: the check looks at the type on display only.
-    if (!m_window.checkSilently(dati::CheckScope::TypeOnDisplay)) return;
+    if (!m_window.checkSilently(dati::CheckScope::TypeOnDisplay)) return false;
 
-    // A title page never opened has every field empty.
-    TitleFields title;
-    if (auto* page = qobject_cast<frontespizio*>(m_module.existingWindow(WindowId::Frontespizio)))
-        title = page->fields();
+    const TitleFields title = shownTitle();
     if (QString::fromStdString(title[kPersonaField]).trimmed().isEmpty()) {
         m_module.dialogs().message(
             QStringLiteral("Digitare almeno il nome della persona sottoposta al test."),
             m_module.checkTitle(), QMessageBox::Critical);
         m_module.showWindow(WindowId::Frontespizio);
-        return;
+        return false;
     }
 
     QString path = askForName ? QString() : m_currentFile;
-    if (path.isEmpty()) {
-        path = m_module.dialogs().saveFile(askForName ? QStringLiteral("Salva file con nome")
-                                                      : QStringLiteral("Salva file"),
-                                           saveFilters(), 0, m_dialogName);
-        if (path.isEmpty()) return; // cancelled: nothing written
-        remember(path);
+    for (;;) {
+        if (path.isEmpty()) {
+            path = m_module.dialogs().saveFile(askForName ? QStringLiteral("Salva file con nome")
+                                                          : QStringLiteral("Salva file"),
+                                               saveFilters(), 0, m_dialogName);
+            if (path.isEmpty()) return false; // cancelled: nothing written
+            remember(path);
+        }
+        bool saveAs = false;
+        if (changedFileMayBeReplaced(path, saveAs)) break;
+        if (!saveAs) return false;
+        path.clear();
+        askForName = true;
     }
-    const QString error = saveArchiveFile(path, recordFrom(m_module.data(), title));
+    const std::string bytes = writeArchive(recordFrom(m_module.data(), title));
+    const QString error = saveWholeFile(path, QByteArray::fromStdString(bytes));
     if (!error.isEmpty()) {
         report(error);
-        return;
+        return false;
     }
     m_currentFile = path;
+    m_stamp = stampOf(path, bytes);
+    m_lock.take(path);
+    m_savedArchive = comparableArchive();
+    if (m_recovery) m_recovery->bringUpToDate();
+    return true;
 }
 
 void ArchiveCommands::elimina()
@@ -148,10 +284,16 @@ void ArchiveCommands::elimina()
                    .arg(name));
         return;
     }
-    // Into the trash, so that a wrong click can be undone; deleted where there is no trash.
-    ensureTrashHome();
+    // Into the trash, so that a wrong click can be undone; for good only when
+    // there is no trash to take it and the user agrees.
     QFile file(path);
-    if (file.moveToTrash() || ::unlink(QFile::encodeName(path).constData()) == 0) return;
+    if (ensureTrashHome() && file.moveToTrash()) return;
+    const auto answer = m_module.dialogs().message(
+        QStringLiteral("Il file non può essere spostato nel cestino. Eliminarlo definitivamente?"),
+        m_module.programName(), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::No);
+    if (answer != QMessageBox::Yes) return;
+    if (::unlink(QFile::encodeName(path).constData()) == 0) return;
     const QString why = QString::fromStdString(errorReason(errno));
     report(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(name, why));
 }

@@ -5,19 +5,33 @@
 // A failure is told to the user: which file and why, under the check title.
 // An open that fails changes nothing of the assessment or the windows; a save
 // that fails leaves an existing file as it was.
+//
+// Nothing typed is lost on the way: work not yet saved is offered for saving
+// before another file replaces it; a save never silently undoes a change that
+// someone else made to the file after it was opened; a lock file beside the
+// open archive tells other windows of the program that it is open; and, when
+// the module names a recovery folder, a copy of the work survives a crash.
 #pragma once
+
+#include "archive/archive_codec.h"
+#include "state/archive_lock.h"
+#include "state/recovery_files.h"
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <string>
 
 namespace tipolab {
 
 class ModuloTipolab;
+class RecoveryCopy;
 class dati;
 
 class ArchiveCommands {
 public:
     ArchiveCommands(ModuloTipolab& module, dati& window);
+    ~ArchiveCommands();
 
     // Reads a chosen file into the title page, the types window and the data window.
     void apri();
@@ -25,11 +39,23 @@ public:
     void salva();
     // Always asks for the name.
     void salvaConNome();
-    // Moves a chosen file to the system's trash (deletes it where there is none).
+    // Moves a chosen file to the system's trash, or deletes it for good when
+    // the user agrees that there is no trash to take it.
     void elimina();
 
     // The file last opened or saved; empty until then.
     const QString& currentFileName() const { return m_currentFile; }
+
+    // The assessment on display, as its archive would hold it.
+    std::string shownArchive() const;
+    // Whether it changed since it was last opened or saved.
+    bool hasUnsavedChanges() const { return comparableArchive() != m_savedArchive; }
+    // The file it belongs to, for the recovery copy.
+    RecoveryOrigin origin() const { return {m_currentFile, m_stamp}; }
+    // Shows a recovered copy as work not yet saved to `origin`.
+    void takeRecovered(const ArchiveRecord& record, const RecoveryOrigin& origin);
+    // A window was cleared: the recovery copy keeps what it held until the next change.
+    void cleared();
 
     // The file dialogs' name filters. "Tutti i file (*.*)" keeps its caption but
     // matches every name, dotted or not.
@@ -37,15 +63,33 @@ public:
     static QStringList openFilters();
 
 private:
-    void save(bool askForName);
+    bool save(bool askForName);
+    // Asked before the assessment on display is replaced; false to stop.
+    bool unsavedWorkAllowsOpen();
+    // Asked when `path` changed on disk since it was read; false to stop,
+    // `saveAs` set when the user would rather choose another name.
+    bool changedFileMayBeReplaced(const QString& path, bool& saveAs);
+    bool lockAllowsOpen(const QString& path);
+    void show(const ArchiveRecord& record);
     void report(const QString& message);
     void remember(const QString& chosen) { m_dialogName = chosen; }
+    QString persona() const;
+    TitleFields shownTitle() const;
+    // The archive with every type as the data window displays it, so that
+    // merely looking at a type (which fills in its default weights) is no change.
+    std::string comparableArchive() const;
 
     ModuloTipolab& m_module;
     dati& m_window;
     QString m_currentFile;
     // The name the file dialogs last returned, offered again by the next one.
     QString m_dialogName = QStringLiteral("Tipolab-dati-");
+    // What the assessment was when last opened or saved (comparable), and
+    // what the file was.
+    std::string m_savedArchive;
+    std::optional<FileStamp> m_stamp;
+    ArchiveLock m_lock;
+    std::unique_ptr<RecoveryCopy> m_recovery; // none without a recovery folder
 };
 
 } // namespace tipolab

@@ -203,6 +203,9 @@ void confronto::fill(const ComparisonSnapshot& s)
 
 void confronto::stampa_Click()
 {
+    // Never the figures of an assessment since changed or replaced.
+    if (m_earlier && !bringResultsUpToDate(m_module)) return;
+    aggiorna();
     if (!m_shown) return;
     m_desk.tell(m_desk.commands().comparisonSheet(sheetHeading(m_shown->after.persona), *m_shown));
 }

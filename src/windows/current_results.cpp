@@ -2,7 +2,9 @@
 
 #include "core/check.h"
 #include "contents/snapshot_from_archive.h"
+#include "dati.h"
 #include "risultati.h"
+#include "sheet_window.h"
 
 namespace tipolab {
 
@@ -30,6 +32,26 @@ CurrentResults currentResults(ModuloTipolab& module)
     out.state = State::Current;
     out.results = results;
     return out;
+}
+
+bool bringResultsUpToDate(ModuloTipolab& module)
+{
+    if (currentResults(module).state == CurrentResults::State::Current) return true;
+    auto* data = module.windowAs<dati>(WindowId::Dati);
+    auto* results = module.windowAs<risultati>(WindowId::Risultati);
+    if (!data || !results || !data->checkSilently()) return false;
+    // Every type displayed once, so that every weighted coefficient is current.
+    data->displayEachType();
+    results->calcolo();
+    return true;
+}
+
+void assessmentReplaced(ModuloTipolab& module)
+{
+    if (auto* shown = qobject_cast<risultati*>(module.existingWindow(WindowId::Risultati)))
+        shown->followAssessment();
+    for (SheetWindow* sheet : SheetWindow::openWindows(module))
+        sheet->aggiorna();
 }
 
 } // namespace tipolab

@@ -27,6 +27,16 @@ struct CurrentResults {
 
 CurrentResults currentResults(ModuloTipolab& module);
 
+// Before a document that shows results: computes them again, as "&Risultati"
+// does, when they are missing or out of date. False, after the check has
+// said what is missing, when the assessment is incomplete.
+bool bringResultsUpToDate(ModuloTipolab& module);
+
+// The assessment on display was replaced (opened, recovered) or cleared: the
+// results window says that its results are out of date, and the profile and
+// comparison windows show why they show nothing.
+void assessmentReplaced(ModuloTipolab& module);
+
 // What the windows that read the results say while they are out of date.
 inline const QString kResultsOutOfDate =
     QStringLiteral("I dati sono cambiati dopo l'ultimo calcolo: premere \u00abRisultati\u00bb "

@@ -255,6 +255,7 @@ void dati::cancella_click()
     disattivaScala();
     complessivo->setText(kOverallPrefix);
     aggiornaPasso();
+    m_archive->cleared();
 }
 
 void dati::aiuto_Click()

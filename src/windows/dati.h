@@ -87,6 +87,7 @@ public:
     // The archive file the assessment was last opened from or saved to; empty
     // until then.
     QString currentFileName() const;
+    ArchiveCommands& archive() { return *m_archive; }
     int currentType() const;
     int tickCount() const { return m_tickCount; }
     // The indicators and the guidance line.

@@ -260,6 +260,9 @@ void profilo::fill(const ProfileSnapshot& s)
 
 void profilo::stampa_Click()
 {
+    // Never the figures of an assessment since changed or replaced.
+    if (!bringResultsUpToDate(m_module)) return;
+    aggiorna();
     if (!m_shown) return;
     m_desk.tell(m_desk.commands().profileSheet(sheetHeading(examinedPerson(m_module)), *m_shown));
 }

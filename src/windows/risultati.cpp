@@ -2,6 +2,7 @@
 
 #include "core/scoring.h"
 #include "core/type_descriptions.h"
+#include "current_results.h"
 #include "dati.h"
 #include "designed_controls.h"
 #include "frontespizio.h"
@@ -54,6 +55,9 @@ constexpr int kWindowLeft = 120, kWindowWidth = 9255; // from the left margin to
 constexpr int kGuidanceTop = 5610, kGuidanceHeight = 300;
 constexpr int kButtonsTop = 5985, kButtonHeight = 360, kButtonGap = 120;
 
+const QString kGuidance = QStringLiteral("Leggere i risultati, stamparli o passare alla finestra "
+                                         "Frontespizio per la relazione completa.");
+
 QLabel* newCell(QWidget* parent, const char* name, int row, int left, int width)
 {
     QLabel* cell = newLabel(parent, indexedName(name, row));
@@ -78,8 +82,7 @@ risultati::risultati(ModuloTipolab& module, DocumentDesk& desk) : WorkingWindow(
     // Until the first computation no type prevails: every description plain,
     // no icon.
     evidenzia(0);
-    passo->setText(QStringLiteral("Leggere i risultati, stamparli o passare alla finestra "
-                                  "Frontespizio per la relazione completa."));
+    passo->setText(kGuidance);
 }
 
 void risultati::placeControls()
@@ -252,6 +255,7 @@ void risultati::calcolo()
     // The profile and comparison windows already open follow the new results.
     for (SheetWindow* sheet : SheetWindow::openWindows(module()))
         sheet->aggiorna();
+    followAssessment();
 }
 
 void risultati::evidenzia(int prevailingType)
@@ -307,8 +311,29 @@ ResultsWindowSnapshot risultati::snapshot() const
     return out;
 }
 
+bool risultati::outOfDate()
+{
+    return module().data().prevailingType != 0 &&
+           currentResults(module()).state != CurrentResults::State::Current;
+}
+
+void risultati::followAssessment()
+{
+    if (outOfDate())
+        passo->setText(kResultsOutOfDate);
+    else if (passo->text() == kResultsOutOfDate)
+        passo->setText(kGuidance);
+}
+
+void risultati::showEvent(QShowEvent* event)
+{
+    WorkingWindow::showEvent(event);
+    followAssessment();
+}
+
 void risultati::stampa_Click()
 {
+    if (outOfDate() && !bringResultsUpToDate(module())) return;
     showLoading(passo);
     desk().tell(desk().commands().resultsSheet(sheetHeading(examinedPerson()), snapshot()));
 }

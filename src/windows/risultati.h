@@ -38,8 +38,13 @@ public:
     void front_Click();
     void esco_Click();
 
-    // The results sheet.
+    // The results sheet. Results computed for an assessment that has changed
+    // since (or been replaced by another) are computed again first, or the
+    // check says what is missing and nothing is written.
     void stampa_Click() override;
+    // The guidance line says so while the results shown are no longer the
+    // assessment's own, and returns to its guidance once they are again.
+    void followAssessment();
     // The results window checks through the data window.
     void controlla_Click() override;
 
@@ -54,7 +59,12 @@ public:
     // The table, the prevailing type's name and number as they stand.
     ResultsWindowSnapshot snapshot() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Computed once, the results shown no longer those of the assessment.
+    bool outOfDate();
     void placeControls();
     void placeTable(QWidget* area);
     void placeResult(QWidget* area);

@@ -1,6 +1,8 @@
 #include "tipi.h"
 
+#include "archive_commands.h"
 #include "core/scoring.h"
+#include "dati.h"
 #include "designed_controls.h"
 #include "entry_row.h"
 #include "qt_text.h"
@@ -347,6 +349,7 @@ void tipi::cancellaFinestra()
     m_tickCount = 0;
     media->clear();
     aggiornaPasso();
+    if (dati* d = dataWindow()) d->archive().cleared();
 }
 
 void tipi::apri_Click()

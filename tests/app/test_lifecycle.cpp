@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,7 +85,7 @@ private slots:
     void exitBringsBackAClosedSplash();
     void keyInTheSplashEndsTheProgram();
     void programEndsWhenTheLastWindowIsHidden();
-    void windowClosedAndOpenedAgainStartsAfresh();
+    void windowClosedByItsTitleBarKeepsItsWork();
     void standardButtonsSpeakItalian();
 };
 
@@ -215,12 +216,11 @@ void TestLifecycle::programEndsWhenTheLastWindowIsHidden()
 {
     Program program;
     QSignalSpy ended(&program.module, &ModuloTipolab::noWindowVisible);
-    tipi* types = program.startWorking();
-    QTest::keyClick(program.splash(), Qt::Key_Space); // the splash goes, the types window stays
-    types->Toolbar1_ButtonClick(16);                  // the about window
-    types->close();
+    program.module.start();
+    program.module.showWindow(WindowId::About);
+    QTest::keyClick(program.splash(), Qt::Key_Space); // the splash goes, the about window stays
     QCoreApplication::processEvents();
-    QCOMPARE(ended.count(), 0); // the about window is still on screen
+    QCOMPARE(ended.count(), 0);
 
     // Its OK only hides it, but nothing is left to see.
     QWidget* about = program.module.existingWindow(WindowId::About);
@@ -228,25 +228,41 @@ void TestLifecycle::programEndsWhenTheLastWindowIsHidden()
     QTRY_COMPARE(ended.count(), 1);
 }
 
-void TestLifecycle::windowClosedAndOpenedAgainStartsAfresh()
+// The title bar's close keeps what a working window holds: it hides the
+// window while another working window or the splash is on screen, and asks
+// the exit question when it would close the last of them.
+void TestLifecycle::windowClosedByItsTitleBarKeepsItsWork()
 {
     Program program;
     tipi* types = program.startWorking();
     judge(types, 1, 2);
     types->setBackgroundColour(Qt::red);
+    auto* title = qobject_cast<QWidget*>(program.module.showWindow(WindowId::Frontespizio));
+    auto* persona = title->findChild<QLineEdit*>(QStringLiteral("persona"));
+    QTest::keyClicks(persona, QStringLiteral("Rossi"));
 
-    types->close(); // the title bar's close
-    QVERIFY(!program.module.existingWindow(WindowId::Tipi));
-    QVERIFY(program.module.existingWindow(WindowId::Dati)); // only that window goes
+    types->close();
+    title->close();
+    collectGarbage();
+    QCOMPARE(visibleWindows(), QStringList({"frmSplash"}));
+    QVERIFY(program.dialogs.messages.isEmpty());
     program.module.mostratipi();
+    QCOMPARE(program.types(), types);
+    QVERIFY(types->ceccBox(1)->isChecked());
+    QCOMPARE(types->giudizLabel(1)->text(), QStringLiteral("quasi massimo"));
+    QCOMPARE(types->backgroundColour(), QColor(Qt::red));
+    QCOMPARE(qobject_cast<QWidget*>(program.module.showWindow(WindowId::Frontespizio)), title);
+    QCOMPARE(persona->text(), QStringLiteral("Rossi"));
 
-    types = program.types();
+    // The last one on screen: the exit question, and No keeps it there.
+    title->hide();
+    QTest::keyClick(program.splash(), Qt::Key_Space);
+    collectGarbage();
+    program.dialogs.messageAnswers << QMessageBox::No;
+    types->close();
+    QTRY_COMPARE(program.dialogs.messages.size(), 1);
+    QCOMPARE(program.dialogs.messages.first().text, QStringLiteral("Vuoi uscire da Tipolab?"));
     QVERIFY(types->isVisible());
-    QVERIFY(!types->ceccBox(1)->isChecked());
-    QVERIFY(types->mediaLabel()->text().isEmpty());
-    QCOMPARE(types->currentType(), 0);
-    QVERIFY(types->backgroundColour() != QColor(Qt::red));
-    QCOMPARE(program.module.data().type(1).word, Value::text("quasi massimo"));
 }
 
 void TestLifecycle::standardButtonsSpeakItalian()

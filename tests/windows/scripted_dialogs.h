@@ -2,7 +2,8 @@
 // recorded, and answered from a queue without ever showing anything. A message
 // with no answer queued gets its default button (Yes where it has none and Yes
 // is offered, else OK); a file dialog with none gets an empty path (cancel);
-// a colour dialog with none is cancelled.
+// a colour dialog with none is cancelled; a choice with none is closed
+// without a choice (its escape button), so that no test saves by default.
 #pragma once
 
 #include "shell/dialogs.h"
@@ -25,21 +26,32 @@ struct FileCall {
     QString initialName;
 };
 
+struct ChoiceCall {
+    QString text;
+    QString title;
+    QStringList buttons;
+    int preferred;
+    int escape;
+};
+
 class ScriptedDialogs : public tipolab::Dialogs {
 public:
     QList<MessageCall> messages;
     QList<FileCall> files;
     QList<QColor> colourStarts;
+    QList<ChoiceCall> choices;
 
     QList<QMessageBox::StandardButton> messageAnswers;
     QList<QString> fileAnswers;
     QList<QColor> colourAnswers;
+    QList<int> choiceAnswers; // button indexes
 
     void clear()
     {
         messages.clear();
         files.clear();
         colourStarts.clear();
+        choices.clear();
     }
 
     QMessageBox::StandardButton message(const QString& text, const QString& title,
@@ -65,6 +77,13 @@ public:
     {
         files.append({true, title, filters, preselected, initialName});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+
+    int choose(const QString& text, const QString& title, QMessageBox::Icon,
+               const QStringList& buttons, int preferred, int escape) override
+    {
+        choices.append({text, title, buttons, preferred, escape});
+        return choiceAnswers.isEmpty() ? escape : choiceAnswers.takeFirst();
     }
 
     std::optional<QColor> chooseColour(const QColor& initial) override

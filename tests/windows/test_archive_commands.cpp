@@ -171,6 +171,7 @@ void TestArchiveCommands::dialogsAndTheirCancel()
     dati* w = enterSaveable(program);
     const QStringList before = windowState(program);
     program.dialogs.clear();
+    program.dialogs.choiceAnswers << 1; // open: not saved first
 
     control<QAction>(w, command)->trigger(); // and the dialog is cancelled
 
@@ -231,6 +232,7 @@ void TestArchiveCommands::wholeAssessmentThroughTheWindows()
     QVERIFY(windowState(program) != entered);
     w->hide();
     program.dialogs.fileAnswers << file;
+    program.dialogs.choiceAnswers << 1; // the cleared windows not saved
     program.working(4)->Toolbar1_ButtonClick(1); // from the title page: the data window first
     QVERIFY(w->isVisible());
     QCOMPARE(windowState(program), entered);
@@ -289,6 +291,7 @@ void TestArchiveCommands::damagedFileIsRefusedWhole()
     program.dialogs.clear();
 
     program.dialogs.fileAnswers << path;
+    program.dialogs.choiceAnswers << 1; // the work on display not saved
     w->Toolbar1_ButtonClick(1);
 
     QCOMPARE(program.dialogs.messages.size(), 1);

@@ -57,6 +57,21 @@ private slots:
     void refusals();
 };
 
+class TestWorkKept : public QObject {
+    Q_OBJECT
+private slots:
+    void recoveryAfterAKill();
+    void saveNeverUndoesAnotherSave();
+    void lockTellsWhoHasTheFileOpen();
+    void openAsksBeforeDroppingUnsavedWork();
+    void deleteAsksWhereThereIsNoTrash();
+    void printsAfterAnOpenShowTheOpenedAssessment_data();
+    void printsAfterAnOpenShowTheOpenedAssessment();
+};
+
+// The child process of TestWorkKept::recoveryAfterAKill.
+int enterAndDie(const QString& recoveryFolder);
+
 class TestWindowDocuments : public QObject {
     Q_OBJECT
 private slots:

@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/share")).toLocal8Bit());
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    if (argc == 3 && qstrcmp(argv[1], "--enter-and-die") == 0)
+        return enterAndDie(QString::fromLocal8Bit(argv[2]));
     int status = 0;
     {
         TestDati t;
@@ -22,6 +24,10 @@ int main(int argc, char** argv)
     }
     {
         TestArchiveCommands t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestWorkKept t;
         status |= QTest::qExec(&t, argc, argv);
     }
     {

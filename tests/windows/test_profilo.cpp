@@ -144,8 +144,10 @@ void TestProfilo::oneLineUntilComputedAndCurrent()
     QVERIFY(p);
     QVERIFY(showsOnlyTheLine(p));
     QCOMPARE(caption(p, "stato"), kNotComputed);
-    p->stampa_Click();
+    p->stampa_Click(); // refused with the check's message
     QVERIFY(program.documents.opener->paths.isEmpty());
+    QCOMPARE(program.dialogs.messages.size(), 1);
+    program.dialogs.clear();
     clickButton(p, QStringLiteral("guida"));
     QVERIFY(program.visibleWindows().contains(QStringLiteral("GuideProfile")));
 
