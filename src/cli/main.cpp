@@ -5,6 +5,7 @@
 #include "results_command.h"
 #include "standard_output.h"
 #include "files/error_reasons.h"
+#include "files/file_io.h"
 #include "terminal_text.h"
 
 #include <QCoreApplication>
@@ -179,6 +180,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
 
 int main(int argc, char** argv)
 {
+    tipolab::keepRunningPastFileSizeLimit();
     // Documents are laid out with the system's fonts, which takes a GUI
     // application; it needs no display.
     std::unique_ptr<QCoreApplication> app;

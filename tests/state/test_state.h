@@ -30,6 +30,7 @@ private slots:
     void damagedFileLeavesMemoryUntouched_data();
     void damagedFileLeavesMemoryUntouched();
     void failedSaveLeavesExistingFile();
+    void savesArePrivate();
     void saveToMissingFolderFails();
 };
 
