@@ -135,7 +135,8 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
     bool onlyFiles = false; // after "--", a name that starts with "-" is a file all the same
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (onlyFiles) {
+        const bool option = !onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1;
+        if (!option) {
             files << a;
         } else if (a == QLatin1String("--")) {
             onlyFiles = true;
@@ -144,11 +145,9 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
             if (args[i].isEmpty())
                 return usage(err, QStringLiteral("Il nome dopo -o \u00e8 vuoto."));
             options.output = args[i];
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+        } else {
             return usage(err,
                          QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
-        } else {
-            files << a;
         }
     }
     if (options.kind == tipolab::DocumentKind::ComparisonSheet) {

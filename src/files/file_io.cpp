@@ -176,7 +176,7 @@ int followedTarget(const std::string& path, std::string& target)
         next.resize(static_cast<std::size_t>(n));
         const std::size_t slash = target.rfind('/');
         if (!next.starts_with('/') && slash != std::string::npos)
-            next = target.substr(0, slash + 1) + next;
+            next.insert(0, target, 0, slash + 1);
         target = std::move(next);
     }
     return ELOOP;
