@@ -1,12 +1,12 @@
 // How long composing the full report takes (its page count included), and
 // writing it as RTF and to disk, and as PDF.
+#include "contents/full_report.h"
+#include "contents/snapshot_from_archive.h"
 #include "gui_benchmarks.h"
 #include "layout/document_layout.h"
-#include "contents/full_report.h"
 #include "output/document_files.h"
 #include "output/pdf_writer.h"
 #include "output/rtf_writer.h"
-#include "contents/snapshot_from_archive.h"
 #include "state/archive_file.h"
 
 #include <QTemporaryDir>
@@ -47,6 +47,28 @@ void BM_PageCount(benchmark::State& state)
 }
 BENCHMARK(BM_PageCount)->Unit(benchmark::kMillisecond);
 
+// The report of an archive whose seven title fields are each one word as long
+// as the windows hold: a wide Latin letter (0), or letters of both writing
+// directions in turn (1), the slowest the text layout breaks.
+void BM_PageCountLongestFields(benchmark::State& state)
+{
+    const QString word = state.range(0) == 0
+                             ? QString(tipolab::kLongestTitleField, u'M')
+                             : QStringLiteral("W\u05d0").repeated(tipolab::kLongestTitleField / 2);
+    tipolab::ArchiveRecord record =
+        *tipolab::loadArchiveFile(QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio"))
+             .record;
+    for (std::string& field : record.title)
+        field = word.toStdString();
+    tipolab::ReportWriter w;
+    tipolab::composeFullReport(
+        w, tipolab::snapshotFromArchive(record, tipolab::InstallationData()).windows,
+        [](const tipolab::ReportDocument&) { return 1; });
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tipolab::layoutPageCount(w.document()));
+}
+BENCHMARK(BM_PageCountLongestFields)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // The composed report made into a file's bytes by `encode`.
 template <typename Encode> void encodeReport(benchmark::State& state, Encode encode)
 {
@@ -78,8 +100,9 @@ BENCHMARK(BM_ReportToRtf)->Unit(benchmark::kMillisecond);
 
 void BM_SaveReport(benchmark::State& state)
 {
-    saveReport(state, "relazione.doc",
-               [](const tipolab::ReportWriter& w, const QString& path) { return tipolab::saveRtf(w.document(), path); });
+    saveReport(state, "relazione.doc", [](const tipolab::ReportWriter& w, const QString& path) {
+        return tipolab::saveRtf(w.document(), path);
+    });
 }
 BENCHMARK(BM_SaveReport)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,7 @@
 // Tipolab: the program opens with its splash window; a click leads to the
 // working windows, a key ends it. "tipolab --percorsi" only lists the files
 // the program uses and says whether they are there.
+#include "files/file_io.h"
 #include "help/tune_player.h"
 #include "program_files.h"
 #include "qt_translations.h"
@@ -20,6 +21,7 @@
 
 int main(int argc, char* argv[])
 {
+    tipolab::keepRunningPastFileSizeLimit();
     if (argc == 2 && std::strcmp(argv[1], "--percorsi") == 0) {
         QCoreApplication core(argc, argv);
         QTextStream out(stdout);

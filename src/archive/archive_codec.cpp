@@ -134,6 +134,17 @@ bool readWhole(std::string_view text, int lo, int hi, int& out)
     return true;
 }
 
+// The length of UTF-8 text in UTF-16 units.
+std::size_t utf16Length(std::string_view utf8)
+{
+    std::size_t units = 0;
+    for (char c : utf8) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b & 0xC0) != 0x80) units += b >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+
 std::string_view trimmed(std::string_view s)
 {
     std::size_t a = 0, b = s.size();
@@ -151,11 +162,22 @@ public:
     bool failed() const { return m_failed; }
     const ArchiveError& error() const { return m_error; }
 
-    std::string title()
+    std::string title(int field)
     {
         Token t;
         if (!take(t)) return {};
-        return std::string(t.text); // quoted or bare, a title field is whatever text stands there
+        // Quoted or bare, a title field is whatever text stands there, as
+        // long as the windows can hold it whole.
+        const std::size_t units = utf16Length(t.text);
+        if (units > std::size_t(kLongestTitleField)) {
+            const std::string reason = "il campo \u00ab" + std::string(kTitleFieldNames[field]) +
+                                       "\u00bb \u00e8 lungo " + std::to_string(units) +
+                                       " caratteri: le finestre ne contengono al massimo " +
+                                       std::to_string(kLongestTitleField);
+            failAt(t.line, t.position, {}, reason);
+            return {};
+        }
+        return std::string(t.text);
     }
 
     Value tick()
@@ -200,6 +222,19 @@ public:
         return Value::number(static_cast<float>(v));
     }
 
+    // The line the last value read starts on, and that value as the file has it.
+    int lastLine() const { return m_last.line; }
+    std::string lastShown() const { return m_last.shown(); }
+
+    void failAt(int line, int position, std::string value, std::string reason)
+    {
+        m_failed = true;
+        m_error.line = line;
+        m_error.position = position;
+        m_error.value = std::move(value);
+        m_error.reason = std::move(reason);
+    }
+
     Value weight()
     {
         Token t;
@@ -218,6 +253,7 @@ private:
         if (m_failed) return false;
         if (m_tok.next(t)) {
             ++m_count;
+            m_last = t;
             return true;
         }
         m_failed = true;
@@ -231,26 +267,63 @@ private:
 
     Value fail(const Token& t, const char* reason)
     {
-        m_failed = true;
-        m_error.line = t.line;
-        m_error.position = t.position;
-        m_error.value = t.shown();
-        m_error.reason = reason;
+        failAt(t.line, t.position, t.shown(), reason);
         return {};
     }
 
     Tokenizer m_tok;
+    Token m_last;
     int m_count = 0;
     bool m_failed = false;
     ArchiveError m_error;
 };
 
+// The step a judgement's word or step number gives, 0 for none.
+int stepOf(const Value& v, bool word)
+{
+    if (v.isEmpty()) return 0;
+    return word ? stepOfWord(v.toText()) : static_cast<int>(v.toNumber());
+}
+
+// Whether the word, the step and the coefficient of a judgement say the
+// same: the word of the step, and the single-precision coefficient of the
+// step, or 0 where an untick left it; without a judgement, no coefficient
+// or 0.
+bool agrees(const Judgement& j)
+{
+    const int step = stepOf(j.step, false);
+    if (stepOf(j.word, true) != step) return false;
+    if (j.coefficient.isEmpty()) return step == 0;
+    const auto c = static_cast<float>(j.coefficient.toNumber());
+    if (std::signbit(c)) return false;
+    if (step == 0) return c == 0;
+    return c == stepCoefficient(step) || (c == 0 && !j.isTicked());
+}
+
+std::string disagreement(const Judgement& j, const std::string& word, const std::string& step,
+                         const std::string& coefficient)
+{
+    const auto shown = [](const std::string& v) { return v.empty() ? std::string("nessuno") : v; };
+    std::string s = "il giudizio " + shown(word) + ", il valore del giudizio " + shown(step) +
+                    " e il coefficiente " + shown(coefficient) + " non concordano: ";
+    const int n = j.step.isEmpty() ? stepOf(j.word, true) : stepOf(j.step, false);
+    if (n == 0) return s + "senza giudizio il coefficiente \u00e8 0 o manca";
+    return s + "al valore " + std::to_string(n) + " corrispondono il giudizio \"" +
+           std::string(stepWord(n)) + "\" e il coefficiente " +
+           formatArchiveNumber(stepCoefficient(n));
+}
+
 void readJudgement(FieldReader& in, Judgement& j)
 {
     j.tick = in.tick();
+    const int line = in.lastLine();
     j.word = in.word();
+    const std::string word = in.lastShown();
     j.step = in.step();
+    const std::string step = in.lastShown();
     j.coefficient = in.coefficient();
+    if (in.failed() || agrees(j)) return;
+    in.failAt(line, 0, {}, disagreement(j, word, step, in.lastShown()));
 }
 
 } // namespace
@@ -277,7 +350,9 @@ std::string writeArchive(const ArchiveRecord& record)
         for (const CharacteristicEntry& e : row)
             appendLine(out, {&e.tick, &e.word, &e.step, &e.coefficient, &e.weight});
 
-    if (std::optional<std::string> legacy = encodeCp1252(out)) return std::move(*legacy);
+    // Code page bytes that would read back as UTF-8 are written as UTF-8.
+    std::optional<std::string> legacy = encodeCp1252(out);
+    if (legacy && !readsAsUtf8(*legacy)) return std::move(*legacy);
     return std::string(kUtf8Bom) + out;
 }
 
@@ -298,13 +373,13 @@ ArchiveReadResult readArchive(std::string_view bytes)
         }
         text.assign(bytes);
     } else {
-        text = decodeCp1252(bytes);
+        text = decodeUnmarked(bytes);
     }
 
     FieldReader in(text);
     ArchiveRecord record;
-    for (std::string& field : record.title)
-        field = in.title();
+    for (int i = 0; i < kTitleFieldCount; ++i)
+        record.title[i] = in.title(i);
     for (Judgement& j : record.types)
         readJudgement(in, j);
     for (CharacteristicRow& row : record.characteristics) {

@@ -23,6 +23,9 @@ inline constexpr std::array<std::string_view, kTitleFieldCount> kTitleFieldNames
 using TitleFields = std::array<std::string, kTitleFieldCount>;
 inline constexpr int kPersonaField = 1;
 inline constexpr int kDataField = 5;
+// The longest title-page field the windows hold, in UTF-16 units (a line
+// edit's own limit): a character beyond the basic plane counts twice.
+inline constexpr int kLongestTitleField = 32767;
 
 // Everything an archive file holds.
 struct ArchiveRecord {
@@ -48,14 +51,17 @@ struct ArchiveReadResult {
     ArchiveError error;
 };
 
-// The file's bytes. Code page 1252 unless some text needs more, then UTF-8
-// with a byte-order mark. A double quote in a text is written as an apostrophe
-// so that the file always reads back in step.
+// The file's bytes. Code page 1252 unless some text needs more (or its code
+// page bytes would read as UTF-8), then UTF-8 with a byte-order mark. A
+// double quote in a text is written as an apostrophe so that the file always
+// reads back in step.
 std::string writeArchive(const ArchiveRecord& record);
 
-// Reads the 391 values, all or nothing: any value outside its field, or a file
-// that ends early, gives an error and no record. Content after the last value
-// is ignored.
+// Reads the 391 values, all or nothing: any value outside its field, a title
+// field longer than kLongestTitleField, a judgement whose word, step and
+// coefficient disagree, or a file that ends early, gives an error and no
+// record. Content after the last value is ignored. Without a byte-order mark
+// the bytes are UTF-8 or code page 1252 as decodeUnmarked() tells.
 ArchiveReadResult readArchive(std::string_view bytes);
 
 // The parts of the assessment an archive holds, and back.

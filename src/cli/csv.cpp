@@ -1,5 +1,7 @@
 #include "csv.h"
 
+#include "terminal_text.h"
+
 namespace tipolab {
 
 QString csvTextField(const QString& text)
@@ -12,6 +14,12 @@ QString csvTextField(const QString& text)
         return field;
     field.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+void writeCsvLine(QTextStream& out, const QStringList& fields, bool toTerminal)
+{
+    const QString row = fields.join(QLatin1Char(','));
+    out << (toTerminal ? terminalSafe(row) : row) << '\n';
 }
 
 } // namespace tipolab

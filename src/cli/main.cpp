@@ -1,10 +1,12 @@
 // tipolab-cli: works on archive files without opening the program.
 #include "comparison_command.h"
 #include "document_command.h"
+#include "files/error_reasons.h"
+#include "files/file_io.h"
+#include "files/text_encoding.h"
 #include "profile_command.h"
 #include "results_command.h"
 #include "standard_output.h"
-#include "files/error_reasons.h"
 #include "terminal_text.h"
 
 #include <QCoreApplication>
@@ -14,6 +16,8 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -50,17 +54,19 @@ const char kUsage[] =
     "  -o          il nome del documento; se finisce in .pdf il documento \u00e8 scritto\n"
     "              in PDF, con le pagine che Tipolab conta.\n"
     "\n"
-    "Nella tabella e nei messaggi i caratteri di controllo di nomi e valori sono\n"
-    "mostrati come \\x seguito dal codice esadecimale (per esempio \\x1b).\n"
+    "Nella tabella, nei messaggi e nel CSV mostrato sul terminale i caratteri di\n"
+    "controllo di nomi e valori sono mostrati come \\x seguito dal codice\n"
+    "esadecimale (per esempio \\x1b); in un file o in una pipe il CSV resta com'\u00e8.\n"
+    "Dopo -- ogni argomento \u00e8 un file, anche se comincia con un trattino.\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
     "(relazione, profilo, confronta e i fogli dei risultati, del profilo e del confronto\n"
     "richiedono dati completi); lo stato di uscita vale 1 se qualche file \u00e8 stato\n"
     "segnalato o se l'uscita non si \u00e8 potuta scrivere, 2 per un uso errato.\n";
 
-int usage(QTextStream& err, const QString& problem = {})
+// A usage error: what is wrong, and where to read more.
+int usage(QTextStream& err, const QString& problem)
 {
-    if (!problem.isEmpty()) err << problem << "\n\n";
-    err << QString::fromUtf8(kUsage);
+    err << problem << '\n' << QStringLiteral("Per l'uso: tipolab-cli --help") << '\n';
     err.flush();
     return 2;
 }
@@ -126,18 +132,22 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
         options.kind = row->kind;
     }
     QStringList files;
+    bool onlyFiles = false; // after "--", a name that starts with "-" is a file all the same
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
+        const bool option = !onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1;
+        if (!option) {
+            files << a;
+        } else if (a == QLatin1String("--")) {
+            onlyFiles = true;
+        } else if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
             if (++i >= args.size()) return usage(err, QStringLiteral("Manca il nome dopo -o."));
             if (args[i].isEmpty())
                 return usage(err, QStringLiteral("Il nome dopo -o \u00e8 vuoto."));
             options.output = args[i];
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+        } else {
             return usage(err,
                          QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
-        } else {
-            files << a;
         }
     }
     if (options.kind == tipolab::DocumentKind::ComparisonSheet) {
@@ -153,7 +163,9 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
 
 int run(QStringList args, QTextStream& out, QTextStream& err)
 {
-    if (args.isEmpty()) return usage(err);
+    if (args.isEmpty())
+        return usage(err, QStringLiteral("Indicare un comando: risultati, profilo, confronta, "
+                                         "relazione o foglio."));
     const QString command = args.takeFirst();
     if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
         out << QString::fromUtf8(kUsage);
@@ -169,6 +181,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
 
     tipolab::ResultsOptions options;
     options.locale = QLocale::system();
+    options.toTerminal = ::isatty(STDOUT_FILENO) == 1;
     if (const auto bad = readCsvAndFiles(args, options.csv, options.files))
         return unknownOption(err, *bad);
     if (options.files.isEmpty())
@@ -179,6 +192,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
 
 int main(int argc, char** argv)
 {
+    tipolab::keepRunningPastFileSizeLimit();
     // Documents are laid out with the system's fonts, which takes a GUI
     // application; it needs no display.
     std::unique_ptr<QCoreApplication> app;
@@ -192,9 +206,20 @@ int main(int argc, char** argv)
     QTextStream out(&standardOutput);
     QTextStream err(stderr);
 
+    // Names the tool could not pass on unchanged are refused before anything is done.
+    bool readable = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (tipolab::findInvalidUtf8(arg) == std::string_view::npos) continue;
+        err << QStringLiteral("tipolab-cli: il nome \"%1\" non \u00e8 in UTF-8 e non si pu\u00f2 "
+                              "usare: rinominare il file con un nome in UTF-8.\n")
+                   .arg(tipolab::terminalSafeBytes(arg));
+        readable = false;
+    }
+    err.flush();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    int status = run(args, out, err);
+    int status = readable ? run(args, out, err) : 1;
     // What could not be written is a failure, told where it can still be read.
     if (const int error = standardOutput.finish(out)) {
         err << QStringLiteral("tipolab-cli: impossibile scrivere sull'uscita standard: %1.\n")

@@ -1,7 +1,7 @@
 #include "profile_command.h"
 
-#include "csv.h"
 #include "contents/profile_texts.h"
+#include "csv.h"
 #include "terminal_text.h"
 
 namespace tipolab {
@@ -25,7 +25,7 @@ QString warningKeys(const std::vector<ResponseWarning>& warnings)
 }
 
 void writeCsvRow(QTextStream& out, const QString& file, const QString& persona,
-                 const ProfileSnapshot& s)
+                 const ProfileSnapshot& s, bool toTerminal)
 {
     const Profile& p = s.profile;
     const QLocale c = QLocale::c();
@@ -42,7 +42,7 @@ void writeCsvRow(QTextStream& out, const QString& file, const QString& persona,
     for (int d : p.difference)
         row << pointsText(d, c);
     row << warningKeys(s.warnings);
-    out << row.join(QLatin1Char(',')) << '\n';
+    writeCsvLine(out, row, toTerminal);
 }
 
 void writeText(QTextStream& out, const QString& file, const QString& persona,
@@ -96,7 +96,7 @@ int runProfile(const ResultsOptions& options, QTextStream& out, QTextStream& err
                                                       evaluated.data.characteristics,
                                                       options.csv ? QLocale::c() : options.locale);
             if (options.csv) {
-                writeCsvRow(out, file, persona, s);
+                writeCsvRow(out, file, persona, s, options.toTerminal);
             } else {
                 if (!first) out << '\n';
                 writeText(out, file, persona, s);

@@ -1,11 +1,11 @@
 #include "results_command.h"
 
+#include "archive/archive_results.h"
+#include "contents/profile_texts.h"
 #include "core/model.h"
 #include "core/profile.h"
 #include "csv.h"
-#include "contents/profile_texts.h"
 #include "state/archive_file.h"
-#include "archive/archive_results.h"
 #include "state/number_format.h"
 #include "terminal_text.h"
 
@@ -25,7 +25,8 @@ void writeCsvHeader(QTextStream& out)
     out << head.join(QLatin1Char(',')) << '\n';
 }
 
-void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, const Results& r)
+void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, const Results& r,
+                 bool toTerminal)
 {
     const QLocale c = QLocale::c();
     QStringList row{csvTextField(file), csvTextField(persona), typeText(r.prevailingType)};
@@ -39,7 +40,7 @@ void writeCsvRow(QTextStream& out, const QString& file, const QString& persona, 
     }
     for (bool analytic : {false, true})
         row << QString::fromStdString(threeLetterCode(relativeByType(r, analytic)));
-    out << row.join(QLatin1Char(',')) << '\n';
+    writeCsvLine(out, row, toTerminal);
 }
 
 void writeTable(QTextStream& out, const QString& file, const QString& persona, const Results& r,
@@ -96,7 +97,7 @@ int runResults(const ResultsOptions& options, QTextStream& out, QTextStream& err
         options.files, err,
         [&](const QString& file, const QString& persona, const ArchiveResults& evaluated) {
             if (options.csv) {
-                writeCsvRow(out, file, persona, evaluated.results);
+                writeCsvRow(out, file, persona, evaluated.results, options.toTerminal);
             } else {
                 if (!first) out << '\n';
                 writeTable(out, file, persona, evaluated.results, options.locale);

@@ -14,7 +14,8 @@ namespace tipolab {
 struct ResultsOptions {
     bool csv = false;
     QStringList files;
-    QLocale locale; // numbers in the text table follow it; CSV always uses a point
+    QLocale locale;          // numbers in the text table follow it; CSV always uses a point
+    bool toTerminal = false; // standard output is a terminal
 };
 
 // Writes the results to `out` and every refused file to `err`. Returns 0 when

@@ -1,5 +1,9 @@
 #include "terminal_text.h"
 
+#include "files/text_encoding.h"
+
+#include <algorithm>
+
 namespace tipolab {
 
 QString terminalSafe(const QString& text)
@@ -12,6 +16,20 @@ QString terminalSafe(const QString& text)
             out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
         else
             out += c;
+    }
+    return out;
+}
+
+QString terminalSafeBytes(std::string_view bytes)
+{
+    QString out;
+    while (!bytes.empty()) {
+        const std::size_t bad = std::min(findInvalidUtf8(bytes), bytes.size());
+        out += terminalSafe(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bad)));
+        if (bad == bytes.size()) break;
+        out += QStringLiteral("\\x%1").arg(static_cast<unsigned char>(bytes[bad]), 2, 16,
+                                           QLatin1Char('0'));
+        bytes.remove_prefix(bad + 1);
     }
     return out;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTextStream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tipolab {
@@ -13,6 +14,9 @@ namespace tipolab {
 // controls) shown as "\x" and its code in two hexadecimal digits, so that a
 // crafted name can neither drive the terminal nor forge lines of output.
 QString terminalSafe(const QString& text);
+// The same of bytes that may not all be UTF-8: a byte that is not part of
+// well-formed UTF-8 is shown as "\x" and its code, too.
+QString terminalSafeBytes(std::string_view bytes);
 
 // The two lines that head a file's figures in the text tables: the file's name
 // and "Persona: " with the examined person's name, both shown safe.

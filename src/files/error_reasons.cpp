@@ -1,5 +1,7 @@
 #include "error_reasons.h"
 
+#include "file_io.h"
+
 #include <cerrno>
 
 namespace tipolab {
@@ -61,6 +63,9 @@ std::string errorReason(int error)
         return "il file su disco di rete non \u00e8 pi\u00f9 disponibile";
     case ETIMEDOUT:
         return "il dispositivo non risponde";
+    case kForeignLink:
+        return "\u00e8 un collegamento simbolico di un altro utente in una cartella aperta a "
+               "tutti, e non viene seguito";
     case 0:
         return "errore sconosciuto";
     default:

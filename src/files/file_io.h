@@ -33,19 +33,34 @@ FileRead readRegularFile(const std::string& path, std::size_t limit);
 
 enum class SaveMode {
     Replace,   // written beside the target, then renamed over any file of that name
-    CreateNew, // only where no file of that name exists yet (error EEXIST otherwise)
+    CreateNew, // the same, but only where no file of that name exists yet (EEXIST otherwise)
 };
 
 enum class FileAccess {
-    Usual,     // as the user's settings make new files; an existing file keeps its own
+    Usual,     // as the user's settings make new files
     OwnerOnly, // readable and writable by the user alone
 };
 
+// The error saveFile() gives for an output that is a symbolic link planted
+// by another user (see below); errorReason() words it.
+inline constexpr int kForeignLink = 0x10000;
+
 // Writes `bytes` as the file `path`. Returns 0, or the system's error number
-// with nothing changed on disk. Replace follows a symbolic link to the file it
-// names; CreateNew never follows one.
+// with nothing changed on disk: the bytes go into a new file beside the
+// target, readable by the user alone until they are all there, which then
+// takes the target's name; a failure removes it again. A new file gets the
+// mode `access` says, a file replaced keeps the mode it had. Replace follows
+// a symbolic link to the file it names, except a link in a folder that every
+// user may write into and that has the sticky bit (such as /tmp) which
+// belongs neither to the user nor to the folder's owner: that one is refused
+// (kForeignLink), as the kernel refuses to follow it. CreateNew never follows
+// a link.
 int saveFile(const std::string& path, std::string_view bytes, SaveMode mode,
              FileAccess access = FileAccess::Usual);
+
+// Has a write beyond the file-size limit (ulimit -f) fail with EFBIG, and be
+// told like a full disk, rather than end the process without a word.
+void keepRunningPastFileSizeLimit();
 
 // Whether `a` and `b` name one and the same file (the same device and file
 // number: through "..", a symbolic or a hard link). False when either is missing.

@@ -1,5 +1,6 @@
 #include "text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -78,6 +79,18 @@ std::string decodeCp1252(std::string_view bytes)
     }
     out.append(bytes.substr(plain));
     return out;
+}
+
+bool readsAsUtf8(std::string_view bytes)
+{
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return !ascii && findInvalidUtf8(bytes) == std::string_view::npos;
+}
+
+std::string decodeUnmarked(std::string_view bytes)
+{
+    return readsAsUtf8(bytes) ? std::string(bytes) : decodeCp1252(bytes);
 }
 
 std::optional<std::string> encodeCp1252(std::string_view utf8)

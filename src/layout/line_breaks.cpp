@@ -2,9 +2,12 @@
 
 #include "document/document_fonts.h"
 
+#include <QFontMetricsF>
+#include <QTextBoundaryFinder>
 #include <QTextCharFormat>
 #include <QTextLayout>
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace tipolab {
@@ -49,6 +52,88 @@ QTextCharFormat charFormatOf(const QFont& font)
     f.setFont(font, QTextCharFormat::FontPropertiesAll);
     return f;
 }
+
+// A line that starts in a word wider than the line is broken anywhere: the
+// text layout finds out by measuring the whole rest of the word first, line
+// after line, which for a word of thousands of letters costs more than all
+// the rest of the document. These are the lines that start where the rest of
+// such a word is wider than two lines still, which the layout is sure to
+// break anywhere: they are broken anywhere at once, with the same result.
+class LongWords {
+public:
+    using Measure = std::function<qreal(qsizetype from, qsizetype to)>;
+
+    LongWords(const QString& text, Fixed width, Measure measure)
+        : m_width(width), m_measure(std::move(measure))
+    {
+        if (text.size() >= kLongWord) findWords(text);
+        m_word = m_words.begin();
+    }
+
+    // Whether the line that starts at `start` is one of them.
+    bool brokenAnywhere(qsizetype start)
+    {
+        while (m_word != m_words.end() && m_word->end <= start)
+            ++m_word;
+        if (m_word == m_words.end() || m_word->start > start) return false;
+        if (!m_word->measured) {
+            m_word->wideFrom = wideFrom(*m_word);
+            m_word->measured = true;
+        }
+        return start <= m_word->wideFrom;
+    }
+
+private:
+    static constexpr qsizetype kLongWord = 256; // shorter words are laid out as they come
+
+    struct Word {
+        qsizetype start, end;
+        bool measured = false;
+        qsizetype wideFrom = 0;
+    };
+
+    // The last place in `w` from which the rest of it is wider than two
+    // lines, or the place before it when the whole of it is not. Measured
+    // from its end, as a piece cut from the word: shaping makes that differ
+    // from the word by a letter or so, which a line of room covers; the
+    // letters before it only add to the width.
+    qsizetype wideFrom(const Word& w) const
+    {
+        for (qsizetype chars = 64;; chars *= 2) {
+            const qsizetype from = qMax(w.start, w.end - chars);
+            if (m_measure(from, w.end) > 2 * m_width.toReal()) return from;
+            if (from == w.start) return w.start - 1;
+        }
+    }
+
+    // The stretches with neither a break opportunity nor a blank inside, of
+    // kLongWord letters at least: marks on a letter cannot be broken from it.
+    void findWords(const QString& text)
+    {
+        const auto keep = [this, &text](qsizetype start, qsizetype end) {
+            if (end - start < kLongWord) return;
+            const auto letters = std::count_if(text.begin() + start, text.begin() + end,
+                                               [](QChar c) { return !c.isMark(); });
+            if (letters >= kLongWord) m_words.push_back({start, end});
+        };
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+        qsizetype start = 0;
+        for (qsizetype next = breaks.toNextBoundary(); next > 0; next = breaks.toNextBoundary()) {
+            for (qsizetype i = start; i < next; ++i) {
+                if (!text[i].isSpace()) continue;
+                keep(start, i);
+                start = i + 1;
+            }
+            keep(start, next);
+            start = next;
+        }
+    }
+
+    Fixed m_width;
+    Measure m_measure;
+    std::vector<Word> m_words; // [start, end)
+    std::vector<Word>::iterator m_word;
+};
 
 } // namespace
 
@@ -107,6 +192,20 @@ BlockLines LineBreaks::measure(const std::vector<LinePiece>& pieces, int endFont
     return *it;
 }
 
+qreal LineBreaks::advance(const Key& key, qsizetype from, qsizetype to) const
+{
+    qreal width = 0;
+    qsizetype start = 0;
+    for (const LinePiece& p : key.pieces) {
+        const qsizetype a = qMax(from, start), b = qMin(to, start + p.text.size());
+        if (a < b)
+            width += QFontMetricsF(m_fonts[p.format].font)
+                         .horizontalAdvance(p.text.mid(a - start, b - a));
+        start += p.text.size();
+    }
+    return width;
+}
+
 // The steps of the document layout for one block: each line takes the whole
 // width; a line that still overflows (a character wider than the width) is
 // broken anywhere, and the rest of the block then wraps at words only.
@@ -141,9 +240,17 @@ BlockLines LineBreaks::layOut(const Key& key) const
     option.setAlignment(visual(dir, qtAlignment(key.alignment)));
     layout->setTextOption(option);
 
+    LongWords longWords(text, width,
+                        [&](qsizetype from, qsizetype to) { return advance(key, from, to); });
+
     BlockLines out;
     layout->beginLayout();
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        const bool anywhere = !out.wrapNarrowed && longWords.brokenAnywhere(line.textStart());
+        if (anywhere) {
+            option.setWrapMode(QTextOption::WrapAnywhere);
+            layout->setTextOption(option);
+        }
         line.setLeadingIncluded(true);
         line.setLineWidth(width.toReal());
         if (Fixed::fromReal(line.naturalTextWidth()) > width) {
@@ -156,6 +263,10 @@ BlockLines LineBreaks::layOut(const Key& key) const
                 layout->setTextOption(option);
                 out.wrapNarrowed = true;
             }
+        }
+        if (anywhere && !out.wrapNarrowed) {
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout->setTextOption(option);
         }
         if (out.count == 0) {
             out.firstLineRise = Fixed::fromReal(line.ascent() + qMax(line.leading(), qreal(0)));

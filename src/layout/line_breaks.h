@@ -62,6 +62,8 @@ private:
     };
 
     BlockLines layOut(const Key& key) const;
+    // The width of the characters [from, to) of the block, each piece in its font.
+    qreal advance(const Key& key, qsizetype from, qsizetype to) const;
 
     QPaintDevice& m_device;
     std::deque<Font> m_fonts;

@@ -83,7 +83,7 @@ bool writableFolder(const QString& path)
 QString replaceDocumentFile(const QString& path, const QByteArray& bytes)
 {
     const std::string_view data(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    const int error = saveFile(nativePath(path), data, SaveMode::Replace);
+    const int error = saveFile(nativePath(path), data, SaveMode::Replace, FileAccess::OwnerOnly);
     return error ? QString::fromStdString(errorReason(error)) : QString();
 }
 

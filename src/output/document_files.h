@@ -13,8 +13,9 @@
 namespace tipolab {
 
 // Writes `bytes` beside `path` and then in its place, so that a failure leaves
-// a file of that name as it was. Returns the system's reason of a failure, in
-// Italian ("il disco \u00e8 pieno"), or an empty text.
+// a file of that name as it was; a new document is readable by the user
+// alone, one replaced keeps its mode. Returns the system's reason of a
+// failure, in Italian ("il disco \u00e8 pieno"), or an empty text.
 QString replaceDocumentFile(const QString& path, const QByteArray& bytes);
 // The document as RTF under `path`, saved in the same way.
 QString saveRtf(const ReportDocument& document, const QString& path);
@@ -56,7 +57,9 @@ struct DocumentTarget {
     // first of them it meets in place of a new number, so that printing the
     // same document again replaces the copy printed before.
     QStringList ownFiles;
-    FileAccess access = FileAccess::Usual;
+    // Documents hold a person's data: readable by the user alone, unless the
+    // file replaced was not.
+    FileAccess access = FileAccess::OwnerOnly;
     // Why the folder of `path` must not be used at all; empty when it may.
     QString folderProblem;
 };

@@ -89,11 +89,13 @@ PrintOutcome PrintCommands::writePdf(const ReportWriter& w, const QString& docum
     return out;
 }
 
-PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QString& path)
+PrintOutcome PrintCommands::saveBesideProgram(const ReportWriter& w, const QString& path,
+                                              FileAccess access)
 {
     if (m_pdfChooser) return writePdf(w, path);
     DocumentTarget target;
     target.path = path;
+    target.access = access;
     target.ownFiles = m_writtenElsewhere;
     const SavedFile saved = saveDocument(w, target, m_places.documentsDir);
     if (saved.elsewhere && !m_writtenElsewhere.contains(saved.path))
@@ -119,7 +121,6 @@ PrintOutcome PrintCommands::saveSheet(const ReportWriter& w, const SheetHeading&
     DocumentTarget target;
     target.path = sheetFilePath(m_places.sheetsDir, heading.programName, kind, persona);
     target.numbered = true;
-    target.access = FileAccess::OwnerOnly;
     target.folderProblem = QString::fromStdString(
         preparePrivateFolder(QFile::encodeName(m_places.sheetsDir).toStdString(), ::getuid()));
     return finish(w, saveDocument(w, target, m_places.documentsDir));
@@ -200,7 +201,8 @@ PrintOutcome PrintCommands::fullGuide(const SheetHeading& heading, const QList<G
 {
     ReportWriter w;
     composeFullGuide(w, heading, pages);
-    return saveBesideProgram(w, guideFilePath(m_places.programDir, heading.programName));
+    return saveBesideProgram(w, guideFilePath(m_places.programDir, heading.programName),
+                             FileAccess::Usual);
 }
 
 } // namespace tipolab

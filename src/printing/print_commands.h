@@ -79,7 +79,10 @@ public:
     bool writesPdf() const { return bool(m_pdfChooser); }
 
 private:
-    PrintOutcome saveBesideProgram(const ReportWriter& w, const QString& path);
+    // The report, readable by the user alone when new, and the guide, as
+    // the user's settings make files.
+    PrintOutcome saveBesideProgram(const ReportWriter& w, const QString& path,
+                                   FileAccess access = FileAccess::OwnerOnly);
     PrintOutcome saveSheet(const ReportWriter& w, const SheetHeading& heading, const QString& kind,
                            const QString& persona);
     PrintOutcome printSheet(DocumentKind kind, const DocumentSource& source);

@@ -69,7 +69,9 @@ QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& 
 
 QString saveArchiveFile(const QString& path, const ArchiveRecord& record)
 {
-    return saveWholeFile(path, QByteArray::fromStdString(writeArchive(record)));
+    // A person's data: readable by the user alone, unless the file replaced was not.
+    return saveWholeFile(path, QByteArray::fromStdString(writeArchive(record)),
+                         FileAccess::OwnerOnly);
 }
 
 } // namespace tipolab

@@ -5,7 +5,6 @@
 #include "files/text_encoding.h"
 
 #include <QFile>
-#include <algorithm>
 
 namespace tipolab {
 namespace {
@@ -16,13 +15,7 @@ QString decodeText(std::string_view bytes)
         bytes.remove_prefix(kUtf8Bom.size());
         return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     }
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    // Code page 1252 text with accented letters is practically never
-    // well-formed UTF-8, so a file that is must have been saved as UTF-8.
-    if (!ascii && findInvalidUtf8(bytes) == std::string_view::npos)
-        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return QString::fromStdString(decodeCp1252(bytes));
+    return QString::fromStdString(decodeUnmarked(bytes));
 }
 
 } // namespace

@@ -2,12 +2,16 @@
 // the user's locale from the environment.
 #include "test_paths.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +35,29 @@ Run cli(const QStringList& args, const QString& locale = QStringLiteral("it_IT.U
     if (!p.waitForFinished(30000)) qFatal("tipolab-cli did not finish");
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The tool run with its standard output on a terminal (a pseudo-terminal of
+// the test's); what the terminal received.
+QByteArray cliOnTerminal(const QStringList& args)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) qFatal("no terminal");
+    const QByteArray slave = ptsname(master);
+    QProcess p;
+    p.setChildProcessModifier([slave] {
+        const int fd = ::open(slave.constData(), O_RDWR | O_NOCTTY);
+        if (fd < 0 || ::dup2(fd, STDOUT_FILENO) < 0) ::_exit(127);
+    });
+    p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), args);
+    if (!p.waitForFinished(30000)) qFatal("tipolab-cli did not finish");
+    QByteArray shown;
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR);)
+        if (n > 0) shown.append(buffer, n);
+    ::close(master);
+    return shown;
 }
 
 QString data(const char* name)
@@ -284,15 +311,63 @@ private slots:
                            QStringLiteral("-o"), QString()};
     }
 
+    // What is wrong in one line, and where to read more: never the whole help.
     void wrongUsage()
     {
         QFETCH(QStringList, args);
         const Run r = cli(args);
         QCOMPARE(r.status, 2);
-        QVERIFY(r.err.contains(QStringLiteral("Uso: tipolab-cli")));
+        QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts);
+        lines.removeIf([](const QString& l) { return l.startsWith(u"QStandardPaths:"); }); // Qt's
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[1], QStringLiteral("Per l'uso: tipolab-cli --help"));
     }
 
-    // Standard output on a full disk: said on standard error, status 1.
+    // After "--" a name that starts with a dash is a file, for every command.
+    void fileNamesAfterDoubleDash()
+    {
+        QTemporaryDir dir;
+        sampleFor(dir, QStringLiteral("-Rossi"), "Mario Rossi");
+        const Run report =
+            cli({QStringLiteral("relazione"), QStringLiteral("-o"), QStringLiteral("rel.doc"),
+                 QStringLiteral("--"), QStringLiteral("-Rossi")},
+                QStringLiteral("it_IT.UTF-8"), {}, dir.path());
+        QCOMPARE(report.status, 0);
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("rel.doc"))));
+        const Run results =
+            cli({QStringLiteral("risultati"), QStringLiteral("--"), QStringLiteral("-Rossi")},
+                QStringLiteral("it_IT.UTF-8"), {}, dir.path());
+        QCOMPARE(results.status, 0);
+    }
+
+    // A name whose bytes are not UTF-8 could be neither found nor written
+    // under its own name: it is refused, its bytes shown, and nothing done.
+    void namesNotInUtf8AreRefused()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(data("Tipolab-dati-esempio"), dir.filePath(QStringLiteral("esempio"))));
+        QVERIFY(::link(QFile::encodeName(dir.filePath(QStringLiteral("esempio"))).constData(),
+                       (QFile::encodeName(dir.path()) + "/Tipolab-dati-\xe9").constData()) == 0);
+        for (const char* command : {"risultati \"$(printf 'Tipolab-dati-\\351')\"",
+                                    "relazione esempio -o \"$(printf 'rel\\351.doc')\""}) {
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            p.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli ") + QLatin1String(command)});
+            QVERIFY(p.waitForFinished(30000));
+            const QString err = QString::fromUtf8(p.readAllStandardError());
+            QCOMPARE(p.exitCode(), 1);
+            QVERIFY2(err.contains(QStringLiteral("\\xe9")) &&
+                         err.contains(QStringLiteral("non \u00e8 in UTF-8")),
+                     qPrintable(err));
+            QCOMPARE(p.readAllStandardOutput(), QByteArray());
+        }
+        // Neither that name nor the one it would have become.
+        QVERIFY(::access((QFile::encodeName(dir.path()) + "/rel\xe9.doc").constData(), F_OK) != 0);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("rel*")}, QDir::Files), QStringList());
+    }
+
     void outputThatCannotBeWrittenFails_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -338,6 +413,13 @@ private slots:
             qPrintable(profile.out));
         const Run csv = cli({QStringLiteral("risultati"), QStringLiteral("--csv"), file});
         QVERIFY(csv.out.contains(QString::fromLatin1(raw)));
+        // Shown on a terminal, the CSV is escaped as the table is.
+        for (const char* command : {"risultati", "profilo"}) {
+            const QByteArray shown =
+                cliOnTerminal({QString::fromLatin1(command), QStringLiteral("--csv"), file});
+            QVERIFY2(shown.contains(escaped.toUtf8()) && !shown.contains('\x1b'),
+                     shown.constData());
+        }
         const Run missing = cli({QStringLiteral("risultati"), file + QStringLiteral("\r\x9b")});
         QVERIFY2(missing.err.contains(fileShown + QStringLiteral("\\x0d\\x9b")),
                  qPrintable(missing.err));

@@ -76,6 +76,8 @@ void TestDocumentCli::commands()
     QCOMPARE(QFileInfo::exists(out), status == 0);
     if (status == 0) {
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), out);
+        // A person's data: for the user's eyes alone.
+        QCOMPARE(QFile::permissions(out) & 0x0777, QFile::ReadUser | QFile::WriteUser);
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(6) == "{\\rtf1");
@@ -125,6 +127,7 @@ void TestDocumentCli::pdfDocuments()
     p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), args << "-o" << out);
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(QFile::permissions(out) & 0x0777, QFile::ReadUser | QFile::WriteUser);
 
     const int pages = fixtures::pdfPages(out);
     QVERIFY(pages > 0);
@@ -146,6 +149,7 @@ void TestDocumentCli::pdfThatCannotBeWritten_data()
     QTest::addColumn<QString>("why");
     QTest::newRow("no permission") << "permission";
     QTest::newRow("file-size limit reached mid-write") << "limit";
+    QTest::newRow("file-size limit, its signal not ignored") << "signal";
 }
 
 void TestDocumentCli::pdfThatCannotBeWritten()
@@ -170,9 +174,11 @@ void TestDocumentCli::pdfThatCannotBeWritten()
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(127);
         });
     } else {
-        // The PDF of the report is far larger than this.
-        p.setChildProcessModifier([] {
-            std::signal(SIGXFSZ, SIG_IGN);
+        // The PDF of the report is far larger than this. The signal the limit
+        // sends ends a program, unless it keeps running past it itself.
+        const bool ignored = why == u"limit";
+        p.setChildProcessModifier([ignored] {
+            std::signal(SIGXFSZ, ignored ? SIG_IGN : SIG_DFL);
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
         });
@@ -181,8 +187,11 @@ void TestDocumentCli::pdfThatCannotBeWritten()
             {"relazione", testData("Tipolab-dati-esempio"), "-o", out});
     QVERIFY(p.waitForFinished(60000));
     const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 1);
     QVERIFY2(err.contains(out), qPrintable(err));
+    if (why != u"permission")
+        QVERIFY2(err.contains("il file supera la dimensione massima consentita"), qPrintable(err));
     QCOMPARE(tipolab::test::readFile(out), before);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"relazione.pdf"});
 }
@@ -207,6 +216,60 @@ void TestDocumentCli::failedWriteKeepsTheOldDocument()
     QVERIFY2(err.contains("il file supera la dimensione massima consentita"), qPrintable(err));
     QCOMPARE(tipolab::test::readFile(out), QByteArray("the old document"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
+}
+
+// A sheet written without -o, under a free name in the current folder, is
+// written whole or not at all.
+void TestDocumentCli::sheetWithoutOutputIsWholeOrNothing()
+{
+    QTemporaryDir dir;
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), {"foglio", "tipi", kSample});
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(err.contains("il file supera la dimensione massima consentita"), qPrintable(err));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+}
+
+// An output that is a symbolic link another user planted in a folder open to
+// all (such as /tmp) is not followed; one of the user's own is.
+void TestDocumentCli::plantedLinkIsNotFollowed()
+{
+    if (geteuid() != 0) QSKIP("only root can give a link to another user");
+    QTemporaryDir dir;
+    const QString shared = dir.filePath("condivisa");
+    const QString elsewhere = dir.filePath("altrove.doc");
+    QVERIFY(QDir().mkpath(shared));
+    QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    tipolab::test::writeFile(elsewhere, "un altro documento");
+    const QString planted = QDir(shared).filePath("relazione.doc");
+    const QString own = QDir(shared).filePath("mia.doc");
+    QVERIFY(QFile::link(elsewhere, planted));
+    QVERIFY(QFile::link(elsewhere, own));
+    QCOMPARE(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+
+    QProcess p;
+    p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), {"relazione", kSample, "-o", planted});
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(err.contains(planted) && err.contains("collegamento simbolico di un altro utente"),
+             qPrintable(err));
+    QCOMPARE(tipolab::test::readFile(elsewhere), QByteArray("un altro documento"));
+    QVERIFY(QFileInfo(planted).isSymLink());
+
+    p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab-cli"), {"relazione", kSample, "-o", own});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(tipolab::test::readFile(elsewhere).startsWith("{\\rtf1"));
 }
 
 // An output that is one of the inputs, by whatever name, or no file at all,

@@ -44,6 +44,8 @@ private slots:
     void pdfThatCannotBeWritten_data();
     void pdfThatCannotBeWritten();
     void failedWriteKeepsTheOldDocument();
+    void sheetWithoutOutputIsWholeOrNothing();
+    void plantedLinkIsNotFollowed();
     void outputMustNotBeAnInput_data();
     void outputMustNotBeAnInput();
 };

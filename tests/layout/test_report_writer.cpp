@@ -1,11 +1,11 @@
 // The writer's operations on the document in memory, the RTF file it writes
 // and the page count of its layout.
-#include "report_fixtures.h"
 #include "document/document_fonts.h"
+#include "document/report_writer.h"
 #include "layout/document_layout.h"
 #include "layout/page_count.h"
-#include "document/report_writer.h"
 #include "output/rtf_writer.h"
+#include "report_fixtures.h"
 #include "test_layout.h"
 
 #include <QBuffer>
@@ -236,6 +236,13 @@ void TestReportWriter::reckonedPageCount_data()
     QTest::newRow("justified right to left")
         << lines + "|S:16|T:\u05e9\u05dc\u05d5\u05dd " + words + "|J" << true;
     QTest::newRow("a cell's line taller than a page") << "T:x|A:2,1|X:700|C:x" << true;
+    // Words too long for a line, broken anywhere, the longest at once.
+    QTest::newRow("a word of thousands of letters after a label")
+        << "T:esaminato: " + QString(20000, u'M') + "^dopo" << true;
+    QTest::newRow("a long word of both directions, justified")
+        << "T:" + QStringLiteral("W\u05d0").repeated(5000) + " e " + QString(900, u'i') + "|J"
+        << true;
+    QTest::newRow("a long word of joined letters") << "T:" + QString(15000, u'\u0645') << true;
     QTest::newRow("more pages than reckoned")
         << "T:" + QStringLiteral("riga^").repeated(48200) << false;
 }

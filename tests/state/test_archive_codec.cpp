@@ -171,6 +171,16 @@ void TestArchiveCodec::readingRules_data()
         << 2 << QByteArray(R"(1,"massimo","1",1.0)") << QByteArray(R"(1,"massimo","1",1)");
     QTest::newRow("never set") << 3 << QByteArray(",,,") << QByteArray(",,,");
     QTest::newRow("cleared") << 9 << QByteArray(R"(0,"","","",8)") << QByteArray(R"(0,"","","",8)");
+    QTest::newRow("unticked, its word and step kept")
+        << 4 << QByteArray(R"(0,"molto","3",0)") << QByteArray(R"(0,"molto","3",0)");
+    QTest::newRow("ticked, awaiting a judgement")
+        << 10 << QByteArray(R"(1,"","",0,"9")") << QByteArray(R"(1,"","",0,"9")");
+    QTest::newRow("the same single-precision coefficient")
+        << 3 << QByteArray(R"(1,"leggermente","5",0.60000001)")
+        << QByteArray(R"(1,"leggermente","5",.6)");
+    QTest::newRow("a title field as long as the windows hold")
+        << 1 << "\"\",\"" + QByteArray(kLongestTitleField, 'M') + "\",\"\",\"\",\"\",\"\",\"\""
+        << "\"\",\"" + QByteArray(kLongestTitleField, 'M') + "\",\"\",\"\",\"\",\"\",\"\"";
 }
 
 void TestArchiveCodec::readingRules()
@@ -201,6 +211,20 @@ void TestArchiveCodec::refusesDamagedFiles_data()
     QTest::newRow("weight 9.5") << 10 << QByteArray(R"(1,"molto","3",.8,9.5)") << 10 << 5;
     QTest::newRow("weight negative") << 79 << QByteArray(R"(1,"molto","3",.8,"-1")") << 79 << 5;
     QTest::newRow("a value missing") << 5 << QByteArray(R"(1,"molto",.8)") << 5 << 3;
+    QTest::newRow("coefficient against step and word")
+        << 2 << QByteArray(R"(1,"massimo","1",0)") << 2 << 0;
+    QTest::newRow("word against step") << 3 << QByteArray(R"(1,"molto","5",.6)") << 3 << 0;
+    QTest::newRow("step without a word") << 9 << QByteArray(R"(1,"","3",.8,"9")") << 9 << 0;
+    QTest::newRow("empty coefficient with a step")
+        << 8 << QByteArray(R"(1,"molto","3","","9")") << 8 << 0;
+    QTest::newRow("coefficient never set with a step")
+        << 8 << QByteArray(R"(1,"molto","3",,"9")") << 8 << 0;
+    QTest::newRow("-0 with a step") << 7 << QByteArray(R"(1,"nullo","11",-0)") << 7 << 0;
+    QTest::newRow("-0 after an untick") << 6 << QByteArray(R"(0,"medio","6",-0)") << 6 << 0;
+    QTest::newRow("coefficient without a judgement") << 4 << QByteArray(R"(1,"","",.9)") << 4 << 0;
+    QTest::newRow("a title field longer than the windows hold")
+        << 1 << "\"\",\"\",\"\",\"\",\"" + QByteArray(kLongestTitleField + 1, 'x') + "\",\"\",\"\""
+        << 1 << 5;
     QTest::newRow("empty file") << 0 << QByteArray() << 1 << 1;
     QTest::newRow("not an archive") << 0 << QByteArray("%PDF-1.4\n\x01\x02garbage") << 2 << 2;
 }
@@ -220,6 +244,26 @@ void TestArchiveCodec::refusesDamagedFiles()
     QCOMPARE(read.error.position, errorPosition);
     QVERIFY(!read.error.reason.empty());
     QVERIFY(read.error.describe().starts_with("riga " + std::to_string(errorLine)));
+}
+
+// A refusal names the line and what is wrong with it, never quoting a field
+// too long to read.
+void TestArchiveCodec::refusalSaysWhatDisagrees()
+{
+    const std::string sample = fixture("Tipolab-dati-esempio");
+    QCOMPARE(readArchive(withLine(sample, 2, R"(1,"massimo","1",0)")).error.describe(),
+             std::string("riga 2: il giudizio \"massimo\", il valore del giudizio \"1\" e il "
+                         "coefficiente 0 non concordano: al valore 1 corrispondono il giudizio "
+                         "\"massimo\" e il coefficiente 1"));
+    // Characters beyond the basic plane take two units, as in the windows.
+    std::string smiles;
+    for (int i = 0; i < kLongestTitleField / 2 + 1; ++i)
+        smiles += "\xF0\x9F\x98\x80";
+    const std::string wide =
+        std::string(kUtf8Bom) + withLine(sample, 1, R"("",")" + smiles + R"(","","","","","")");
+    QCOMPARE(readArchive(wide).error.describe(),
+             std::string("riga 1, valore 2: il campo \u00abpersona\u00bb \u00e8 lungo 32768 "
+                         "caratteri: le finestre ne contengono al massimo 32767"));
 }
 
 void TestArchiveCodec::ignoresContentAfterTheLastValue()
@@ -257,6 +301,8 @@ void TestArchiveCodec::codePages_data()
         << "Citt\u00e0, perch\u00e9 \u20ac 5 \u2030" << false;
     QTest::newRow("Polish letter") << "\u0141ukasz" << true;
     QTest::newRow("Japanese") << "\u65e5\u672c" << true;
+    // As code page bytes "\u00c3\u00a8" would read as UTF-8 "\u00e8".
+    QTest::newRow("code page bytes that are UTF-8") << "Citt\u00c3\u00a8" << true;
 }
 
 void TestArchiveCodec::codePages()
@@ -273,13 +319,17 @@ void TestArchiveCodec::codePages()
     QVERIFY(read.record && *read.record == r);
 }
 
-void TestArchiveCodec::readsUtf8WithByteOrderMark()
+void TestArchiveCodec::readsUtf8WithOrWithoutByteOrderMark()
 {
     const std::string legacy = fixture("Tipolab-dati-esempio");
     const ArchiveReadResult a = readArchive(legacy);
     const ArchiveReadResult b = readArchive(std::string(kUtf8Bom) + decodeCp1252(legacy));
     QVERIFY(a.record && b.record && *a.record == *b.record);
     QCOMPARE(QString::fromStdString(a.record->title[5]), QStringLiteral("luned\u00ec, 7 dic 2026"));
+
+    // Without the mark: UTF-8 where the bytes are UTF-8 with accented letters.
+    const ArchiveReadResult unmarked = readArchive(decodeCp1252(legacy));
+    QVERIFY(unmarked.record && *unmarked.record == *a.record);
 
     const ArchiveReadResult bad = readArchive(std::string(kUtf8Bom) + "\"abc\xC3\x28\"");
     QVERIFY(!bad.record);

@@ -1,3 +1,4 @@
+#include "files/file_io.h"
 #include "state/archive_file.h"
 #include "test_paths.h"
 #include "test_state.h"
@@ -7,6 +8,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tipolab;
 
@@ -104,6 +109,53 @@ void TestArchiveFile::failedSaveLeavesExistingFile()
     QVERIFY(error.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(test::readFile(path), previous);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+namespace {
+
+mode_t modeOf(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+} // namespace
+
+// Under a umask that lets everyone read, a save is readable by the user alone
+// while it is being written, and a new archive after; an archive replaced
+// keeps the mode the user gave it.
+void TestArchiveFile::savesArePrivate()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tipolab-dati-Anna"));
+    const std::string bytes = writeArchive(sampleRecord());
+    const mode_t mask = ::umask(0);
+    // The file-size limit's signal ends a save halfway: what it was writing stays.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{512, 512};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        saveFile(QFile::encodeName(path).toStdString(), bytes, SaveMode::Replace);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const QString error = saveArchiveFile(path, sampleRecord());
+    const mode_t created = modeOf(path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QString again = saveArchiveFile(path, ArchiveRecord{});
+    ::umask(mask);
+
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    const QStringList left =
+        QDir(dir.path()).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    QCOMPARE(left.size(), 1);
+    QCOMPARE(modeOf(dir.filePath(left.first())), mode_t(0600));
+    QCOMPARE(error, QString());
+    QCOMPARE(created, mode_t(0600));
+    QCOMPARE(again, QString());
+    QCOMPARE(modeOf(path), mode_t(0640));
 }
 
 void TestArchiveFile::saveToMissingFolderFails()

@@ -15,11 +15,12 @@ private slots:
     void readingRules();
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
+    void refusalSaysWhatDisagrees();
     void ignoresContentAfterTheLastValue();
     void doubleQuoteBecomesApostrophe();
     void codePages_data();
     void codePages();
-    void readsUtf8WithByteOrderMark();
+    void readsUtf8WithOrWithoutByteOrderMark();
 };
 
 class TestArchiveFile : public QObject {
@@ -29,6 +30,7 @@ private slots:
     void damagedFileLeavesMemoryUntouched_data();
     void damagedFileLeavesMemoryUntouched();
     void failedSaveLeavesExistingFile();
+    void savesArePrivate();
     void saveToMissingFolderFails();
 };
 

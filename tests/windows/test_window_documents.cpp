@@ -229,7 +229,7 @@ void TestWindowDocuments::resultsAndReportAgreeWithTheTool_data()
     weights.characteristics[5][0].weight = Value::text("10");
     QTest::newRow("CONVENZIONALE's weights at 101") << bytes(weights) << false;
     ArchiveRecord general = sample;
-    general.types[2].word = Value::text("");
+    general.types[2].withdraw(); // ticked, awaiting its judgement
     QTest::newRow("a general judgement missing") << bytes(general) << false;
 }
 
