@@ -69,9 +69,13 @@ QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& 
 
 QString saveArchiveFile(const QString& path, const ArchiveRecord& record)
 {
+    return saveArchiveFile(path, writeArchive(record));
+}
+
+QString saveArchiveFile(const QString& path, const std::string& archive)
+{
     // A person's data: readable by the user alone, unless the file replaced was not.
-    return saveWholeFile(path, QByteArray::fromStdString(writeArchive(record)),
-                         FileAccess::OwnerOnly);
+    return saveWholeFile(path, QByteArray::fromStdString(archive), FileAccess::OwnerOnly);
 }
 
 } // namespace tipolab

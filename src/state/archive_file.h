@@ -30,5 +30,7 @@ QString loadArchiveInto(const QString& path, AssessmentData& data, TitleFields& 
 // Writes beside the target and renames over it, so that a failed save leaves
 // an existing file as it was. Returns the error, or an empty text on success.
 QString saveArchiveFile(const QString& path, const ArchiveRecord& record);
+// The same for an archive already written out by writeArchive().
+QString saveArchiveFile(const QString& path, const std::string& archive);
 
 } // namespace tipolab

@@ -9,7 +9,6 @@
 #include "recovery_copy.h"
 #include "shell/modulo_tipolab.h"
 #include "state/archive_file.h"
-#include "state/file_save.h"
 #include "tipi.h"
 
 #include <QDir>
@@ -105,10 +104,15 @@ std::string ArchiveCommands::comparableArchive() const
     return writeArchive(recordFrom(data, shownTitle()));
 }
 
+QString personaAsAsked(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    return trimmed.isEmpty() ? QStringLiteral("(senza nome)") : trimmed;
+}
+
 QString ArchiveCommands::persona() const
 {
-    const QString name = examinedPerson(m_module).trimmed();
-    return name.isEmpty() ? QStringLiteral("(senza nome)") : name;
+    return personaAsAsked(examinedPerson(m_module));
 }
 
 bool ArchiveCommands::unsavedWorkAllowsOpen()
@@ -253,7 +257,7 @@ bool ArchiveCommands::save(bool askForName)
         askForName = true;
     }
     const std::string bytes = writeArchive(recordFrom(m_module.data(), title));
-    const QString error = saveWholeFile(path, QByteArray::fromStdString(bytes));
+    const QString error = saveArchiveFile(path, bytes);
     if (!error.isEmpty()) {
         report(error);
         return false;

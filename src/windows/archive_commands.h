@@ -28,6 +28,9 @@ class ModuloTipolab;
 class RecoveryCopy;
 class dati;
 
+// The examined person as the questions about an assessment name it.
+QString personaAsAsked(const QString& name);
+
 class ArchiveCommands {
 public:
     ArchiveCommands(ModuloTipolab& module, dati& window);

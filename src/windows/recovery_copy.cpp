@@ -74,10 +74,8 @@ void offerRecovery(ModuloTipolab& module)
     bool recovered = false; // one copy in the windows; any other is kept aside
     for (const LeftCopy& copy : leftCopies(module.recoveryFolder())) {
         const ArchiveLoad load = loadArchiveFile(copy.archive);
-        QString persona;
-        if (load.record)
-            persona = QString::fromStdString(load.record->title[kPersonaField]).trimmed();
-        if (persona.isEmpty()) persona = QStringLiteral("(senza nome)");
+        const QString persona = personaAsAsked(
+            load.record ? QString::fromStdString(load.record->title[kPersonaField]) : QString());
         if (load.record && !recovered) {
             const auto answer = module.dialogs().message(
                 QStringLiteral("Tipolab non è stato chiuso correttamente. Recuperare la "

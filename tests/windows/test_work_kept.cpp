@@ -212,6 +212,7 @@ void TestWorkKept::openAsksBeforeDroppingUnsavedWork()
     program.dialogs.fileAnswers << mine << kSample;
     program.data()->Toolbar1_ButtonClick(1);
     QVERIFY(QFileInfo(mine).size() > 0);
+    QCOMPARE(modeOf(mine), mode_t(0600)); // a person's data, the user's alone
     QCOMPARE(program.data()->currentFileName(), kSample);
     QVERIFY(!program.data()->archive().hasUnsavedChanges());
 
