@@ -210,6 +210,8 @@ int main(int argc, char* argv[])
     QWidget* data = fillDataWindowMidway(module);
     ok &= save(data, folder, "dati.png");
     ok &= save(completeAndShowProfile(module, data), folder, "profilo.png");
+    click(module.existingWindow(tipolab::WindowId::Profilo), "professioni");
+    ok &= save(module.existingWindow(tipolab::WindowId::Professioni), folder, "professioni.png");
     const QTemporaryDir earlier;
     ok &= save(reassessAndCompare(module, data, earlier.filePath("Tipolab-dati-Giulia Ferri")),
                folder, "confronto.png");

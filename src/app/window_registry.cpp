@@ -9,6 +9,7 @@
 #include "windows/confronto.h"
 #include "windows/dati.h"
 #include "windows/frontespizio.h"
+#include "windows/professioni.h"
 #include "windows/profilo.h"
 #include "windows/risultati.h"
 #include "windows/studio_dialog.h"
@@ -28,6 +29,8 @@ void registerWindows(ModuloTipolab& module, TunePlayer* tune, std::shared_ptr<Do
                           [&module, desk] { return new profilo(module, *desk); });
     module.registerWindow(WindowId::Confronto,
                           [&module, desk] { return new confronto(module, *desk); });
+    module.registerWindow(WindowId::Professioni,
+                          [&module, desk] { return new professioni(module, *desk); });
 
     module.registerWindow(WindowId::About, [&module] { return new informa(module.identity()); });
     module.registerWindow(WindowId::Support,

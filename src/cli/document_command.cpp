@@ -106,6 +106,15 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
                 err.flush();
                 return 1;
             }
+            if (options.kind == DocumentKind::ProfessionsSheet) {
+                source.professions =
+                    professionsSnapshot(archive.profile.profile.synthetic,
+                                        archive.profile.profile.analytic, false, options.locale);
+                if (source.professions.ranking.flat) {
+                    return fail(err, QStringLiteral("%1: %2 Foglio non scritto.")
+                                         .arg(options.file, QString::fromUtf8(kFlatProfile)));
+                }
+            }
             snapshot = std::move(archive.windows);
             source.profile = std::move(archive.profile);
         }

@@ -4,6 +4,7 @@
 #include "files/error_reasons.h"
 #include "files/file_io.h"
 #include "files/text_encoding.h"
+#include "professions_command.h"
 #include "profile_command.h"
 #include "results_command.h"
 #include "standard_output.h"
@@ -25,8 +26,9 @@ const char kUsage[] =
     "Uso: tipolab-cli risultati [--csv] FILE...\n"
     "     tipolab-cli profilo [--csv] FILE...\n"
     "     tipolab-cli confronta [--csv] PRIMA DOPO\n"
+    "     tipolab-cli professioni [--csv] [--sintetico] [--livello L[,L...]] [--quante N] FILE\n"
     "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
-    "     tipolab-cli foglio risultati|dati|tipi|profilo FILE [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio risultati|dati|tipi|profilo|professioni FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
     "     tipolab-cli foglio confronto PRIMA DOPO [-o DOCUMENTO]\n"
     "\n"
@@ -41,6 +43,14 @@ const char kUsage[] =
     "              per ogni tipo le quattro percentuali prima e dopo con la variazione,\n"
     "              il tipo prevalente e i codici a tre lettere; con --csv una riga per\n"
     "              tipo. Se i nomi sono diversi lo segnala e prosegue.\n"
+    "  professioni le professioni ordinate per affinit\u00e0 con il profilo analitico\n"
+    "              (con --sintetico con l'immagine di s\u00e9): la correlazione r di\n"
+    "              Pearson tra i sei valori e i sei punteggi di interesse O*NET della\n"
+    "              professione, le sue lettere e quante sono nel codice della persona.\n"
+    "              Le prime 20 (--quante N per N, --quante 0 per tutte); --livello\n"
+    "              tiene i livelli di istruzione indicati: 1 scuola dell'obbligo,\n"
+    "              2 diploma o qualifica, 3 ITS o terziaria breve, 4 laurea. Con --csv\n"
+    "              tutte, una riga per professione. Un profilo piatto non ha elenco.\n"
     "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo;\n"
     "              un nome che comincia con = + - @, una tabulazione o un ritorno a capo\n"
     "              riceve un apostrofo davanti, perch\u00e9 il foglio di calcolo non lo\n"
@@ -49,7 +59,7 @@ const char kUsage[] =
     "              della finestra Frontespizio; senza -o dove la scrive Tipolab: accanto\n"
     "              alla cartella del programma o, se installato, nella cartella Documenti.\n"
     "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
-    "              del profilo della persona, il foglio del confronto o il modello\n"
+    "              del profilo della persona, delle professioni affini, del confronto o il modello\n"
     "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
     "  -o          il nome del documento; se finisce in .pdf il documento \u00e8 scritto\n"
     "              in PDF, con le pagine che Tipolab conta.\n"
@@ -59,7 +69,8 @@ const char kUsage[] =
     "esadecimale (per esempio \\x1b); in un file o in una pipe il CSV resta com'\u00e8.\n"
     "Dopo -- ogni argomento \u00e8 un file, anche se comincia con un trattino.\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
-    "(relazione, profilo, confronta e i fogli dei risultati, del profilo e del confronto\n"
+    "(relazione, profilo, confronta, professioni e i fogli dei risultati, del profilo,\n"
+    "delle professioni e del confronto\n"
     "richiedono dati completi); lo stato di uscita vale 1 se qualche file \u00e8 stato\n"
     "segnalato o se l'uscita non si \u00e8 potuta scrivere, 2 per un uso errato.\n";
 
@@ -108,6 +119,45 @@ int comparisonCommand(const QStringList& args, QTextStream& out, QTextStream& er
     options.before = files[0];
     options.after = files[1];
     return tipolab::runComparison(options, out, err);
+}
+
+int professionsCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    tipolab::ProfessionsOptions options;
+    options.locale = QLocale::system();
+    options.toTerminal = ::isatty(STDOUT_FILENO) == 1;
+    QStringList files;
+    bool onlyFiles = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool option = !onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1;
+        if (!option) {
+            files << a;
+        } else if (a == QLatin1String("--")) {
+            onlyFiles = true;
+        } else if (a == QLatin1String("--csv")) {
+            options.csv = true;
+        } else if (a == QLatin1String("--sintetico")) {
+            options.synthetic = true;
+        } else if (a == QLatin1String("--livello")) {
+            const auto levels = i + 1 < args.size() ? tipolab::parseLevels(args[++i]) : std::nullopt;
+            if (!levels)
+                return usage(err, QStringLiteral("Dopo --livello indicare i livelli da 1 a 4, "
+                                                 "separati da virgole."));
+            options.levels = *levels;
+        } else if (a == QLatin1String("--quante")) {
+            bool ok = false;
+            options.count = i + 1 < args.size() ? args[++i].toInt(&ok) : -1;
+            if (!ok || options.count < 0)
+                return usage(err, QStringLiteral("Dopo --quante indicare un numero intero, 0 "
+                                                 "per tutte."));
+        } else {
+            return unknownOption(err, a);
+        }
+    }
+    if (files.size() != 1) return usage(err, QStringLiteral("Indicare un file di dati."));
+    options.file = files.front();
+    return tipolab::runProfessions(options, out, err);
 }
 
 } // namespace
@@ -165,7 +215,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
 {
     if (args.isEmpty())
         return usage(err, QStringLiteral("Indicare un comando: risultati, profilo, confronta, "
-                                         "relazione o foglio."));
+                                         "professioni, relazione o foglio."));
     const QString command = args.takeFirst();
     if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
         out << QString::fromUtf8(kUsage);
@@ -174,6 +224,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
     if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))
         return documentCommand(command, args, out, err);
     if (command == QLatin1String("confronta")) return comparisonCommand(args, out, err);
+    if (command == QLatin1String("professioni")) return professionsCommand(args, out, err);
     const bool profile = command == QLatin1String("profilo");
     if (!profile && command != QLatin1String("risultati"))
         return usage(err,

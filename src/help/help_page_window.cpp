@@ -9,7 +9,7 @@ namespace tipolab {
 namespace {
 
 constexpr int kCentred = -1;      // the page keeps the left edge the scaler centred it at
-constexpr int kPageHeight = 6825; // twips, every page
+constexpr int kPageHeight = 6825; // twips, every page but the longer ones
 
 // How each page window is made, in HelpPageId order.
 struct PageForm {
@@ -17,6 +17,7 @@ struct PageForm {
     int width; // twips
     int left;  // twips from the screen's left edge, or kCentred
     bool tooltips;
+    int height = kPageHeight; // twips
 };
 
 constexpr PageForm kPageForms[kAllHelpPageCount] = {
@@ -25,12 +26,14 @@ constexpr PageForm kPageForms[kAllHelpPageCount] = {
     {"guidadati", 5640, 5467, false},          {"guidarisultati", 5640, 5467, false},
     {"guidafrontespizio", 5640, 5467, false},  {"guidaprofilo", 9600, kCentred, false},
     {"guidaconfronto", 9600, kCentred, false},
+    {"guidaprofessioni", 10800, kCentred, false, 10500},
 };
 
 // Designed layout, in twips: the title above, the text below it, the three
 // buttons centred along the bottom.
 constexpr int kMargin = 240;
 constexpr int kTitleTop = 180, kTitleHeight = 420;
+// The text and the buttons move down as a page is taller than kPageHeight.
 constexpr int kTextTop = 720, kTextHeight = 5160;
 constexpr int kButtonsTop = 6060, kButtonHeight = 420, kButtonWidth = 1500, kButtonGap = 120;
 
@@ -64,7 +67,7 @@ HelpPageWindow::HelpPageWindow(ModuloTipolab& module, HelpPageId page, QWidget* 
     const PageForm& form = kPageForms[static_cast<int>(page)];
     setObjectName(QString::fromLatin1(form.name));
     setWindowTitle(toQString(kHelpPageCaption));
-    placeControls(form.width);
+    placeControls(form.width, form.height);
 
     const HelpPage& texts = helpPage(page);
     Label1->setText(toQString(texts.title));
@@ -76,14 +79,15 @@ HelpPageWindow::HelpPageWindow(ModuloTipolab& module, HelpPageId page, QWidget* 
         cmdSommario->setToolTip(QStringLiteral("cliccare per tornare al sommario"));
     }
 
-    sizeWindowToScreen(m_scaler, this, form.width, kPageHeight);
+    sizeWindowToScreen(m_scaler, this, form.width, form.height);
     // A page with a left edge of its own moves there, at the height it was centred at.
     if (form.left != kCentred) moveWindowTwips(this, form.left, pos().y() * kTwipsPerPixel);
 }
 
-void HelpPageWindow::placeControls(int width)
+void HelpPageWindow::placeControls(int width, int height)
 {
     const int inner = width - 2 * kMargin;
+    const int extra = height - kPageHeight;
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -101,14 +105,14 @@ void HelpPageWindow::placeControls(int width)
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignJustify | Qt::AlignTop);
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    placeTwips(Label2, kMargin, kTextTop, inner, kTextHeight);
+    placeTwips(Label2, kMargin, kTextTop, inner, kTextHeight + extra);
 
     cmdStampa = newButton(this, QStringLiteral("cmdStampa"), QStringLiteral("S&tampa"));
     cmdSommario = newButton(this, QStringLiteral("cmdSommario"), QStringLiteral("&Sommario"));
     cmdChiudi = newButton(this, QStringLiteral("cmdChiudi"), QStringLiteral("&Chiudi"));
     int left = (width - 3 * kButtonWidth - 2 * kButtonGap) / 2;
     for (QPushButton* button : {cmdStampa, cmdSommario, cmdChiudi}) {
-        placeTwips(button, left, kButtonsTop, kButtonWidth, kButtonHeight);
+        placeTwips(button, left, kButtonsTop + extra, kButtonWidth, kButtonHeight);
         left += kButtonWidth + kButtonGap;
     }
     connect(cmdChiudi, &QPushButton::clicked, this, &HelpPageWindow::cmdchiudi_Click);

@@ -37,7 +37,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void placeControls(int width);
+    void placeControls(int width, int height);
     void cmdchiudi_Click();
     void cmdSommario_Click();
     void cmdstampa_Click();

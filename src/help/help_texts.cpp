@@ -2,9 +2,11 @@
 
 #include "core/profile.h"
 #include "core/response_style.h"
+#include "occupations/occupation_sources.h"
 
 #include <array>
 #include <cassert>
+#include <string>
 
 namespace tipolab {
 namespace {
@@ -18,7 +20,7 @@ static_assert(kUniformSharePercent == 75 && kExtremesSharePercent == 75 && kInBl
               "update the text of the profile page");
 
 // Each text is one paragraph; the page window word-wraps it.
-constexpr std::array<HelpPage, kAllHelpPageCount> kPages = {{
+constexpr std::array<HelpPage, kAllHelpPageCount - 1> kPages = {{
     {"MANUALE D'USO RAPIDO",
      "Il software TIPOLAB è un programma per l'analisi della personalità prevalente negli alunni "
      "delle scuole, per guidarli nella scelta del futuro, o in chiunque di cui si voglia "
@@ -194,10 +196,54 @@ constexpr std::array<HelpPage, kAllHelpPageCount> kPages = {{
      "un file che non si può scrivere viene segnalato e quello che c'era resta com'era."},
 }};
 
+// The professions page: how the list is made and what it is for, then the
+// notices of the data sets, in English and in Italian.
+constexpr std::string_view kProfessionsText =
+    "La finestra delle professioni affini si apre con «Professioni affini» dal menu Visualizza "
+    "di ogni finestra di lavoro o dalla finestra del profilo, quando la valutazione è completa e "
+    "i risultati sono calcolati. Elenca 923 professioni dalla più vicina alla più lontana dal "
+    "profilo della persona: il profilo analitico (come è), o l'immagine di sé (come crede di "
+    "essere) se la si sceglie in alto. Ogni professione ha sei punteggi di interesse, da 1 a 7, "
+    "uno per tipo; l'affinità è la correlazione r di Pearson tra questi sei punteggi e le sei "
+    "percentuali relative della persona, come le mostra la finestra Risultati. Vale 1 quando i "
+    "due profili salgono e scendono insieme, 0 quando non hanno legame, un valore negativo quando "
+    "vanno in senso opposto; conta la forma del profilo, non l'altezza dei valori. A parità di "
+    "affinità l'ordine è quello del codice O*NET-SOC. Un profilo piatto, con sei valori uguali, "
+    "non ha elenco. Le lettere sono i tipi più forti della professione; «in comune» dice quante "
+    "di esse compaiono nel codice a tre lettere della persona, un gruppo a pari valore compreso: "
+    "è il modo più semplice per capire perché una professione è nell'elenco. Il livello è quello "
+    "di istruzione che il gruppo ISCO-08 richiede di solito: 1 scuola dell'obbligo, 2 diploma o "
+    "qualifica professionale, 3 ITS o formazione terziaria breve, 4 laurea; le caselle in alto "
+    "tengono i livelli che interessano e il campo Cerca trova una professione o un gruppo per "
+    "nome. Sotto la tabella si legge la descrizione della professione scelta. Il tasto «Stampa» "
+    "prepara il foglio delle professioni, con le dieci più affini di ogni livello. L'elenco è un "
+    "punto di partenza per il colloquio, non un verdetto: dice dove portano gli interessi emersi "
+    "dal test, non che cosa la persona sa fare né che cosa deve scegliere. Da dove vengono i "
+    "dati: i punteggi di interesse sono quelli della banca dati pubblica O*NET 30.2 (2026), "
+    "ottenuti con l'apprendimento automatico e rivisti da esperti (per alcune professioni con il "
+    "solo apprendimento automatico); le professioni sono descritte per gli Stati Uniti, e alcune "
+    "(per esempio gli sceriffi) non hanno un equivalente italiano esatto. I titoli e le "
+    "descrizioni italiane sono nostri, tradotti da quelli inglesi; ogni professione è collegata "
+    "a un gruppo ISCO-08 attraverso le tavole di corrispondenza pubbliche, e il nome italiano del "
+    "gruppo viene da ESCO. Note delle fonti:";
+
+const HelpPage& professionsPage()
+{
+    static const std::string text = [] {
+        std::string t(kProfessionsText);
+        for (std::string_view notice : kOccupationNotices)
+            t.append(" ").append(notice);
+        return t;
+    }();
+    static const HelpPage page{"Finestra PROFESSIONI AFFINI", text};
+    return page;
+}
+
 } // namespace
 
 const HelpPage& helpPage(HelpPageId id)
 {
+    if (id == HelpPageId::Professions) return professionsPage();
     const auto index = static_cast<std::size_t>(id);
     assert(index < kPages.size());
     return kPages[index < kPages.size() ? index : 0];

@@ -18,11 +18,12 @@ enum class HelpPageId {
     TitlePage,  // guidafrontespizio: the title-page window
     Profile,    // guidaprofilo: the profile window, opened from it alone
     Comparison, // guidaconfronto: the comparison window, opened from it alone
+    Professions, // guidaprofessioni: the professions window, opened from it alone
 };
 // The pages of the help contents and of the full guide: Manual .. TitlePage.
 inline constexpr int kHelpPageCount = 7;
-// Every page, the profile and comparison windows' included.
-inline constexpr int kAllHelpPageCount = kHelpPageCount + 2;
+// Every page, the profile, comparison and professions windows' included.
+inline constexpr int kAllHelpPageCount = kHelpPageCount + 3;
 
 struct HelpPage {
     std::string_view title; // shown in the page's title label and after "Guida: " in print

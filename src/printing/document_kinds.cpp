@@ -2,6 +2,7 @@
 
 #include "contents/comparison_sheet.h"
 #include "contents/full_report.h"
+#include "contents/professions_sheet.h"
 #include "contents/profile_sheet.h"
 #include "contents/window_sheets.h"
 #include "layout/document_layout.h"
@@ -14,7 +15,7 @@ namespace {
 using Source = DocumentSource;
 using Counter = PageCounter;
 
-const std::array<DocumentKindRow, 7> kKinds{{
+const std::array<DocumentKindRow, 8> kKinds{{
     {DocumentKind::Report, "relazione", "relazione", true, true,
      [](ReportWriter& w, const Source& s, const Counter& pages) {
          composeFullReport(w, s.windows, pages);
@@ -42,6 +43,10 @@ const std::array<DocumentKindRow, 7> kKinds{{
     {DocumentKind::ComparisonSheet, "confronto", "foglio-confronto", false, true,
      [](ReportWriter& w, const Source& s, const Counter&) {
          composeComparisonSheet(w, s.heading, s.comparison);
+     }},
+    {DocumentKind::ProfessionsSheet, "professioni", "foglio-professioni", true, true,
+     [](ReportWriter& w, const Source& s, const Counter&) {
+         composeProfessionsSheet(w, s.heading, s.professions);
      }},
 }};
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "contents/comparison_texts.h"
+#include "contents/professions_texts.h"
 #include "contents/profile_texts.h"
 #include "contents/report_snapshot.h"
 #include "document/report_writer.h"
@@ -19,7 +20,8 @@ enum class DocumentKind {
     TypesSheet,
     AcquisitionForm,
     ProfileSheet,
-    ComparisonSheet
+    ComparisonSheet,
+    ProfessionsSheet
 };
 
 // What a document is composed from; each kind reads its own part.
@@ -29,6 +31,7 @@ struct DocumentSource {
     ScaleCaptions scale; // of the blank form
     ProfileSnapshot profile;
     ComparisonSnapshot comparison;
+    ProfessionsSnapshot professions;
 };
 
 struct DocumentKindRow {

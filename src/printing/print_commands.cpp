@@ -190,6 +190,14 @@ PrintOutcome PrintCommands::comparisonSheet(const SheetHeading& heading,
     return printSheet(DocumentKind::ComparisonSheet, source);
 }
 
+PrintOutcome PrintCommands::professionsSheet(const SheetHeading& heading,
+                                             const ProfessionsSnapshot& professions)
+{
+    DocumentSource source = headedBy(heading);
+    source.professions = professions;
+    return printSheet(DocumentKind::ProfessionsSheet, source);
+}
+
 PrintOutcome PrintCommands::guidePage(const SheetHeading& heading, const GuidePage& page)
 {
     ReportWriter w;

@@ -64,6 +64,9 @@ public:
     PrintOutcome profileSheet(const SheetHeading& heading, const ProfileSnapshot& profile);
     // The comparison sheet of the comparison window.
     PrintOutcome comparisonSheet(const SheetHeading& heading, const ComparisonSnapshot& comparison);
+    // The professions sheet of the professions window.
+    PrintOutcome professionsSheet(const SheetHeading& heading,
+                                  const ProfessionsSnapshot& professions);
     // One help page (`stampaguida`) and the whole guide, saved beside the program's folder.
     PrintOutcome guidePage(const SheetHeading& heading, const GuidePage& page);
     PrintOutcome fullGuide(const SheetHeading& heading, const QList<GuidePage>& pages);

@@ -11,6 +11,7 @@ enum class WindowId {
     Frontespizio,
     Profilo,      // the person's profile
     Confronto,    // two assessments of the person compared
+    Professioni,  // the professions that fit the profile
     Support,      // supportoclienti
     About,        // informa
     HelpContents, // sommario
@@ -23,6 +24,7 @@ enum class WindowId {
     GuideTitlePage,
     GuideProfile,    // the profile window's page, outside the contents and the full guide
     GuideComparison, // the comparison window's page, likewise
+    GuideProfessions, // the professions window's page, likewise
     TipOfTheDay,
     PriceList,
     StudioData, // the studio's name and address, typed in the program

@@ -22,6 +22,7 @@ enum class FrameCommand {
     ShowFrontespizio,
     ShowProfilo, // the person's profile ("&Profilo della persona")
     Compare,     // "Co&nfronta con un'altra valutazione...": the comparison window
+    ShowProfessioni, // "Pro&fessioni affini": the professions that fit the profile
     WindowGuide, // the window-number title: the window's guide page at once
     HelpContents,
     Tips,

@@ -3,6 +3,7 @@
 #include "current_results.h"
 #include "designed_controls.h"
 #include "hexagon_chart_view.h"
+#include "professioni.h"
 #include "working_window.h"
 
 #include <QHeaderView>
@@ -83,6 +84,12 @@ void profilo::placeControls()
     placeResponseStyle();
     placeEvidence();
     placeButtons(QStringLiteral("il foglio del profilo"));
+    QPushButton* professions =
+        newButton(this, QStringLiteral("professioni"), QStringLiteral("Pro&fessioni affini"),
+                  QStringLiteral("cliccare per le professioni vicine al profilo"));
+    placeTwips(professions, kLeft, sheet::kButtonsTop, 2100, 375);
+    connect(professions, &QPushButton::clicked, this,
+            [this] { showProfessions(m_module, backgroundColour()); });
     m_sheetControls << stampa << pdf;
 }
 

@@ -23,7 +23,7 @@ SheetWindow::SheetWindow(ModuloTipolab& module, DocumentDesk& desk, WindowId gui
 QList<SheetWindow*> SheetWindow::openWindows(const ModuloTipolab& module)
 {
     QList<SheetWindow*> open;
-    for (WindowId id : {WindowId::Profilo, WindowId::Confronto}) {
+    for (WindowId id : {WindowId::Profilo, WindowId::Confronto, WindowId::Professioni}) {
         if (auto* sheet = qobject_cast<SheetWindow*>(module.existingWindow(id))) open << sheet;
     }
     return open;
@@ -83,7 +83,7 @@ void SheetWindow::showSheet(bool visible)
 
 void SheetWindow::showNothing(const QString& why)
 {
-    grafico->setChart(std::nullopt);
+    if (grafico) grafico->setChart(std::nullopt);
     stato->setText(why);
     showSheet(false);
 }

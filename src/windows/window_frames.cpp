@@ -145,6 +145,7 @@ constexpr MenuEntry kVisualizza[] = {
     kDivider,
     {"&Profilo della persona", C::ShowProfilo},
     {"Co&nfronta con un'altra valutazione...", C::Compare},
+    {"Pro&fessioni affini", C::ShowProfessioni},
 };
 constexpr MenuEntry kHelp[] = {
     {"&Guida in linea", C::HelpContents},
@@ -219,6 +220,8 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return "vediprofilo";
     case C::Compare:
         return "confronta";
+    case C::ShowProfessioni:
+        return "vediprofessioni";
     case C::WindowGuide:
         return frame.windowNumberEntry;
     case C::HelpContents:

@@ -1,6 +1,7 @@
 #include "working_window.h"
 
 #include "confronto.h"
+#include "professioni.h"
 #include "dati.h"
 #include "frontespizio.h"
 #include "menu_bar_style.h"
@@ -188,6 +189,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::Compare:
         confronta_Click();
         break;
+    case FrameCommand::ShowProfessioni:
+        professioni_Click();
+        break;
     case FrameCommand::WindowGuide:
         finestra_Click();
         break;
@@ -234,6 +238,11 @@ void WorkingWindow::profilo_Click()
     profile->setBackgroundColour(backgroundColour());
     profile->aggiorna();
     m_module.showWindow(WindowId::Profilo);
+}
+
+void WorkingWindow::professioni_Click()
+{
+    showProfessions(m_module, backgroundColour());
 }
 
 void WorkingWindow::confronta_Click()

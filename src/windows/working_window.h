@@ -57,6 +57,7 @@ public:
     // "Co&nfronta con un'altra valutazione...": the comparison window, after
     // the choice of the earlier archive, in this window's colour.
     void confronta_Click();
+    void professioni_Click();
     // The window-number title: the window's guide page at once.
     void finestra_Click();
     void colorare_Click();

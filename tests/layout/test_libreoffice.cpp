@@ -10,6 +10,7 @@
 #include "layout/document_layout.h"
 #include "output/document_files.h"
 #include "contents/guide_document.h"
+#include "contents/professions_sheet.h"
 #include "contents/profile_sheet.h"
 #include "contents/window_sheets.h"
 #include "test_paths.h"
@@ -109,6 +110,11 @@ void TestLibreOffice::initTestCase()
     write(QStringLiteral("foglio-profilo"), w, m_documents);
     composeComparisonSheet(w, heading, fixtures::sampleComparison());
     write(QStringLiteral("foglio-confronto"), w, m_documents);
+    const Profile sampleProfile = fixtures::sampleProfile().profile;
+    composeProfessionsSheet(w, heading,
+                            professionsSnapshot(sampleProfile.synthetic, sampleProfile.analytic,
+                                                false, QLocale::c()));
+    write(QStringLiteral("foglio-professioni"), w, m_documents);
     // Every title-page field at 60 characters: the title page runs over.
     ReportSnapshot long60 = s;
     for (QString* field : {&long60.title.progetto, &long60.title.persona, &long60.title.tipostudio,
@@ -221,6 +227,15 @@ void TestLibreOffice::opensEveryDocument_data()
                "SRE",
                "Il tipo prevalente \u00e8 cambiato: prima era REALISTA, ora \u00e8 SOCIALE.",
                "+20.00"};
+    QTest::newRow("professions sheet")
+        << "foglio-professioni"
+        << QStringList{"Professioni affini al profilo",
+                       "Codice sintetico: RSI; codice analitico: (R/S)E.",
+                       "Livello 4 \u2013 laurea",
+                       "Livello 1 \u2013 scuola dell'obbligo",
+                       "Istruttore/trice di fitness e personal trainer",
+                       "0.794",
+                       "Fonti: banca dati O*NET 30.2"};
 }
 
 void TestLibreOffice::opensEveryDocument()

@@ -27,10 +27,13 @@ QAction* compareEntry(DataProgram& program, int window)
 {
     const QList<QAction*> entries =
         control<QMenu>(program.working(window), QStringLiteral("visu"))->actions();
-    QAction* entry = entries.last();
-    const bool placed = entries.value(entries.size() - 2)->objectName() == u"vediprofilo" &&
+    // Between the profile and the professions, at the end of the menu.
+    QAction* entry = entries.value(entries.size() - 2);
+    const bool placed = entries.value(entries.size() - 3)->objectName() == u"vediprofilo" &&
                         entry->objectName() == u"confronta" &&
-                        entry->text() == u"Co&nfronta con un'altra valutazione...";
+                        entry->text() == u"Co&nfronta con un'altra valutazione..." &&
+                        entries.last()->objectName() == u"vediprofessioni" &&
+                        entries.last()->text() == u"Pro&fessioni affini";
     return placed ? entry : nullptr;
 }
 

@@ -49,6 +49,13 @@ private slots:
     void freshAssessmentAgreesWithTheTool();
 };
 
+class TestProfessioni : public QObject {
+    Q_OBJECT
+private slots:
+    void sampleRankingLevelsSearchAndSheet();
+    void freshAssessmentAgreesWithTheTool();
+};
+
 class TestConfronto : public QObject {
     Q_OBJECT
 private slots:

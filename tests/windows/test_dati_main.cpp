@@ -39,6 +39,10 @@ int main(int argc, char** argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestProfessioni t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestConfronto t;
         status |= QTest::qExec(&t, argc, argv);
     }

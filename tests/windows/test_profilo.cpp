@@ -48,7 +48,7 @@ bool showsOnlyTheLine(profilo* p)
         if (w->isVisibleTo(p)) visible << w->objectName();
     }
     visible.sort();
-    return visible == QStringList({"chiudi", "guida", "stato"}) && !p->shown();
+    return visible == QStringList({"chiudi", "guida", "professioni", "stato"}) && !p->shown();
 }
 
 // What the window shows, in its order: title, the indices of both profiles,

@@ -10,6 +10,7 @@
 #include "windows/confronto.h"
 #include "windows/dati.h"
 #include "windows/frontespizio.h"
+#include "windows/professioni.h"
 #include "windows/profilo.h"
 #include "windows/risultati.h"
 #include "windows/tipi.h"
@@ -27,9 +28,9 @@ inline QString windowIdName(tipolab::WindowId id)
 {
     static const char* const names[] = {
         "tipi",           "dati",         "risultati",       "frontespizio", "profilo",
-        "confronto",      "Support",      "About",           "HelpContents", "Manual",
+        "confronto",      "professioni",  "Support",      "About",           "HelpContents", "Manual",
         "GuideOperation", "GuideArchive", "GuideTypes",      "GuideData",    "GuideResults",
-        "GuideTitlePage", "GuideProfile", "GuideComparison", "TipOfTheDay",  "PriceList",
+        "GuideTitlePage", "GuideProfile", "GuideComparison", "GuideProfessions", "TipOfTheDay",  "PriceList",
         "StudioData",     "Splash"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
@@ -56,6 +57,8 @@ struct TestProgram {
                               [this, &desk] { return new tipolab::profilo(module, desk); });
         module.registerWindow(WindowId::Confronto,
                               [this, &desk] { return new tipolab::confronto(module, desk); });
+        module.registerWindow(WindowId::Professioni,
+                              [this, &desk] { return new tipolab::professioni(module, desk); });
         for (int i = static_cast<int>(WindowId::Support); i < tipolab::kWindowIdCount; ++i) {
             const QString name = windowIdName(static_cast<WindowId>(i));
             module.registerWindow(static_cast<WindowId>(i), [name] {
