@@ -1,7 +1,9 @@
 // How long the person's profile takes: its figures from the results, the
 // chart as a PNG picture, and the profile sheet beside the results sheet
-// (each composed and written as RTF).
+// (each composed and written as RTF); the professions that fit the profile:
+// the ranking of every occupation, the table read whole and the sheet.
 #include "gui_benchmarks.h"
+#include "contents/professions_sheet.h"
 #include "contents/profile_sheet.h"
 #include "output/rtf_writer.h"
 #include "contents/snapshot_from_archive.h"
@@ -76,6 +78,43 @@ void BM_ProfileSheet(benchmark::State& state)
     });
 }
 BENCHMARK(BM_ProfileSheet)->Unit(benchmark::kMillisecond);
+
+tipolab::ProfessionsSnapshot sampleProfessions(const tipolab::ArchiveSnapshot& s)
+{
+    const tipolab::Profile& p = s.profile.profile;
+    return tipolab::professionsSnapshot(p.synthetic, p.analytic, false, QLocale());
+}
+
+// All 923 occupations ranked against the sample's analytic profile.
+void BM_RankOccupations(benchmark::State& state)
+{
+    const tipolab::Profile p = sample().profile.profile;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tipolab::rankOccupations(p.analytic).ranked.data());
+}
+BENCHMARK(BM_RankOccupations)->Unit(benchmark::kMicrosecond);
+
+// The table read whole: every text and score of every occupation touched once.
+void BM_ReadOccupationTable(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::size_t sum = 0;
+        for (const tipolab::Occupation& o : tipolab::occupations())
+            sum += o.title.size() + o.description.size() + o.groupName.size() +
+                   std::size_t(o.scores[0] + o.level);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_ReadOccupationTable)->Unit(benchmark::kMicrosecond);
+
+void BM_ProfessionsSheet(benchmark::State& state)
+{
+    writeSheet(state, [](tipolab::ReportWriter& w, const tipolab::SheetHeading& heading,
+                         const tipolab::ArchiveSnapshot& s) {
+        tipolab::composeProfessionsSheet(w, heading, sampleProfessions(s));
+    });
+}
+BENCHMARK(BM_ProfessionsSheet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

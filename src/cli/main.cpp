@@ -26,9 +26,11 @@ const char kUsage[] =
     "Uso: tipolab-cli risultati [--csv] FILE...\n"
     "     tipolab-cli profilo [--csv] FILE...\n"
     "     tipolab-cli confronta [--csv] PRIMA DOPO\n"
-    "     tipolab-cli professioni [--csv] [--sintetico] [--livello L[,L...]] [--quante N] FILE\n"
+    "     tipolab-cli professioni [--csv] [--sintetico] [--livello L[,L...]]\n"
+    "                             [--quante N] FILE\n"
     "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
-    "     tipolab-cli foglio risultati|dati|tipi|profilo|professioni FILE [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio risultati|dati|tipi|profilo|professioni FILE\n"
+    "                        [-o DOCUMENTO]\n"
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
     "     tipolab-cli foglio confronto PRIMA DOPO [-o DOCUMENTO]\n"
     "\n"
@@ -59,8 +61,9 @@ const char kUsage[] =
     "              della finestra Frontespizio; senza -o dove la scrive Tipolab: accanto\n"
     "              alla cartella del programma o, se installato, nella cartella Documenti.\n"
     "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
-    "              del profilo della persona, delle professioni affini, del confronto o il modello\n"
-    "              di acquisizione dati in bianco; senza -o nella cartella corrente.\n"
+    "              del profilo della persona, delle professioni affini, del confronto\n"
+    "              o il modello di acquisizione dati in bianco; senza -o nella\n"
+    "              cartella corrente.\n"
     "  -o          il nome del documento; se finisce in .pdf il documento \u00e8 scritto\n"
     "              in PDF, con le pagine che Tipolab conta.\n"
     "\n"
@@ -70,9 +73,9 @@ const char kUsage[] =
     "Dopo -- ogni argomento \u00e8 un file, anche se comincia con un trattino.\n"
     "I file incompleti o danneggiati sono segnalati sull'errore standard e saltati\n"
     "(relazione, profilo, confronta, professioni e i fogli dei risultati, del profilo,\n"
-    "delle professioni e del confronto\n"
-    "richiedono dati completi); lo stato di uscita vale 1 se qualche file \u00e8 stato\n"
-    "segnalato o se l'uscita non si \u00e8 potuta scrivere, 2 per un uso errato.\n";
+    "delle professioni e del confronto richiedono dati completi); lo stato di uscita\n"
+    "vale 1 se qualche file \u00e8 stato segnalato o se l'uscita non si \u00e8 potuta\n"
+    "scrivere, 2 per un uso errato.\n";
 
 // A usage error: what is wrong, and where to read more.
 int usage(QTextStream& err, const QString& problem)

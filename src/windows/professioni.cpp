@@ -20,10 +20,11 @@ namespace {
 // description of the selected occupation and the method under it.
 using sheet::kInner;
 using sheet::kLeft;
-constexpr int kRow = 300, kChoicesTop = 540, kLevelsTop = 900, kSearchTop = 1260;
+constexpr int kRow = 300, kChoicesTop = 540, kLevelsTop = 900, kSearchTop = 1560;
 constexpr int kLabelWidth = 1500, kComboWidth = 3600;
-constexpr int kLevelWidth = kInner / kOccupationLevelCount;
-constexpr int kTableTop = 1680, kTableHeight = 5340;
+// The four levels in two rows of two.
+constexpr int kLevelWidth = kInner / 2;
+constexpr int kTableTop = 1980, kTableHeight = 5040;
 constexpr int kDescriptionTop = 7110, kDescriptionHeight = 900;
 constexpr int kMethodTop = 8070, kMethodHeight = 960;
 
@@ -86,7 +87,8 @@ void professioni::placeControls()
              QStringLiteral("Livello ") + levelText(level),
              QStringLiteral("mostrare le professioni di questo livello di istruzione"));
         box->setChecked(true);
-        placeTwips(box, kLeft + (level - 1) * kLevelWidth, kLevelsTop, kLevelWidth, kRow);
+        placeTwips(box, kLeft + (level - 1) % 2 * kLevelWidth, kLevelsTop + (level - 1) / 2 * kRow,
+                   kLevelWidth, kRow);
         connect(box, &QCheckBox::toggled, this, &professioni::filterChanged);
         livello[level - 1] = box;
         m_sheetControls << box;
@@ -115,7 +117,10 @@ void professioni::placeControls()
     tabella->setTabKeyNavigation(false);
     tabella->setWordWrap(false);
     tabella->verticalHeader()->hide();
+    tabella->verticalHeader()->setDefaultSectionSize(tabella->fontMetrics().lineSpacing() + 6);
     QHeaderView* header = tabella->horizontalHeader();
+    // The widths fit the first rows: the columns hold numbers and short codes.
+    header->setResizeContentsPrecision(100);
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->setSectionResizeMode(2, QHeaderView::Stretch);

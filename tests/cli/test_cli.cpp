@@ -306,6 +306,12 @@ private slots:
             << QStringList{QStringLiteral("confronta"), data("Tipolab-dati-esempio")};
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")};
+        QTest::newRow("a level outside 1..4")
+            << QStringList{QStringLiteral("professioni"), QStringLiteral("--livello"),
+                           QStringLiteral("2,5"), data("Tipolab-dati-esempio")};
+        QTest::newRow("a count that is not a number")
+            << QStringList{QStringLiteral("professioni"), QStringLiteral("--quante"),
+                           QStringLiteral("dieci"), data("Tipolab-dati-esempio")};
         QTest::newRow("an empty output name")
             << QStringList{QStringLiteral("relazione"), data("Tipolab-dati-esempio"),
                            QStringLiteral("-o"), QString()};
