@@ -1,11 +1,12 @@
 // Any bytes as an archive, taken as far as a crafted file reaches: read, the
-// results computed as the tool computes them, then the full report and the
-// window sheets composed and written as RTF. Whatever the file holds, every
+// results computed as the tool computes them, then the full report, the
+// window sheets and the professions sheet composed and written as RTF. Whatever the file holds, every
 // percentage stays within 0..100, each type has exactly one row, and every RTF
 // is plain 7-bit text whose groups all close. The pages are counted by a
 // quick stand-in: laying the report out on A4 takes far longer than all the
 // rest together, and the layout reads only what the composition built.
 #include "contents/full_report.h"
+#include "contents/professions_sheet.h"
 #include "output/rtf_writer.h"
 #include "contents/snapshot_from_archive.h"
 #include "contents/window_sheets.h"
@@ -95,6 +96,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         composeFullReport(w, s, pagesByBreaks);
         checkRtf(w);
         composeResultsSheet(w, heading, s.results);
+        checkRtf(w);
+        // The professions of whatever profile the file gives, a flat one included.
+        const Profile& p = archive.profile.profile;
+        composeProfessionsSheet(w, heading,
+                                professionsSnapshot(p.synthetic, p.analytic, false, QLocale::c()));
         checkRtf(w);
     }
     composeDataSheet(w, heading, s.data);
