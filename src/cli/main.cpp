@@ -85,29 +85,40 @@ int usage(QTextStream& err, const QString& problem)
     return 2;
 }
 
-// The arguments of the commands that read archives: "--csv", "--" (what
-// follows is a file name even if it starts with "-") and the file names.
-// Returns the first unknown option, if any.
-std::optional<QString> readCsvAndFiles(const QStringList& args, bool& csv, QStringList& files)
+int unknownOption(QTextStream& err, const QString& option)
+{
+    return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(option)));
+}
+
+// Walks a command's arguments: the names go to `files` (after "--" every
+// argument is a name, even one that starts with "-"), each option to
+// `option` with its index, which it moves past the option's value. `option`
+// returns a status to stop with; the first one is returned.
+template <typename Option>
+std::optional<int> readArguments(const QStringList& args, QStringList& files, Option option)
 {
     bool onlyFiles = false;
-    for (const QString& a : args) {
-        const bool option = !onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1;
-        if (option && a == QLatin1String("--"))
-            onlyFiles = true;
-        else if (option && a == QLatin1String("--csv"))
-            csv = true;
-        else if (option)
-            return a;
-        else
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (onlyFiles || !a.startsWith(QLatin1Char('-')) || a.size() == 1)
             files << a;
+        else if (a == QLatin1String("--"))
+            onlyFiles = true;
+        else if (const std::optional<int> status = option(i))
+            return status;
     }
     return std::nullopt;
 }
 
-int unknownOption(QTextStream& err, const QString& option)
+// The arguments of the commands that read archives: "--csv" and the file names.
+std::optional<int> readCsvAndFiles(const QStringList& args, bool& csv, QStringList& files,
+                                   QTextStream& err)
 {
-    return usage(err, QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(option)));
+    return readArguments(args, files, [&](qsizetype i) -> std::optional<int> {
+        if (args[i] != QLatin1String("--csv")) return unknownOption(err, args[i]);
+        csv = true;
+        return std::nullopt;
+    });
 }
 
 const char kTwoFiles[] = "Indicare i due file di dati, prima il precedente.";
@@ -117,7 +128,7 @@ int comparisonCommand(const QStringList& args, QTextStream& out, QTextStream& er
     tipolab::ComparisonOptions options;
     options.locale = QLocale::system();
     QStringList files;
-    if (const auto bad = readCsvAndFiles(args, options.csv, files)) return unknownOption(err, *bad);
+    if (const auto status = readCsvAndFiles(args, options.csv, files, err)) return *status;
     if (files.size() != 2) return usage(err, QString::fromUtf8(kTwoFiles));
     options.before = files[0];
     options.after = files[1];
@@ -130,15 +141,9 @@ int professionsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     options.locale = QLocale::system();
     options.toTerminal = ::isatty(STDOUT_FILENO) == 1;
     QStringList files;
-    bool onlyFiles = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
+    const auto status = readArguments(args, files, [&](qsizetype& i) -> std::optional<int> {
         const QString& a = args[i];
-        const bool option = !onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1;
-        if (!option) {
-            files << a;
-        } else if (a == QLatin1String("--")) {
-            onlyFiles = true;
-        } else if (a == QLatin1String("--csv")) {
+        if (a == QLatin1String("--csv")) {
             options.csv = true;
         } else if (a == QLatin1String("--sintetico")) {
             options.synthetic = true;
@@ -157,7 +162,9 @@ int professionsCommand(const QStringList& args, QTextStream& out, QTextStream& e
         } else {
             return unknownOption(err, a);
         }
-    }
+        return std::nullopt;
+    });
+    if (status) return *status;
     if (files.size() != 1) return usage(err, QStringLiteral("Indicare un file di dati."));
     options.file = files.front();
     return tipolab::runProfessions(options, out, err);
@@ -185,24 +192,18 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
         options.kind = row->kind;
     }
     QStringList files;
-    bool onlyFiles = false; // after "--", a name that starts with "-" is a file all the same
-    for (qsizetype i = 0; i < args.size(); ++i) {
+    const auto status = readArguments(args, files, [&](qsizetype& i) -> std::optional<int> {
         const QString& a = args[i];
-        const bool option = !onlyFiles && a.startsWith(QLatin1Char('-')) && a.size() > 1;
-        if (!option) {
-            files << a;
-        } else if (a == QLatin1String("--")) {
-            onlyFiles = true;
-        } else if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
+        if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
             if (++i >= args.size()) return usage(err, QStringLiteral("Manca il nome dopo -o."));
             if (args[i].isEmpty())
                 return usage(err, QStringLiteral("Il nome dopo -o \u00e8 vuoto."));
             options.output = args[i];
-        } else {
-            return usage(err,
-                         QStringLiteral("Opzione sconosciuta: %1").arg(tipolab::terminalSafe(a)));
+            return std::nullopt;
         }
-    }
+        return unknownOption(err, a);
+    });
+    if (status) return *status;
     if (options.kind == tipolab::DocumentKind::ComparisonSheet) {
         if (files.size() != 2) return usage(err, QString::fromUtf8(kTwoFiles));
         options.earlier = files.takeFirst();
@@ -236,8 +237,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
     tipolab::ResultsOptions options;
     options.locale = QLocale::system();
     options.toTerminal = ::isatty(STDOUT_FILENO) == 1;
-    if (const auto bad = readCsvAndFiles(args, options.csv, options.files))
-        return unknownOption(err, *bad);
+    if (const auto status = readCsvAndFiles(args, options.csv, options.files, err)) return *status;
     if (options.files.isEmpty())
         return usage(err, QStringLiteral("Indicare almeno un file di dati."));
     return profile ? tipolab::runProfile(options, out, err)
