@@ -6,6 +6,7 @@
 #include "files/text_encoding.h"
 #include "professions_command.h"
 #include "profile_command.h"
+#include "register_command.h"
 #include "results_command.h"
 #include "standard_output.h"
 #include "terminal_text.h"
@@ -28,6 +29,7 @@ const char kUsage[] =
     "     tipolab-cli confronta [--csv] PRIMA DOPO\n"
     "     tipolab-cli professioni [--csv] [--sintetico] [--livello L[,L...]]\n"
     "                             [--quante N] FILE\n"
+    "     tipolab-cli registro [--csv] [--senza-nomi CHIAVE] CARTELLA|FILE...\n"
     "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio risultati|dati|tipi|profilo|professioni FILE\n"
     "                        [-o DOCUMENTO]\n"
@@ -53,6 +55,14 @@ const char kUsage[] =
     "              tiene i livelli di istruzione indicati: 1 scuola dell'obbligo,\n"
     "              2 diploma o qualifica, 3 ITS o terziaria breve, 4 laurea. Con --csv\n"
     "              tutte, una riga per professione. Un profilo piatto non ha elenco.\n"
+    "  registro    tutte le valutazioni delle cartelle indicate (sottocartelle\n"
+    "              comprese: i file \"Tipolab-dati-...\") e dei file indicati, una riga\n"
+    "              ciascuna: persona, data, stato (completa, incompleta, danneggiata),\n"
+    "              tipo prevalente, codici, avvisi e, da 30 valutazioni complete, il\n"
+    "              percentile di ogni tipo tra le complete (norme locali). Con\n"
+    "              --senza-nomi i nomi diventano codici P0001, P0002... e la chiave\n"
+    "              (codice, persona, file) va nel file CHIAVE, leggibile solo\n"
+    "              dall'utente. Un file danneggiato \u00e8 elencato e d\u00e0 lo stato 1.\n"
     "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo;\n"
     "              un nome che comincia con = + - @, una tabulazione o un ritorno a capo\n"
     "              riceve un apostrofo davanti, perch\u00e9 il foglio di calcolo non lo\n"
@@ -170,6 +180,31 @@ int professionsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     return tipolab::runProfessions(options, out, err);
 }
 
+int registerCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    tipolab::RegisterOptions options;
+    options.locale = QLocale::system();
+    options.toTerminal = ::isatty(STDOUT_FILENO) == 1;
+    const auto status = readArguments(args, options.paths, [&](qsizetype& i) -> std::optional<int> {
+        const QString& a = args[i];
+        if (a == QLatin1String("--csv")) {
+            options.csv = true;
+        } else if (a == QLatin1String("--senza-nomi")) {
+            if (++i >= args.size() || args[i].isEmpty())
+                return usage(err, QStringLiteral("Dopo --senza-nomi indicare il file della "
+                                                 "chiave."));
+            options.keyFile = args[i];
+        } else {
+            return unknownOption(err, a);
+        }
+        return std::nullopt;
+    });
+    if (status) return *status;
+    if (options.paths.isEmpty())
+        return usage(err, QStringLiteral("Indicare almeno una cartella o un file di dati."));
+    return tipolab::runRegister(options, out, err);
+}
+
 } // namespace
 
 bool writesDocuments(int argc, char** argv)
@@ -219,7 +254,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
 {
     if (args.isEmpty())
         return usage(err, QStringLiteral("Indicare un comando: risultati, profilo, confronta, "
-                                         "professioni, relazione o foglio."));
+                                         "professioni, registro, relazione o foglio."));
     const QString command = args.takeFirst();
     if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
         out << QString::fromUtf8(kUsage);
@@ -229,6 +264,7 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
         return documentCommand(command, args, out, err);
     if (command == QLatin1String("confronta")) return comparisonCommand(args, out, err);
     if (command == QLatin1String("professioni")) return professionsCommand(args, out, err);
+    if (command == QLatin1String("registro")) return registerCommand(args, out, err);
     const bool profile = command == QLatin1String("profilo");
     if (!profile && command != QLatin1String("risultati"))
         return usage(err,

@@ -465,6 +465,60 @@ private slots:
         QVERIFY(
             lines[names.size() + 1].startsWith(QStringLiteral("'=HYPERLINK(x),Anna") + numbers));
     }
+
+    // A folder of archives: every state listed, local norms from 30 complete
+    // ones, and an export without names whose key only the user can read.
+    void registerOfAFolder()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(QStringLiteral("3B"));
+        QStringList names;
+        for (int i = 1; i <= 29; ++i) {
+            names << QStringLiteral("Alunno%1").arg(i);
+            sampleFor(dir, QStringLiteral("3B/Tipolab-dati-%1").arg(names.last()),
+                      names.last().toUtf8());
+        }
+        QFile::copy(data("Tipolab-dati-parziale"), dir.filePath("Tipolab-dati-parziale"));
+        QFile damaged(dir.filePath(QStringLiteral("Tipolab-dati-rotto")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("rotto\r\n");
+        damaged.close();
+        sampleFor(dir, QStringLiteral("appunti.txt"), "Non un archivio");
+
+        const Run below = cli({QStringLiteral("registro"), QStringLiteral("--csv"), dir.path()});
+        QCOMPARE(below.status, 1); // the damaged one
+        QStringList lines = below.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 31);
+        QVERIFY(lines.filter(QStringLiteral("appunti")).isEmpty());
+        QVERIFY(lines.filter(QStringLiteral(",incompleta,")).size() == 1);
+        QVERIFY(lines.filter(QStringLiteral(",danneggiata,")).size() == 1);
+        QVERIFY(lines[1].endsWith(QStringLiteral(",in_blocco,,,,,,"))); // 29: no norms
+
+        sampleFor(dir, QStringLiteral("Tipolab-dati-Alunno30"), "Alunno30");
+        names << QStringLiteral("Alunno30");
+        const QString key = dir.filePath(QStringLiteral("chiave.csv"));
+        const Run r = cli({QStringLiteral("registro"), QStringLiteral("--csv"),
+                           QStringLiteral("--senza-nomi"), key, dir.path()});
+        QCOMPARE(r.status, 1);
+        lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 32);
+        // Thirty equal profiles: every one in the middle of the group.
+        QCOMPARE(lines.filter(QStringLiteral(",in_blocco,50,50,50,50,50,50")).size(), 30);
+        QVERIFY(lines[1].startsWith(QStringLiteral("P0001,P0001,")));
+        for (const QString& name : names + QStringList{QStringLiteral("prova"), dir.path(),
+                                                        QStringLiteral("Tipolab-dati")})
+            QVERIFY2(!r.out.contains(name), qPrintable(name));
+        struct stat mode {};
+        QCOMPARE(::stat(QFile::encodeName(key).constData(), &mode), 0);
+        QCOMPARE(mode.st_mode & 0777, 0600u);
+        QFile keyFile(key);
+        QVERIFY(keyFile.open(QIODevice::ReadOnly));
+        const QStringList keyLines = QString::fromUtf8(keyFile.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(keyLines.size(), 1 + 32);
+        QCOMPARE(keyLines.filter(QStringLiteral(",Alunno30,") + dir.filePath("Tipolab-dati-Alunno30"))
+                     .size(),
+                 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -44,6 +44,8 @@ private slots:
     void codes_data();
     void codes();
     void evidenceOfAType();
+    void percentileRanks_data();
+    void percentileRanks();
 };
 
 class TestResponseStyle : public QObject {

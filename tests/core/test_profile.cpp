@@ -1,6 +1,7 @@
 // The person's profile on hand-worked assessments: the relative percentages
 // (hundredths, types R I A S E C) of the self-image and of the analytic result
 // and every figure read from them.
+#include "core/local_norms.h"
 #include "core/profile.h"
 #include "test_core.h"
 #include "test_support.h"
@@ -138,4 +139,27 @@ void TestProfile::evidenceOfAType()
     QCOMPARE(items(e.strongest), QStringLiteral("2:9x100=900 4:9x90=810 1:9x80=720"));
     QCOMPARE(items(e.lowest), QStringLiteral("6:8x0=0 9:8x10=80 12:8x20=160"));
     QCOMPARE(e.lowest.front().step, 11);
+}
+
+// Local norms: 100 (B + E/2) / N, the person included, rounded half up.
+void TestProfile::percentileRanks_data()
+{
+    QTest::addColumn<QList<int>>("group");
+    QTest::addColumn<QList<int>>("ranks");
+    QTest::newRow("no ties") << QList<int>{30, 10, 20, 40} << QList<int>{63, 13, 38, 88};
+    // 10: B 0, E 2 -> 25; 20: B 2, E 1 -> 62.5 -> 63; 30: B 3, E 1 -> 87.5 -> 88.
+    QTest::newRow("ties") << QList<int>{10, 20, 10, 30} << QList<int>{25, 63, 25, 88};
+    QTest::newRow("all equal") << QList<int>{5, 5, 5} << QList<int>{50, 50, 50};
+    QTest::newRow("alone") << QList<int>{7} << QList<int>{50};
+}
+
+void TestProfile::percentileRanks()
+{
+    QFETCH(QList<int>, group);
+    QFETCH(QList<int>, ranks);
+    const std::vector<int> values(group.begin(), group.end());
+    const std::vector<int> got = tipolab::percentileRanks(values);
+    QCOMPARE(QList<int>(got.begin(), got.end()), ranks);
+    for (qsizetype i = 0; i < group.size(); ++i)
+        QCOMPARE(tipolab::percentileRank(values, group[i]), ranks[i]);
 }

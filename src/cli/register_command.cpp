@@ -1,0 +1,120 @@
+#include "register_command.h"
+
+#include "contents/profile_texts.h"
+#include "csv.h"
+#include "files/error_reasons.h"
+#include "files/file_io.h"
+#include "register/register_rows.h"
+#include "terminal_text.h"
+
+#include <QFile>
+#include <sys/stat.h>
+
+namespace tipolab {
+namespace {
+
+const char* const kCsvHeader =
+    "file,persona,data,stato,tipo_prevalente,codice_sintetico,codice_analitico,avvisi,"
+    "percentile_R,percentile_I,percentile_A,percentile_S,percentile_E,percentile_C";
+
+QStringList percentileFields(const RegisterRow& row)
+{
+    QStringList fields;
+    for (int t = 0; t < kTypeCount; ++t)
+        fields << (row.percentiles ? QString::number((*row.percentiles)[t]) : QString());
+    return fields;
+}
+
+void writeCsvRow(QTextStream& out, const RegisterRow& row, bool toTerminal)
+{
+    const bool complete = row.state == RegisterState::Complete;
+    writeCsvLine(out,
+                 QStringList{csvTextField(row.file), csvTextField(row.persona),
+                             csvTextField(shownDate(row)), stateText(row, true),
+                             complete ? typeText(row.prevailing) : QString(),
+                             QString::fromStdString(row.syntheticCode),
+                             QString::fromStdString(row.analyticCode), warningKeysText(row)}
+                     << percentileFields(row),
+                 toTerminal);
+}
+
+void writeText(QTextStream& out, const std::vector<RegisterRow>& rows)
+{
+    int complete = 0, incomplete = 0, damaged = 0;
+    for (const RegisterRow& row : rows) {
+        const QString line =
+            QStringLiteral("%1 | %2 | %3 | %4 | %5 %6 | %7")
+                .arg(row.persona, shownDate(row), stateText(row),
+                     row.state == RegisterState::Complete ? typeText(row.prevailing) : QString(),
+                     QString::fromStdString(row.syntheticCode),
+                     QString::fromStdString(row.analyticCode), row.file);
+        out << terminalSafe(line);
+        if (row.percentiles)
+            out << QStringLiteral(" | percentili R I A S E C: ")
+                << percentileFields(row).join(QLatin1Char(' '));
+        out << '\n';
+        complete += row.state == RegisterState::Complete;
+        incomplete += row.state == RegisterState::Incomplete;
+        damaged += row.state == RegisterState::Damaged;
+    }
+    out << QStringLiteral("Valutazioni: %1 complete, %2 incomplete, %3 danneggiate.\n")
+               .arg(complete)
+               .arg(incomplete)
+               .arg(damaged);
+    if (complete < kLocalNormsFrom)
+        out << QStringLiteral("Percentili non calcolati: servono almeno %1 valutazioni complete.\n")
+                   .arg(kLocalNormsFrom);
+}
+
+// The key of the codes, readable by the user alone. Empty text on success.
+QString writeKey(const QString& path, const std::vector<PseudonymKey>& key)
+{
+    QString text = QStringLiteral("codice,persona,file\n");
+    for (const PseudonymKey& k : key)
+        text += QStringList{k.code, csvTextField(k.persona), csvTextField(k.file)}.join(
+                    QLatin1Char(',')) +
+                QLatin1Char('\n');
+    const std::string name = QFile::encodeName(path).toStdString();
+    const int error = saveFile(name, text.toStdString(), SaveMode::Replace, FileAccess::OwnerOnly);
+    if (error) return QString::fromStdString(errorReason(error));
+    // A key replaced keeps no wider mode than a new one.
+    if (::chmod(name.c_str(), 0600) != 0) return QString::fromStdString(errorReason(errno));
+    return {};
+}
+
+} // namespace
+
+int runRegister(const RegisterOptions& options, QTextStream& out, QTextStream& err)
+{
+    std::vector<RegisterRow> rows = readRegister(registerFiles(options.paths));
+    int status = 0;
+    for (const RegisterRow& row : rows) {
+        if (row.state == RegisterState::Damaged) {
+            err << terminalSafe(row.reason) << '\n';
+            status = 1;
+        }
+    }
+    if (!options.keyFile.isEmpty()) {
+        const QString error = writeKey(options.keyFile, pseudonymise(rows));
+        if (!error.isEmpty()) {
+            err << terminalSafe(QStringLiteral("Impossibile scrivere la chiave \"%1\": %2. "
+                                               "Nulla \u00e8 stato esportato.")
+                                    .arg(options.keyFile, error))
+                << '\n';
+            err.flush();
+            return 1;
+        }
+    }
+    if (options.csv) {
+        out << kCsvHeader << '\n';
+        for (const RegisterRow& row : rows)
+            writeCsvRow(out, row, options.toTerminal);
+    } else {
+        writeText(out, rows);
+    }
+    out.flush();
+    err.flush();
+    return status;
+}
+
+} // namespace tipolab

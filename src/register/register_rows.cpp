@@ -1,0 +1,188 @@
+#include "register_rows.h"
+
+#include "archive/archive_results.h"
+#include "core/model.h"
+#include "state/archive_file.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace tipolab {
+namespace {
+
+const QString kArchivePrefix = QStringLiteral("Tipolab-dati-");
+constexpr int kTipostudioField = 2;
+constexpr int kCommittenteField = 3;
+
+QString fromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What the check's lines say is missing: the types named and, for the lines
+// that name none, the general judgements.
+QStringList notDoneOf(const std::vector<std::string>& missing)
+{
+    QStringList out;
+    bool general = false;
+    for (const std::string& line : missing) {
+        bool named = false;
+        for (int t = 1; t <= kTypeCount; ++t) {
+            const std::string prefix = std::string(typeName(t)) + ":";
+            if (line.rfind(prefix, 0) == 0) {
+                named = true;
+                if (!out.contains(fromView(typeName(t)))) out << fromView(typeName(t));
+            }
+        }
+        general = general || !named;
+    }
+    if (general) out.prepend(QStringLiteral("giudizi generali"));
+    return out;
+}
+
+} // namespace
+
+QStringList registerFiles(const QStringList& paths)
+{
+    QStringList files;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (!info.isDir()) {
+            files << path;
+            continue;
+        }
+        QDirIterator it(path, {kArchivePrefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString found = it.next();
+            if (it.fileInfo().isFile() && !it.fileInfo().isSymLink()) files << found;
+        }
+    }
+    std::sort(files.begin(), files.end());
+    files.erase(std::unique(files.begin(), files.end()), files.end());
+    return files;
+}
+
+RegisterRow readRegisterRow(const QString& path)
+{
+    RegisterRow row;
+    row.file = path;
+    const ArchiveLoad load = loadArchiveFile(path);
+    // The file's last change stands in for a date the title page does not give.
+    if (!load.record || load.record->title[kDataField].empty())
+        row.changed = QFileInfo(path).lastModified();
+    if (!load.record) {
+        row.state = RegisterState::Damaged;
+        row.reason = load.error;
+        return row;
+    }
+    const TitleFields& title = load.record->title;
+    row.persona = fromStd(title[kPersonaField]);
+    row.date = fromStd(title[kDataField]);
+    row.scopo = fromStd(title[kTipostudioField]);
+    row.istituto = fromStd(title[kCommittenteField]);
+    const ArchiveResults evaluated = evaluateArchive(*load.record);
+    if (!evaluated.missing.empty()) {
+        row.state = RegisterState::Incomplete;
+        row.notDone = notDoneOf(evaluated.missing);
+        return row;
+    }
+    row.state = RegisterState::Complete;
+    row.prevailing = evaluated.results.prevailingType;
+    const TypeHundredths synthetic = relativeByType(evaluated.results, false);
+    row.analytic = relativeByType(evaluated.results, true);
+    row.syntheticCode = threeLetterCode(synthetic);
+    row.analyticCode = threeLetterCode(row.analytic);
+    for (const ResponseWarning& w :
+         responseWarnings(evaluated.data.types, evaluated.data.characteristics,
+                          spearmanRho(synthetic, row.analytic)))
+        row.warnings.push_back(w.kind);
+    return row;
+}
+
+void applyLocalNorms(std::vector<RegisterRow>& rows)
+{
+    std::vector<RegisterRow*> complete;
+    for (RegisterRow& row : rows) {
+        row.percentiles.reset();
+        if (row.state == RegisterState::Complete) complete.push_back(&row);
+    }
+    if (static_cast<int>(complete.size()) < kLocalNormsFrom) return;
+    for (RegisterRow* row : complete)
+        row->percentiles.emplace();
+    std::vector<int> values(complete.size());
+    for (int t = 0; t < kTypeCount; ++t) {
+        for (std::size_t i = 0; i < complete.size(); ++i)
+            values[i] = complete[i]->analytic[t];
+        const std::vector<int> ranks = percentileRanks(values);
+        for (std::size_t i = 0; i < complete.size(); ++i)
+            (*complete[i]->percentiles)[t] = ranks[i];
+    }
+}
+
+std::vector<RegisterRow> readRegister(const QStringList& files, const RegisterProgress& progress)
+{
+    std::vector<RegisterRow> rows;
+    rows.reserve(static_cast<std::size_t>(files.size()));
+    const int total = static_cast<int>(files.size());
+    for (int i = 0; i < total; ++i) {
+        if (progress && !progress(i, total)) break;
+        rows.push_back(readRegisterRow(files[i]));
+    }
+    applyLocalNorms(rows);
+    return rows;
+}
+
+QString stateText(const RegisterRow& row, bool brief)
+{
+    switch (row.state) {
+    case RegisterState::Complete:
+        return QStringLiteral("completa");
+    case RegisterState::Incomplete:
+        return brief ? QStringLiteral("incompleta")
+                     : QStringLiteral("incompleta: ") + row.notDone.join(QStringLiteral(", "));
+    case RegisterState::Damaged:
+        break;
+    }
+    return brief ? QStringLiteral("danneggiata") : QStringLiteral("danneggiata: ") + row.reason;
+}
+
+QString warningKeysText(const RegisterRow& row)
+{
+    QStringList keys;
+    for (ResponseWarningKind kind : row.warnings)
+        keys << fromView(responseWarningKey(kind));
+    return keys.join(QLatin1Char(';'));
+}
+
+QString shownDate(const RegisterRow& row)
+{
+    if (!row.date.trimmed().isEmpty()) return row.date;
+    return row.changed.isValid() ? row.changed.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
+
+std::vector<PseudonymKey> pseudonymise(std::vector<RegisterRow>& rows)
+{
+    std::vector<PseudonymKey> key;
+    key.reserve(rows.size());
+    int n = 0;
+    for (RegisterRow& row : rows) {
+        const QString code = QStringLiteral("P%1").arg(++n, 4, 10, QLatin1Char('0'));
+        key.push_back({code, row.persona, row.file});
+        row.persona = code;
+        row.file = code;
+        row.istituto.clear();
+        row.scopo.clear();
+        // A reader's reason names the file: the state alone stays.
+        row.reason.clear();
+    }
+    return key;
+}
+
+} // namespace tipolab
