@@ -1,8 +1,10 @@
-// How long reading, writing and evaluating one archive takes.
+// How long reading, writing and evaluating one archive takes, and a class of
+// them: their results and their register.
 #include "archive/archive_codec.h"
 #include "state/archive_file.h"
 #include "archive/archive_results.h"
 #include "state/number_format.h"
+#include "register/register_rows.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +96,24 @@ void BM_ResultsOfManyArchives(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * count);
 }
 BENCHMARK(BM_ResultsOfManyArchives)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The register of a folder of the same size: found, read, evaluated, with the
+// codes, the warnings and the local norms.
+void BM_RegisterOfAFolder(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString sample = QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-esempio");
+    for (int i = 0; i < count; ++i)
+        QFile::copy(sample, dir.filePath(QStringLiteral("Tipolab-dati-%1").arg(i)));
+    for (auto _ : state) {
+        const std::vector<tipolab::RegisterRow> rows =
+            tipolab::readRegister(tipolab::registerFiles({dir.path()}));
+        benchmark::DoNotOptimize(rows.data());
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_RegisterOfAFolder)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
