@@ -29,7 +29,8 @@ const char kUsage[] =
     "     tipolab-cli confronta [--csv] PRIMA DOPO\n"
     "     tipolab-cli professioni [--csv] [--sintetico] [--livello L[,L...]]\n"
     "                             [--quante N] FILE\n"
-    "     tipolab-cli registro [--csv] [--senza-nomi CHIAVE] CARTELLA|FILE...\n"
+    "     tipolab-cli registro [--csv | --xlsx FOGLIO] [--senza-nomi CHIAVE]\n"
+    "                          CARTELLA|FILE...\n"
     "     tipolab-cli relazione FILE [-o DOCUMENTO]\n"
     "     tipolab-cli foglio risultati|dati|tipi|profilo|professioni FILE\n"
     "                        [-o DOCUMENTO]\n"
@@ -62,7 +63,8 @@ const char kUsage[] =
     "              percentile di ogni tipo tra le complete (norme locali). Con\n"
     "              --senza-nomi i nomi diventano codici P0001, P0002... e la chiave\n"
     "              (codice, persona, file) va nel file CHIAVE, leggibile solo\n"
-    "              dall'utente. Un file danneggiato \u00e8 elencato e d\u00e0 lo stato 1.\n"
+    "              dall'utente. Con --xlsx scrive il registro come foglio di calcolo.\n"
+    "              Un file danneggiato \u00e8 elencato e d\u00e0 lo stato 1.\n"
     "  --csv       una riga per file, con il punto decimale, per un foglio di calcolo;\n"
     "              un nome che comincia con = + - @, una tabulazione o un ritorno a capo\n"
     "              riceve un apostrofo davanti, perch\u00e9 il foglio di calcolo non lo\n"
@@ -189,6 +191,10 @@ int registerCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         const QString& a = args[i];
         if (a == QLatin1String("--csv")) {
             options.csv = true;
+        } else if (a == QLatin1String("--xlsx")) {
+            if (++i >= args.size() || args[i].isEmpty())
+                return usage(err, QStringLiteral("Dopo --xlsx indicare il foglio di calcolo."));
+            options.workbook = args[i];
         } else if (a == QLatin1String("--senza-nomi")) {
             if (++i >= args.size() || args[i].isEmpty())
                 return usage(err, QStringLiteral("Dopo --senza-nomi indicare il file della "
@@ -202,6 +208,8 @@ int registerCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     if (status) return *status;
     if (options.paths.isEmpty())
         return usage(err, QStringLiteral("Indicare almeno una cartella o un file di dati."));
+    if (options.csv && !options.workbook.isEmpty())
+        return usage(err, QStringLiteral("Indicare --csv oppure --xlsx, non entrambi."));
     return tipolab::runRegister(options, out, err);
 }
 

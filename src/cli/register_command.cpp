@@ -5,6 +5,7 @@
 #include "files/error_reasons.h"
 #include "files/file_io.h"
 #include "register/register_rows.h"
+#include "register/register_workbook.h"
 #include "terminal_text.h"
 
 #include <QFile>
@@ -105,7 +106,18 @@ int runRegister(const RegisterOptions& options, QTextStream& out, QTextStream& e
             return 1;
         }
     }
-    if (options.csv) {
+    if (!options.workbook.isEmpty()) {
+        const QString error = saveRegisterWorkbook(options.workbook, rows);
+        if (!error.isEmpty()) {
+            err << terminalSafe(QStringLiteral("Impossibile scrivere il foglio di calcolo \"%1\": "
+                                               "%2.")
+                                    .arg(options.workbook, error))
+                << '\n';
+            err.flush();
+            return 1;
+        }
+        out << terminalSafe(options.workbook) << '\n';
+    } else if (options.csv) {
         out << kCsvHeader << '\n';
         for (const RegisterRow& row : rows)
             writeCsvRow(out, row, options.toTerminal);

@@ -11,6 +11,7 @@ namespace tipolab {
 
 struct RegisterOptions {
     bool csv = false;
+    QString workbook; // with it, the register is written as this spreadsheet (.xlsx)
     QStringList paths;
     QString keyFile; // with it, names become codes and their key goes here (0600)
     QLocale locale;
