@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace tipolab {
 namespace {
@@ -88,7 +89,17 @@ int writeDocument(const ReportWriter& w, const DocumentOptions& options, const Q
 int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& err)
 {
     DocumentSource source;
-    if (options.kind == DocumentKind::ComparisonSheet) {
+    if (options.kind == DocumentKind::RegisterSheet) {
+        RegisterSnapshot& reg = source.classRegister;
+        reg.rows = readRegister(registerFiles(options.paths));
+        reg.folderName = QFileInfo(QDir::cleanPath(QDir(options.paths.front()).absolutePath()))
+                             .fileName();
+        reg.locale = options.locale;
+        for (const RegisterRow& row : reg.rows) {
+            if (row.state == RegisterState::Damaged) err << terminalSafe(row.reason) << '\n';
+        }
+        source.heading = sheetHeading(reg.folderName);
+    } else if (options.kind == DocumentKind::ComparisonSheet) {
         if (!readComparison(options, source, err)) return 1;
     } else {
         ReportSnapshot& snapshot = source.windows;

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QTextStream>
 
 namespace tipolab {
@@ -14,6 +15,7 @@ struct DocumentOptions {
     DocumentKind kind = DocumentKind::Report;
     QString file;    // the archive; may be empty for the blank form
     QString earlier; // the earlier archive of a comparison, `file` being the later one
+    QStringList paths; // the folders and files of a register
     QString output;  // empty: where the program would put it
     QLocale locale;
 };

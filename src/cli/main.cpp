@@ -36,6 +36,7 @@ const char kUsage[] =
     "                        [-o DOCUMENTO]\n"
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
     "     tipolab-cli foglio confronto PRIMA DOPO [-o DOCUMENTO]\n"
+    "     tipolab-cli foglio registro CARTELLA|FILE... [-o DOCUMENTO]\n"
     "\n"
     "  risultati   mostra, per ogni file di dati, i risultati che Tipolab mostrerebbe\n"
     "              dopo l'apertura del file e il tasto Risultati: la persona, i sei tipi\n"
@@ -74,7 +75,8 @@ const char kUsage[] =
     "              alla cartella del programma o, se installato, nella cartella Documenti.\n"
     "  foglio      scrive il foglio di una finestra (risultati, dati, tipi), il foglio\n"
     "              del profilo della persona, delle professioni affini, del confronto\n"
-    "              o il modello di acquisizione dati in bianco; senza -o nella\n"
+    "              o il modello di acquisizione dati in bianco; con registro il foglio\n"
+    "              della classe (riepilogo e valutazioni complete); senza -o nella\n"
     "              cartella corrente.\n"
     "  -o          il nome del documento; se finisce in .pdf il documento \u00e8 scritto\n"
     "              in PDF, con le pagine che Tipolab conta.\n"
@@ -250,6 +252,12 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
     if (options.kind == tipolab::DocumentKind::ComparisonSheet) {
         if (files.size() != 2) return usage(err, QString::fromUtf8(kTwoFiles));
         options.earlier = files.takeFirst();
+    }
+    if (options.kind == tipolab::DocumentKind::RegisterSheet) {
+        if (files.isEmpty())
+            return usage(err, QStringLiteral("Indicare almeno una cartella o un file di dati."));
+        options.paths = files;
+        return tipolab::runDocument(options, out, err);
     }
     if (files.size() > 1) return usage(err, QStringLiteral("Indicare un solo file di dati."));
     if (files.isEmpty() && options.kind != tipolab::DocumentKind::AcquisitionForm)

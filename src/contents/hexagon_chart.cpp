@@ -233,18 +233,27 @@ QImage HexagonChart::toImage(QSize pixels, int dotsPerInch, const QFont& font) c
     return image;
 }
 
+QSize picturePixels(QSize twips, int dotsPerInch)
+{
+    return {twips.width() * dotsPerInch / style::kTwipsPerInch,
+            twips.height() * dotsPerInch / style::kTwipsPerInch};
+}
+
 Picture chartPicture(const HexagonChart& chart, QSize twips, int dotsPerInch)
 {
-    const QSize pixels(twips.width() * dotsPerInch / style::kTwipsPerInch,
-                       twips.height() * dotsPerInch / style::kTwipsPerInch);
+    const QSize pixels = picturePixels(twips, dotsPerInch);
     QFont font = documentFont(CharFormat{QString::fromLatin1(kDocumentFont), 9});
-    const QImage image = chart.toImage(pixels, dotsPerInch, font);
+    return imagePicture(chart.toImage(pixels, dotsPerInch, font), twips);
+}
+
+Picture imagePicture(const QImage& image, QSize twips)
+{
     Picture out;
     QBuffer buffer(&out.png);
     buffer.open(QIODevice::WriteOnly);
     // A lighter compression than the default: half the time, 7 % more bytes.
     image.save(&buffer, "PNG", kPngQuality);
-    out.pixels = pixels;
+    out.pixels = image.size();
     out.size = twips;
     return out;
 }

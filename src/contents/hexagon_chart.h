@@ -67,4 +67,9 @@ private:
 // documents' font.
 Picture chartPicture(const HexagonChart& chart, QSize twips, int dotsPerInch = 200);
 
+// An image drawn for the documents as a picture `twips` large.
+Picture imagePicture(const QImage& image, QSize twips);
+// The pixels of a picture `twips` large at `dotsPerInch`.
+QSize picturePixels(QSize twips, int dotsPerInch);
+
 } // namespace tipolab

@@ -15,7 +15,7 @@ namespace {
 using Source = DocumentSource;
 using Counter = PageCounter;
 
-const std::array<DocumentKindRow, 8> kKinds{{
+const std::array<DocumentKindRow, 9> kKinds{{
     {DocumentKind::Report, "relazione", "relazione", true, true,
      [](ReportWriter& w, const Source& s, const Counter& pages) {
          composeFullReport(w, s.windows, pages);
@@ -47,6 +47,11 @@ const std::array<DocumentKindRow, 8> kKinds{{
     {DocumentKind::ProfessionsSheet, "professioni", "foglio-professioni", true, true,
      [](ReportWriter& w, const Source& s, const Counter&) {
          composeProfessionsSheet(w, s.heading, s.professions);
+     }},
+    // Named after the folder, which stands where the person's name would.
+    {DocumentKind::RegisterSheet, "registro", "foglio-registro", false, true,
+     [](ReportWriter& w, const Source& s, const Counter&) {
+         composeRegisterSheet(w, s.heading, s.classRegister);
      }},
 }};
 

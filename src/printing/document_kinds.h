@@ -6,6 +6,7 @@
 #include "contents/comparison_texts.h"
 #include "contents/professions_texts.h"
 #include "contents/profile_texts.h"
+#include "contents/register_sheet.h"
 #include "contents/report_snapshot.h"
 #include "document/report_writer.h"
 
@@ -21,7 +22,8 @@ enum class DocumentKind {
     AcquisitionForm,
     ProfileSheet,
     ComparisonSheet,
-    ProfessionsSheet
+    ProfessionsSheet,
+    RegisterSheet
 };
 
 // What a document is composed from; each kind reads its own part.
@@ -32,6 +34,7 @@ struct DocumentSource {
     ProfileSnapshot profile;
     ComparisonSnapshot comparison;
     ProfessionsSnapshot professions;
+    RegisterSnapshot classRegister;
 };
 
 struct DocumentKindRow {

@@ -12,6 +12,7 @@
 #include "contents/guide_document.h"
 #include "contents/professions_sheet.h"
 #include "contents/profile_sheet.h"
+#include "contents/register_sheet.h"
 #include "contents/window_sheets.h"
 #include "test_paths.h"
 #include "test_layout.h"
@@ -115,6 +116,11 @@ void TestLibreOffice::initTestCase()
                             professionsSnapshot(sampleProfile.synthetic, sampleProfile.analytic,
                                                 false, QLocale::c()));
     write(QStringLiteral("foglio-professioni"), w, m_documents);
+    RegisterSnapshot classRegister{QStringLiteral("3B"),
+                                   readRegister(registerFiles({QStringLiteral(TIPOLAB_TEST_DATA_DIR)})),
+                                   QLocale::c()};
+    composeRegisterSheet(w, sheetHeading(classRegister.folderName), classRegister);
+    write(QStringLiteral("foglio-registro"), w, m_documents);
     // Every title-page field at 60 characters: the title page runs over.
     ReportSnapshot long60 = s;
     for (QString* field : {&long60.title.progetto, &long60.title.persona, &long60.title.tipostudio,
@@ -236,6 +242,12 @@ void TestLibreOffice::opensEveryDocument_data()
                        "Istruttore/trice di fitness e personal trainer",
                        "0.794",
                        "Fonti: banca dati O*NET 30.2"};
+    QTest::newRow("register sheet")
+        << "foglio-registro"
+        << QStringList{"Registro delle valutazioni: 3B",
+                       "Valutazioni: 2 complete, 2 incomplete, 0 danneggiate.",
+                       "Tipi prevalenti delle valutazioni complete",
+                       "codice analitico", "Mario Rossi", "SRE"};
 }
 
 void TestLibreOffice::opensEveryDocument()
@@ -252,10 +264,11 @@ void TestLibreOffice::opensEveryDocument()
     // normal style's (which a paragraph added at the end takes) and those of
     // the document's own paragraphs and runs.
     const QString flat = readText(m_dir.filePath("fodt/" + name + ".fodt"));
-    // Only the profile and comparison sheets hold a picture: a chart, as PNG data.
+    // Only the profile, comparison and register sheets hold pictures: charts, as PNG data.
     QCOMPARE(flat.contains(QStringLiteral("<draw:image")) &&
                  flat.contains(QStringLiteral("<office:binary-data>iVBORw0KGgo")),
-             name == u"foglio-profilo" || name == u"foglio-confronto");
+             name == u"foglio-profilo" || name == u"foglio-confronto" ||
+                 name == u"foglio-registro");
     const QRegularExpression used(
         QStringLiteral("<style:style style:name=\"Standard\".*?</style:style>|"
                        "<office:automatic-styles>.*?</office:automatic-styles>"),
