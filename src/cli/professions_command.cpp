@@ -4,6 +4,7 @@
 #include "csv.h"
 #include "results_command.h"
 #include "terminal_text.h"
+#include "state/qt_text.h"
 
 namespace tipolab {
 namespace {
@@ -11,19 +12,15 @@ namespace {
 const char* const kCsvHeader =
     "posizione,onet_soc,titolo,isco08,gruppo,livello,affinita,lettere,lettere_in_comune";
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void writeCsvRow(QTextStream& out, const OccupationMatch& m, bool toTerminal)
 {
     const Occupation& o = *m.occupation;
     writeCsvLine(out,
-                 {QString::number(m.position), fromView(o.code), csvTextField(fromView(o.title)),
-                  fromView(o.group), csvTextField(fromView(o.groupName)),
+                 {QString::number(m.position), toQString(o.code), csvTextField(toQString(o.title)),
+                  toQString(o.group), csvTextField(toQString(o.groupName)),
                   QString::number(o.level), affinityText(m.rShown, QLocale::c()),
-                  fromView(o.letters), QString::number(m.inCommon)},
+                  toQString(o.letters), QString::number(m.inCommon)},
                  toTerminal);
 }
 
@@ -45,10 +42,10 @@ void writeText(QTextStream& out, const ProfessionsSnapshot& s,
         out << QStringLiteral("%1 %2 %3 %4 %5 %6 (%7 %8)\n")
                    .arg(m.position, 4)
                    .arg(affinityText(m.rShown, s.locale), 9)
-                   .arg(fromView(o.letters), -7)
+                   .arg(toQString(o.letters), -7)
                    .arg(m.inCommon, 6)
                    .arg(o.level, 4)
-                   .arg(fromView(o.title), fromView(o.group), fromView(o.groupName));
+                   .arg(toQString(o.title), toQString(o.group), toQString(o.groupName));
     }
 }
 

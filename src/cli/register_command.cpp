@@ -83,6 +83,15 @@ QString writeKey(const QString& path, const std::vector<PseudonymKey>& key)
     return {};
 }
 
+// What could not be written, and why: "Impossibile scrivere la chiave "k": ...".
+int notWritten(QTextStream& err, const QString& what, const QString& path, const QString& why)
+{
+    err << terminalSafe(QStringLiteral("Impossibile scrivere %1 \"%2\": %3.").arg(what, path, why))
+        << '\n';
+    err.flush();
+    return 1;
+}
+
 } // namespace
 
 int runRegister(const RegisterOptions& options, QTextStream& out, QTextStream& err)
@@ -97,25 +106,14 @@ int runRegister(const RegisterOptions& options, QTextStream& out, QTextStream& e
     }
     if (!options.keyFile.isEmpty()) {
         const QString error = writeKey(options.keyFile, pseudonymise(rows));
-        if (!error.isEmpty()) {
-            err << terminalSafe(QStringLiteral("Impossibile scrivere la chiave \"%1\": %2. "
-                                               "Nulla \u00e8 stato esportato.")
-                                    .arg(options.keyFile, error))
-                << '\n';
-            err.flush();
-            return 1;
-        }
+        if (!error.isEmpty())
+            return notWritten(err, QStringLiteral("la chiave"), options.keyFile,
+                              error + QStringLiteral(". Nulla \u00e8 stato esportato"));
     }
     if (!options.workbook.isEmpty()) {
         const QString error = saveRegisterWorkbook(options.workbook, rows);
-        if (!error.isEmpty()) {
-            err << terminalSafe(QStringLiteral("Impossibile scrivere il foglio di calcolo \"%1\": "
-                                               "%2.")
-                                    .arg(options.workbook, error))
-                << '\n';
-            err.flush();
-            return 1;
-        }
+        if (!error.isEmpty())
+            return notWritten(err, QStringLiteral("il foglio di calcolo"), options.workbook, error);
         out << terminalSafe(options.workbook) << '\n';
     } else if (options.csv) {
         out << kCsvHeader << '\n';

@@ -3,16 +3,9 @@
 #include "core/profile.h"
 #include "occupations/occupation_sources.h"
 #include "profile_texts.h"
+#include "state/qt_text.h"
 
 namespace tipolab {
-namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 ProfessionsSnapshot professionsSnapshot(const Results& results, bool synthetic,
                                         const QLocale& locale)
@@ -45,7 +38,7 @@ QString affinityText(int thousandths, const QLocale& locale)
 
 QString levelText(int level)
 {
-    return fromView(levelName(level));
+    return toQString(levelName(level));
 }
 
 QString matchedProfileName(const ProfessionsSnapshot& s)
@@ -86,11 +79,11 @@ QStringList professionsRow(const OccupationMatch& m, const QLocale& locale)
 {
     const Occupation& o = *m.occupation;
     return {QString::number(m.position),
-            fromView(o.title),
-            fromView(o.group) + QStringLiteral(" ") + fromView(o.groupName),
+            toQString(o.title),
+            toQString(o.group) + QStringLiteral(" ") + toQString(o.groupName),
             QString::number(o.level),
             affinityText(m.rShown, locale),
-            fromView(o.letters),
+            toQString(o.letters),
             QString::number(m.inCommon)};
 }
 
@@ -98,7 +91,7 @@ QStringList attributionLines()
 {
     QStringList lines;
     for (std::string_view notice : kOccupationNotices)
-        lines << fromView(notice);
+        lines << toQString(notice);
     return lines;
 }
 

@@ -6,6 +6,7 @@
 #include "report_tables.h"
 #include "document/document_fonts.h"
 #include "document/document_style.h"
+#include "state/qt_text.h"
 
 #include <QPainter>
 
@@ -14,10 +15,6 @@ namespace {
 
 constexpr QSize kBarsTwips(8504, 3402); // 15 by 6 centimetres
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The prevailing types of the complete rows, a bar each, with its count.
 Picture prevailingBars(const std::array<int, kTypeCount>& counts)
@@ -45,7 +42,7 @@ Picture prevailingBars(const std::array<int, kTypeCount>& counts)
         small.setPixelSize(dotsPerInch * 7 / 72);
         p.setFont(small);
         p.drawText(QRectF(t * slot, base + line * 0.2, slot, line), Qt::AlignCenter,
-                   fromView(typeName(t + 1)));
+                   toQString(typeName(t + 1)));
         p.setFont(font);
         p.drawText(QRectF(t * slot, base - h - line * 1.2, slot, line), Qt::AlignCenter,
                    QString::number(counts[t]));

@@ -1,16 +1,9 @@
 #include "help_documents.h"
 
 #include "help_texts.h"
+#include "state/qt_text.h"
 
 namespace tipolab {
-namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 HelpDocuments::HelpDocuments(std::shared_ptr<DocumentDesk> desk) : m_desk(std::move(desk)) {}
 

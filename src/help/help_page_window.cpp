@@ -1,6 +1,7 @@
 #include "help_page_window.h"
 
 #include "shell/modulo_tipolab.h"
+#include "state/qt_text.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,10 +38,6 @@ constexpr int kTitleTop = 180, kTitleHeight = 420;
 constexpr int kTextTop = 720, kTextHeight = 5160;
 constexpr int kButtonsTop = 6060, kButtonHeight = 420, kButtonWidth = 1500, kButtonGap = 120;
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPushButton* newButton(QWidget* parent, const QString& objectName, const QString& caption)
 {

@@ -4,6 +4,7 @@
 #include "help_page_window.h"
 #include "help_texts.h"
 #include "shell/modulo_tipolab.h"
+#include "state/qt_text.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -36,10 +37,6 @@ int topicTop(int index)
     return kFirstTopicTop + (index - 1) * kTopicPitch + gaps * kGroupGap;
 }
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPushButton* newButton(QWidget* parent, const QString& objectName, const QString& caption,
                        const QString& tooltip = {})

@@ -2,12 +2,7 @@
 
 namespace tipolab {
 
-extern const std::array<Occupation, 923> kOccupations; // generated
-
-std::span<const Occupation> occupations()
-{
-    return kOccupations;
-}
+// occupations() is defined by the generated table.
 
 std::string_view levelName(int level)
 {

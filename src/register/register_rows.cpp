@@ -3,6 +3,7 @@
 #include "archive/archive_results.h"
 #include "core/model.h"
 #include "state/archive_file.h"
+#include "state/qt_text.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -20,10 +21,6 @@ QString fromStd(const std::string& text)
     return QString::fromStdString(text);
 }
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What the check's lines say is missing: the types named and, for the lines
 // that name none, the general judgements.
@@ -37,7 +34,7 @@ QStringList notDoneOf(const std::vector<std::string>& missing)
             const std::string prefix = std::string(typeName(t)) + ":";
             if (line.rfind(prefix, 0) == 0) {
                 named = true;
-                if (!out.contains(fromView(typeName(t)))) out << fromView(typeName(t));
+                if (!out.contains(toQString(typeName(t)))) out << toQString(typeName(t));
             }
         }
         general = general || !named;
@@ -157,7 +154,7 @@ QString warningKeysText(const RegisterRow& row)
 {
     QStringList keys;
     for (ResponseWarningKind kind : row.warnings)
-        keys << fromView(responseWarningKey(kind));
+        keys << toQString(responseWarningKey(kind));
     return keys.join(QLatin1Char(';'));
 }
 

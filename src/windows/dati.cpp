@@ -3,7 +3,7 @@
 #include "archive_commands.h"
 #include "core/check.h"
 #include "core/scoring.h"
-#include "qt_text.h"
+#include "state/qt_text.h"
 #include "risultati.h"
 #include "state/number_format.h"
 #include "tipi.h"

@@ -3,7 +3,7 @@
 // incomplete.
 #include "core/check.h"
 #include "dati.h"
-#include "qt_text.h"
+#include "state/qt_text.h"
 #include "state/number_format.h"
 #include "tipi.h"
 

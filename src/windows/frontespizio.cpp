@@ -3,7 +3,7 @@
 #include "clickable_label.h"
 #include "dati.h"
 #include "designed_controls.h"
-#include "qt_text.h"
+#include "state/qt_text.h"
 #include "risultati.h"
 #include "state/number_format.h"
 #include "tipi.h"

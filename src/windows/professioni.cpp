@@ -3,6 +3,7 @@
 #include "current_results.h"
 #include "designed_controls.h"
 #include "professions_model.h"
+#include "state/qt_text.h"
 #include "working_window.h"
 
 #include <QCheckBox>
@@ -200,10 +201,7 @@ void professioni::showDescription()
     }
     const Occupation& o = *m->occupation;
     descrizione->setText(QStringLiteral("%1 (O*NET-SOC %2): %3")
-                             .arg(QString::fromUtf8(o.title.data(), qsizetype(o.title.size())),
-                                  QString::fromLatin1(o.code.data(), qsizetype(o.code.size())),
-                                  QString::fromUtf8(o.description.data(),
-                                                    qsizetype(o.description.size()))));
+                             .arg(toQString(o.title), toQString(o.code), toQString(o.description)));
 }
 
 void professioni::stampa_Click()

@@ -1,5 +1,7 @@
 #include "professions_model.h"
 
+#include "state/qt_text.h"
+
 #include <vector>
 
 namespace tipolab {
@@ -11,14 +13,10 @@ const std::vector<QString>& searchTexts()
     static const std::vector<QString> texts = [] {
         std::vector<QString> all;
         for (const Occupation& o : occupations()) {
-            all.push_back(foldedForSearch(QString::fromUtf8(o.title.data(), qsizetype(o.title.size())) +
-                                          QLatin1Char('\n') +
-                                          QString::fromUtf8(o.group.data(), qsizetype(o.group.size())) +
-                                          QLatin1Char(' ') +
-                                          QString::fromUtf8(o.groupName.data(),
-                                                            qsizetype(o.groupName.size())) +
-                                          QLatin1Char('\n') +
-                                          QString::fromLatin1(o.code.data(), qsizetype(o.code.size()))));
+            all.push_back(foldedForSearch(toQString(o.title) + QLatin1Char('\n') +
+                                          toQString(o.group) + QLatin1Char(' ') +
+                                          toQString(o.groupName) + QLatin1Char('\n') +
+                                          toQString(o.code)));
         }
         return all;
     }();
@@ -41,7 +39,10 @@ QString foldedForSearch(const QString& text)
 void ProfessionsModel::setRanking(const OccupationRanking& ranking, const QLocale& locale)
 {
     m_all = ranking.ranked;
-    m_locale = locale;
+    m_texts.clear();
+    m_texts.reserve(m_all.size());
+    for (const OccupationMatch& m : m_all)
+        m_texts.push_back(professionsRow(m, locale));
     refilter();
 }
 
@@ -58,11 +59,12 @@ void ProfessionsModel::refilter()
     m_shown.clear();
     const auto all = occupations();
     const std::vector<QString>& texts = searchTexts();
-    for (const OccupationMatch& m : m_all) {
+    for (std::size_t i = 0; i < m_all.size(); ++i) {
+        const OccupationMatch& m = m_all[i];
         if (!hasLevel(m_levels, m.occupation->level)) continue;
         const auto index = static_cast<std::size_t>(m.occupation - all.data());
         if (!m_search.isEmpty() && !texts[index].contains(m_search)) continue;
-        m_shown.push_back(m);
+        m_shown.push_back(i);
     }
     endResetModel();
 }
@@ -79,7 +81,7 @@ int ProfessionsModel::columnCount(const QModelIndex& parent) const
 
 const OccupationMatch* ProfessionsModel::match(int row) const
 {
-    return row >= 0 && row < rowCount() ? &m_shown[static_cast<std::size_t>(row)] : nullptr;
+    return row >= 0 && row < rowCount() ? &m_all[m_shown[static_cast<std::size_t>(row)]] : nullptr;
 }
 
 QVariant ProfessionsModel::data(const QModelIndex& index, int role) const
@@ -87,7 +89,8 @@ QVariant ProfessionsModel::data(const QModelIndex& index, int role) const
     const OccupationMatch* m = match(index.row());
     if (!m) return {};
     const int column = index.column();
-    if (role == Qt::DisplayRole) return professionsRow(*m, m_locale).value(column);
+    const QStringList& texts = m_texts[m_shown[static_cast<std::size_t>(index.row())]];
+    if (role == Qt::DisplayRole) return texts.value(column);
     if (role == Qt::TextAlignmentRole) {
         const bool number = column == 0 || column == 3 || column == 4 || column == 6;
         return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -97,7 +100,7 @@ QVariant ProfessionsModel::data(const QModelIndex& index, int role) const
         if (column == 6)
             return QStringLiteral("%1 delle lettere della professione nel codice della persona")
                 .arg(m->inCommon);
-        return professionsRow(*m, m_locale).value(column);
+        return texts.value(column);
     }
     return {};
 }

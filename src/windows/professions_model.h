@@ -30,10 +30,10 @@ private:
     void refilter();
 
     std::vector<OccupationMatch> m_all;
-    std::vector<OccupationMatch> m_shown;
+    std::vector<QStringList> m_texts; // the cells of each of m_all, made once per ranking
+    std::vector<std::size_t> m_shown; // indices into m_all
     LevelSet m_levels = kAllLevels;
     QString m_search; // folded
-    QLocale m_locale;
 };
 
 // `text` without capitals and accents, for a search: "Attività" gives "attivita".

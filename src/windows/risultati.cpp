@@ -7,7 +7,7 @@
 #include "designed_controls.h"
 #include "frontespizio.h"
 #include "icon_image.h"
-#include "qt_text.h"
+#include "state/qt_text.h"
 #include "sheet_window.h"
 #include "state/number_format.h"
 

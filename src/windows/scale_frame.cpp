@@ -1,7 +1,7 @@
 #include "scale_frame.h"
 
 #include "designed_controls.h"
-#include "qt_text.h"
+#include "state/qt_text.h"
 #include "scaling/cls_resize.h"
 
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #include "dati.h"
 #include "designed_controls.h"
 #include "entry_row.h"
-#include "qt_text.h"
+#include "state/qt_text.h"
 #include "state/number_format.h"
 
 #include <QCheckBox>

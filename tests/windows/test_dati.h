@@ -6,6 +6,7 @@
 #include "windows/weight_arrows.h"
 
 #include <QObject>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 class TestDati : public QObject {
@@ -173,3 +174,15 @@ void typePersona(DataProgram& program, const QString& name);
 // window, every characteristic of every type with its own steps and two
 // weights moved by the arrows (the sum stays 100), and the title page.
 tipolab::dati* enterWholeAssessment(DataProgram& program);
+
+// The whole assessment entered, computed and saved as "Tipolab-dati-Bianchi" in
+// `folder`; the file's path, or an empty text when the save told anything.
+inline QString enterComputeAndSave(DataProgram& program, const QTemporaryDir& folder)
+{
+    const QString file = folder.filePath(QStringLiteral("Tipolab-dati-Bianchi"));
+    tipolab::dati* w = enterWholeAssessment(program);
+    clickButton(w, QStringLiteral("avanti"));
+    program.dialogs.fileAnswers << file;
+    w->Toolbar1_ButtonClick(2);
+    return program.dialogs.messages.isEmpty() ? file : QString();
+}

@@ -118,13 +118,9 @@ void TestProfessioni::sampleRankingLevelsSearchAndSheet()
 void TestProfessioni::freshAssessmentAgreesWithTheTool()
 {
     QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("Tipolab-dati-Bianchi"));
     DataProgram program;
-    dati* w = enterWholeAssessment(program);
-    clickButton(w, QStringLiteral("avanti"));
-    program.dialogs.fileAnswers << file;
-    w->Toolbar1_ButtonClick(2);
-    QVERIFY(program.dialogs.messages.isEmpty());
+    const QString file = enterComputeAndSave(program, folder);
+    QVERIFY(!file.isEmpty());
 
     // From the profile window's button.
     profilo* profile = program.module.windowAs<profilo>(WindowId::Profilo);

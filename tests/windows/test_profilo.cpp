@@ -170,13 +170,9 @@ void TestProfilo::oneLineUntilComputedAndCurrent()
 void TestProfilo::freshAssessmentAgreesWithTheTool()
 {
     QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("Tipolab-dati-Bianchi"));
     DataProgram program;
-    dati* w = enterWholeAssessment(program);
-    clickButton(w, QStringLiteral("avanti"));
-    program.dialogs.fileAnswers << file;
-    w->Toolbar1_ButtonClick(2);
-    QVERIFY(program.dialogs.messages.isEmpty());
+    const QString file = enterComputeAndSave(program, folder);
+    QVERIFY(!file.isEmpty());
 
     profilo* p = openProfile(program, 2);
     QVERIFY(p && p->shown());

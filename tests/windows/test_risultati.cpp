@@ -4,7 +4,7 @@
 #include "core/type_descriptions.h"
 #include "test_program.h"
 #include "test_windows.h"
-#include "windows/qt_text.h"
+#include "state/qt_text.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
