@@ -11,6 +11,7 @@
 #include "windows/frontespizio.h"
 #include "windows/professioni.h"
 #include "windows/profilo.h"
+#include "windows/registro.h"
 #include "windows/risultati.h"
 #include "windows/studio_dialog.h"
 #include "windows/tipi.h"
@@ -31,6 +32,8 @@ void registerWindows(ModuloTipolab& module, TunePlayer* tune, std::shared_ptr<Do
                           [&module, desk] { return new confronto(module, *desk); });
     module.registerWindow(WindowId::Professioni,
                           [&module, desk] { return new professioni(module, *desk); });
+    module.registerWindow(WindowId::Registro,
+                          [&module, desk] { return new registro(module, *desk); });
 
     module.registerWindow(WindowId::About, [&module] { return new informa(module.identity()); });
     module.registerWindow(WindowId::Support,

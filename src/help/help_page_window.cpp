@@ -28,6 +28,7 @@ constexpr PageForm kPageForms[kAllHelpPageCount] = {
     {"guidafrontespizio", 5640, 5467, false},  {"guidaprofilo", 9600, kCentred, false},
     {"guidaconfronto", 9600, kCentred, false},
     {"guidaprofessioni", 10800, kCentred, false, 10500},
+    {"guidaregistro", 9600, kCentred, false, 8400},
 };
 
 // Designed layout, in twips: the title above, the text below it, the three

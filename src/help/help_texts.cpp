@@ -20,7 +20,8 @@ static_assert(kUniformSharePercent == 75 && kExtremesSharePercent == 75 && kInBl
               "update the text of the profile page");
 
 // Each text is one paragraph; the page window word-wraps it.
-constexpr std::array<HelpPage, kAllHelpPageCount - 1> kPages = {{
+// The pages up to the comparison window's; the two after it are below.
+constexpr std::array<HelpPage, kAllHelpPageCount - 2> kPages = {{
     {"MANUALE D'USO RAPIDO",
      "Il software TIPOLAB è un programma per l'analisi della personalità prevalente negli alunni "
      "delle scuole, per guidarli nella scelta del futuro, o in chiunque di cui si voglia "
@@ -227,6 +228,31 @@ constexpr std::string_view kProfessionsText =
     "a un gruppo ISCO-08 attraverso le tavole di corrispondenza pubbliche, e il nome italiano del "
     "gruppo viene da ESCO. Note delle fonti:";
 
+constexpr HelpPage kRegisterPage{
+    "Finestra REGISTRO DELLE VALUTAZIONI",
+    "Il registro si apre con «Registro delle valutazioni...» dal menu File di ogni finestra di "
+    "lavoro: si sceglie una cartella (all'inizio quella dell'ultimo file aperto o salvato) e il "
+    "programma elenca ogni file «Tipolab-dati-...» che contiene, sottocartelle comprese, "
+    "leggendolo per intero come fa «Apri...». Ogni riga dice la persona, la data del "
+    "Frontespizio (o dell'ultima modifica del file), lo scopo e l'istituto, lo stato (completa, "
+    "incompleta con ciò che manca, danneggiata con il motivo), il tipo prevalente, i due codici a "
+    "tre lettere e gli avvisi sull'attendibilità delle risposte. Un clic sul titolo di una "
+    "colonna ordina l'elenco; il campo Cerca trova una persona, un istituto o un file, e le "
+    "caselle scelgono quali stati mostrare. Invio o un doppio clic apre la valutazione nelle "
+    "finestre di lavoro, come «Apri...», con la domanda sulle modifiche non salvate. La lettura "
+    "di una cartella grande avviene mentre la finestra resta utilizzabile e si può fermare con "
+    "«Annulla»; ogni volta che la finestra torna in primo piano la cartella viene riletta. Con "
+    "almeno 30 valutazioni complete compaiono le norme locali: per ogni tipo il percentile della "
+    "percentuale analitica relativa della persona tra le valutazioni complete elencate, cioè la "
+    "percentuale di persone con un valore più basso (metà di quelle con lo stesso valore). È un "
+    "confronto con le persone che chi usa il programma ha valutato, non con un campione "
+    "nazionale: sotto le 30 valutazioni una persona in più o in meno sposterebbe i percentili di "
+    "molti punti, e per questo non si mostrano. Il tasto «Stampa» prepara il foglio della classe "
+    "con i conteggi, i tipi prevalenti, il profilo medio e una riga per valutazione completa. "
+    "Quando i dati escono dal computer (per i colleghi, una ricerca, qualunque invio), lo "
+    "strumento tipolab-cli registro con --senza-nomi sostituisce nomi e file con codici e "
+    "scrive la chiave in un file a parte, leggibile solo dall'utente."};
+
 const HelpPage& professionsPage()
 {
     static const std::string text = [] {
@@ -244,6 +270,7 @@ const HelpPage& professionsPage()
 const HelpPage& helpPage(HelpPageId id)
 {
     if (id == HelpPageId::Professions) return professionsPage();
+    if (id == HelpPageId::Register) return kRegisterPage;
     const auto index = static_cast<std::size_t>(id);
     assert(index < kPages.size());
     return kPages[index < kPages.size() ? index : 0];

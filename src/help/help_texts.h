@@ -19,11 +19,12 @@ enum class HelpPageId {
     Profile,    // guidaprofilo: the profile window, opened from it alone
     Comparison, // guidaconfronto: the comparison window, opened from it alone
     Professions, // guidaprofessioni: the professions window, opened from it alone
+    Register,    // guidaregistro: the register window, opened from it alone
 };
 // The pages of the help contents and of the full guide: Manual .. TitlePage.
 inline constexpr int kHelpPageCount = 7;
-// Every page, the profile, comparison and professions windows' included.
-inline constexpr int kAllHelpPageCount = kHelpPageCount + 3;
+// Every page, the profile, comparison, professions and register windows' included.
+inline constexpr int kAllHelpPageCount = kHelpPageCount + 4;
 
 struct HelpPage {
     std::string_view title; // shown in the page's title label and after "Guida: " in print

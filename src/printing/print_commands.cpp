@@ -198,6 +198,14 @@ PrintOutcome PrintCommands::professionsSheet(const SheetHeading& heading,
     return printSheet(DocumentKind::ProfessionsSheet, source);
 }
 
+PrintOutcome PrintCommands::registerSheet(const SheetHeading& heading,
+                                          const RegisterSnapshot& snapshot)
+{
+    DocumentSource source = headedBy(heading);
+    source.classRegister = snapshot;
+    return printSheet(DocumentKind::RegisterSheet, source);
+}
+
 PrintOutcome PrintCommands::guidePage(const SheetHeading& heading, const GuidePage& page)
 {
     ReportWriter w;

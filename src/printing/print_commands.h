@@ -67,6 +67,8 @@ public:
     // The professions sheet of the professions window.
     PrintOutcome professionsSheet(const SheetHeading& heading,
                                   const ProfessionsSnapshot& professions);
+    // The class sheet of the register window.
+    PrintOutcome registerSheet(const SheetHeading& heading, const RegisterSnapshot& snapshot);
     // One help page (`stampaguida`) and the whole guide, saved beside the program's folder.
     PrintOutcome guidePage(const SheetHeading& heading, const GuidePage& page);
     PrintOutcome fullGuide(const SheetHeading& heading, const QList<GuidePage>& pages);

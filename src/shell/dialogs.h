@@ -35,6 +35,10 @@ public:
     virtual int choose(const QString& text, const QString& title, QMessageBox::Icon icon,
                        const QStringList& buttons, int preferred, int escape) = 0;
 
+    // A folder dialog starting in `start`; the chosen folder, or an empty text
+    // when the user cancels.
+    virtual QString chooseFolder(const QString& title, const QString& start) = 0;
+
     // A colour dialog starting from `initial`; nothing when the user cancels.
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
 };

@@ -72,6 +72,12 @@ int QtDialogs::choose(const QString& text, const QString& title, QMessageBox::Ic
     return chosen < 0 ? escape : chosen;
 }
 
+QString QtDialogs::chooseFolder(const QString& title, const QString& start)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, start,
+                                             kFileDialogOptions | QFileDialog::ShowDirsOnly);
+}
+
 std::optional<QColor> QtDialogs::chooseColour(const QColor& initial)
 {
     const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());

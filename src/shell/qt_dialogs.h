@@ -25,6 +25,7 @@ public:
                      const QString& initialName) override;
     int choose(const QString& text, const QString& title, QMessageBox::Icon icon,
                const QStringList& buttons, int preferred, int escape) override;
+    QString chooseFolder(const QString& title, const QString& start) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
 };
 

@@ -12,6 +12,7 @@ enum class WindowId {
     Profilo,      // the person's profile
     Confronto,    // two assessments of the person compared
     Professioni,  // the professions that fit the profile
+    Registro,     // every assessment of a folder
     Support,      // supportoclienti
     About,        // informa
     HelpContents, // sommario
@@ -25,6 +26,7 @@ enum class WindowId {
     GuideProfile,    // the profile window's page, outside the contents and the full guide
     GuideComparison, // the comparison window's page, likewise
     GuideProfessions, // the professions window's page, likewise
+    GuideRegister,    // the register window's page, likewise
     TipOfTheDay,
     PriceList,
     StudioData, // the studio's name and address, typed in the program

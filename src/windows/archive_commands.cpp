@@ -148,12 +148,27 @@ void ArchiveCommands::apri()
     const QString path = m_module.dialogs().openFile(QStringLiteral("Apri file"), openFilters(), 1,
                                                      folderOf(m_dialogName));
     if (path.isEmpty()) return;
-    if (!lockAllowsOpen(path)) return;
+    openChosen(path);
+}
+
+bool ArchiveCommands::apriFile(const QString& path)
+{
+    return unsavedWorkAllowsOpen() && openChosen(path);
+}
+
+QString ArchiveCommands::lastFolder() const
+{
+    return folderOf(m_dialogName);
+}
+
+bool ArchiveCommands::openChosen(const QString& path)
+{
+    if (!lockAllowsOpen(path)) return false;
     // The whole file is read before anything changes: a damaged file is refused whole.
     const ArchiveLoad load = loadArchiveFile(path);
     if (!load.record) {
         report(load.error);
-        return;
+        return false;
     }
     remember(path);
     m_currentFile = path;
@@ -162,6 +177,7 @@ void ArchiveCommands::apri()
     show(*load.record);
     m_savedArchive = comparableArchive();
     if (m_recovery) m_recovery->bringUpToDate();
+    return true;
 }
 
 void ArchiveCommands::show(const ArchiveRecord& record)

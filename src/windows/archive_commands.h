@@ -38,6 +38,11 @@ public:
 
     // Reads a chosen file into the title page, the types window and the data window.
     void apri();
+    // The same with the file `path` chosen elsewhere (the register): the
+    // unsaved-work question, the lock, the whole file read. False when nothing opened.
+    bool apriFile(const QString& path);
+    // The folder of the file last opened or saved (or chosen), for the next dialog.
+    QString lastFolder() const;
     // Writes to the current file, asking for a name when there is none yet.
     void salva();
     // Always asks for the name.
@@ -73,6 +78,7 @@ private:
     // `saveAs` set when the user would rather choose another name.
     bool changedFileMayBeReplaced(const QString& path, bool& saveAs);
     bool lockAllowsOpen(const QString& path);
+    bool openChosen(const QString& path);
     void show(const ArchiveRecord& record);
     void report(const QString& message);
     void remember(const QString& chosen) { m_dialogName = chosen; }

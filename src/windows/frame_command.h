@@ -23,6 +23,7 @@ enum class FrameCommand {
     ShowProfilo, // the person's profile ("&Profilo della persona")
     Compare,     // "Co&nfronta con un'altra valutazione...": the comparison window
     ShowProfessioni, // "Pro&fessioni affini": the professions that fit the profile
+    Register,        // "&Registro delle valutazioni...": every assessment of a folder
     WindowGuide, // the window-number title: the window's guide page at once
     HelpContents,
     Tips,

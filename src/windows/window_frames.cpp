@@ -120,6 +120,7 @@ constexpr MenuEntry kDivider{nullptr, C::Open};
 
 constexpr MenuEntry kFile[] = {
     {"&Apri...", C::Open},
+    {"&Registro delle valutazioni...", C::Register},
     kDivider,
     {"&Salva", C::Save},
     {"Salva con &nome...", C::SaveAs},
@@ -222,6 +223,8 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return "confronta";
     case C::ShowProfessioni:
         return "vediprofessioni";
+    case C::Register:
+        return "registro";
     case C::WindowGuide:
         return frame.windowNumberEntry;
     case C::HelpContents:

@@ -2,6 +2,7 @@
 
 #include "confronto.h"
 #include "professioni.h"
+#include "registro.h"
 #include "dati.h"
 #include "frontespizio.h"
 #include "menu_bar_style.h"
@@ -192,6 +193,9 @@ void WorkingWindow::runCommand(FrameCommand command)
     case FrameCommand::ShowProfessioni:
         professioni_Click();
         break;
+    case FrameCommand::Register:
+        registro_Click();
+        break;
     case FrameCommand::WindowGuide:
         finestra_Click();
         break;
@@ -238,6 +242,15 @@ void WorkingWindow::profilo_Click()
     profile->setBackgroundColour(backgroundColour());
     profile->aggiorna();
     m_module.showWindow(WindowId::Profilo);
+}
+
+void WorkingWindow::registro_Click()
+{
+    auto* reg = m_module.windowAs<registro>(WindowId::Registro);
+    if (!reg) return;
+    reg->setBackgroundColour(backgroundColour());
+    if (!reg->scegliCartella()) return;
+    m_module.showWindow(WindowId::Registro);
 }
 
 void WorkingWindow::professioni_Click()

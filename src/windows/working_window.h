@@ -58,6 +58,7 @@ public:
     // the choice of the earlier archive, in this window's colour.
     void confronta_Click();
     void professioni_Click();
+    void registro_Click();
     // The window-number title: the window's guide page at once.
     void finestra_Click();
     void colorare_Click();

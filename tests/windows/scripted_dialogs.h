@@ -43,6 +43,7 @@ public:
 
     QList<QMessageBox::StandardButton> messageAnswers;
     QList<QString> fileAnswers;
+    QStringList folderStarts; // where each folder dialog started
     QList<QColor> colourAnswers;
     QList<int> choiceAnswers; // button indexes
 
@@ -84,6 +85,13 @@ public:
     {
         choices.append({text, title, buttons, preferred, escape});
         return choiceAnswers.isEmpty() ? escape : choiceAnswers.takeFirst();
+    }
+
+    // Folders are answered from the file answers.
+    QString chooseFolder(const QString&, const QString& start) override
+    {
+        folderStarts.append(start);
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
     std::optional<QColor> chooseColour(const QColor& initial) override

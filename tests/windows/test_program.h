@@ -12,6 +12,7 @@
 #include "windows/frontespizio.h"
 #include "windows/professioni.h"
 #include "windows/profilo.h"
+#include "windows/registro.h"
 #include "windows/risultati.h"
 #include "windows/tipi.h"
 
@@ -28,9 +29,9 @@ inline QString windowIdName(tipolab::WindowId id)
 {
     static const char* const names[] = {
         "tipi",           "dati",         "risultati",       "frontespizio", "profilo",
-        "confronto",      "professioni",  "Support",      "About",           "HelpContents", "Manual",
+        "confronto",      "professioni",  "registro", "Support",      "About",           "HelpContents", "Manual",
         "GuideOperation", "GuideArchive", "GuideTypes",      "GuideData",    "GuideResults",
-        "GuideTitlePage", "GuideProfile", "GuideComparison", "GuideProfessions", "TipOfTheDay",  "PriceList",
+        "GuideTitlePage", "GuideProfile", "GuideComparison", "GuideProfessions", "GuideRegister", "TipOfTheDay",  "PriceList",
         "StudioData",     "Splash"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
@@ -59,6 +60,8 @@ struct TestProgram {
                               [this, &desk] { return new tipolab::confronto(module, desk); });
         module.registerWindow(WindowId::Professioni,
                               [this, &desk] { return new tipolab::professioni(module, desk); });
+        module.registerWindow(WindowId::Registro,
+                              [this, &desk] { return new tipolab::registro(module, desk); });
         for (int i = static_cast<int>(WindowId::Support); i < tipolab::kWindowIdCount; ++i) {
             const QString name = windowIdName(static_cast<WindowId>(i));
             module.registerWindow(static_cast<WindowId>(i), [name] {
