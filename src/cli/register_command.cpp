@@ -2,14 +2,9 @@
 
 #include "contents/profile_texts.h"
 #include "csv.h"
-#include "files/error_reasons.h"
-#include "files/file_io.h"
-#include "register/register_rows.h"
+#include "register/register_key.h"
 #include "register/register_workbook.h"
 #include "terminal_text.h"
-
-#include <QFile>
-#include <sys/stat.h>
 
 namespace tipolab {
 namespace {
@@ -41,7 +36,6 @@ void writeCsvRow(QTextStream& out, const RegisterRow& row, bool toTerminal)
 
 void writeText(QTextStream& out, const std::vector<RegisterRow>& rows)
 {
-    int complete = 0, incomplete = 0, damaged = 0;
     for (const RegisterRow& row : rows) {
         const QString line =
             QStringLiteral("%1 | %2 | %3 | %4 | %5 %6 | %7")
@@ -54,33 +48,12 @@ void writeText(QTextStream& out, const std::vector<RegisterRow>& rows)
             out << QStringLiteral(" | percentili R I A S E C: ")
                 << percentileFields(row).join(QLatin1Char(' '));
         out << '\n';
-        complete += row.state == RegisterState::Complete;
-        incomplete += row.state == RegisterState::Incomplete;
-        damaged += row.state == RegisterState::Damaged;
     }
-    out << QStringLiteral("Valutazioni: %1 complete, %2 incomplete, %3 danneggiate.\n")
-               .arg(complete)
-               .arg(incomplete)
-               .arg(damaged);
-    if (complete < kLocalNormsFrom)
+    const RegisterCounts counts = countRegister(rows);
+    out << registerCountsText(counts) << '\n';
+    if (counts.states[0] < kLocalNormsFrom)
         out << QStringLiteral("Percentili non calcolati: servono almeno %1 valutazioni complete.\n")
                    .arg(kLocalNormsFrom);
-}
-
-// The key of the codes, readable by the user alone. Empty text on success.
-QString writeKey(const QString& path, const std::vector<PseudonymKey>& key)
-{
-    QString text = QStringLiteral("codice,persona,file\n");
-    for (const PseudonymKey& k : key)
-        text += QStringList{k.code, csvTextField(k.persona), csvTextField(k.file)}.join(
-                    QLatin1Char(',')) +
-                QLatin1Char('\n');
-    const std::string name = QFile::encodeName(path).toStdString();
-    const int error = saveFile(name, text.toStdString(), SaveMode::Replace, FileAccess::OwnerOnly);
-    if (error) return QString::fromStdString(errorReason(error));
-    // A key replaced keeps no wider mode than a new one.
-    if (::chmod(name.c_str(), 0600) != 0) return QString::fromStdString(errorReason(errno));
-    return {};
 }
 
 // What could not be written, and why: "Impossibile scrivere la chiave "k": ...".
@@ -105,7 +78,7 @@ int runRegister(const RegisterOptions& options, QTextStream& out, QTextStream& e
         }
     }
     if (!options.keyFile.isEmpty()) {
-        const QString error = writeKey(options.keyFile, pseudonymise(rows));
+        const QString error = saveRegisterKey(options.keyFile, pseudonymise(rows));
         if (!error.isEmpty())
             return notWritten(err, QStringLiteral("la chiave"), options.keyFile,
                               error + QStringLiteral(". Nulla \u00e8 stato esportato"));

@@ -126,19 +126,18 @@ QList<QStringList> evidenceRows(const ProfileSnapshot& s, const QString& lineEnd
 
 QString responseWarningText(const ResponseWarning& warning, const QLocale& locale)
 {
+    const QString title = text(responseWarningTitle(warning.kind)) + QStringLiteral(": ");
     switch (warning.kind) {
     case ResponseWarningKind::Uniform:
-        return QStringLiteral(
-                   "Giudizi uniformi: %1 giudizi su %2 sullo stesso passo, \u00ab%3\u00bb.")
-            .arg(warning.count)
-            .arg(kCharacteristicJudgementCount)
-            .arg(text(stepWord(warning.step)));
+        return title + QStringLiteral("%1 giudizi su %2 sullo stesso passo, \u00ab%3\u00bb.")
+                           .arg(warning.count)
+                           .arg(kCharacteristicJudgementCount)
+                           .arg(text(stepWord(warning.step)));
     case ResponseWarningKind::Extremes:
-        return QStringLiteral(
-                   "Solo gli estremi: %1 giudizi su %2 sono \u00ab%3\u00bb o \u00ab%4\u00bb.")
-            .arg(warning.count)
-            .arg(kCharacteristicJudgementCount)
-            .arg(text(stepWord(1)), text(stepWord(kStepCount)));
+        return title + QStringLiteral("%1 giudizi su %2 sono \u00ab%3\u00bb o \u00ab%4\u00bb.")
+                           .arg(warning.count)
+                           .arg(kCharacteristicJudgementCount)
+                           .arg(text(stepWord(1)), text(stepWord(kStepCount)));
     case ResponseWarningKind::InBlock: {
         QStringList types;
         for (int t = 1; t <= kTypeCount; ++t) {
@@ -147,22 +146,20 @@ QString responseWarningText(const ResponseWarning& warning, const QLocale& local
                 types << QStringLiteral("%1 (%2)").arg(typeText(t), text(stepWord(step)));
         }
         const QString last = types.takeLast();
-        return QStringLiteral("Tipi giudicati in blocco: tutte le %1 caratteristiche sullo stesso "
-                              "passo in %2 e %3.")
-            .arg(kCharacteristicCount)
-            .arg(types.join(QStringLiteral(", ")), last);
+        return title + QStringLiteral("tutte le %1 caratteristiche sullo stesso passo in %2 e %3.")
+                           .arg(kCharacteristicCount)
+                           .arg(types.join(QStringLiteral(", ")), last);
     }
     case ResponseWarningKind::GeneralEqual:
-        return QStringLiteral("Giudizi generali tutti uguali: tutti e %1 sul passo \u00ab%2\u00bb.")
-            .arg(warning.count)
-            .arg(text(stepWord(warning.step)));
+        return title + QStringLiteral("tutti e %1 sul passo \u00ab%2\u00bb.")
+                           .arg(warning.count)
+                           .arg(text(stepWord(warning.step)));
     case ResponseWarningKind::Contrast:
         break;
     }
-    return QStringLiteral("Immagine di s\u00e9 e test in contrasto: \u03c1 di Spearman %1. Non "
-                          "\u00e8 un difetto delle risposte ma un punto da discutere con "
-                          "l'esaminato.")
-        .arg(format000(warning.rho, locale));
+    return title + QStringLiteral("\u03c1 di Spearman %1. Non \u00e8 un difetto delle risposte ma "
+                                  "un punto da discutere con l'esaminato.")
+                       .arg(format000(warning.rho, locale));
 }
 
 QStringList responseStyleLines(const ProfileSnapshot& s)

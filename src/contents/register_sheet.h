@@ -18,10 +18,6 @@ struct RegisterSnapshot {
     QLocale locale;
 };
 
-// The mean analytic relative percentages of the complete rows, in hundredths;
-// none without a complete row.
-std::optional<TypeHundredths> meanAnalyticProfile(const std::vector<RegisterRow>& rows);
-
 void composeRegisterSheet(ReportWriter& w, const SheetHeading& heading, const RegisterSnapshot& s);
 
 } // namespace tipolab

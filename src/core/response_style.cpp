@@ -11,6 +11,14 @@ std::string_view responseWarningKey(ResponseWarningKind kind)
     return kResponseWarningKeys[static_cast<std::size_t>(kind)];
 }
 
+std::string_view responseWarningTitle(ResponseWarningKind kind)
+{
+    static constexpr std::array<std::string_view, kResponseWarningKindCount> titles = {
+        "Giudizi uniformi", "Solo gli estremi", "Tipi giudicati in blocco",
+        "Giudizi generali tutti uguali", "Immagine di s\u00e9 e test in contrasto"};
+    return titles[static_cast<std::size_t>(kind)];
+}
+
 std::vector<ResponseWarning> responseWarnings(const TypeJudgements& general,
                                               const CharacteristicTable& characteristics,
                                               std::optional<double> spearman)

@@ -43,6 +43,8 @@ inline constexpr int kResponseWarningKindCount = 5;
 inline constexpr std::array<std::string_view, kResponseWarningKindCount> kResponseWarningKeys = {
     "uniformi", "estremi", "in_blocco", "generali_uguali", "contrasto"};
 std::string_view responseWarningKey(ResponseWarningKind kind);
+// Its name in words, as the profile and the register show it: "Giudizi uniformi".
+std::string_view responseWarningTitle(ResponseWarningKind kind);
 
 struct ResponseWarning {
     ResponseWarningKind kind = ResponseWarningKind::Uniform;

@@ -158,10 +158,66 @@ QString warningKeysText(const RegisterRow& row)
     return keys.join(QLatin1Char(';'));
 }
 
+QString warningTitlesText(const RegisterRow& row)
+{
+    QStringList titles;
+    for (ResponseWarningKind kind : row.warnings)
+        titles << toQString(responseWarningTitle(kind));
+    return titles.join(QStringLiteral("; "));
+}
+
 QString shownDate(const RegisterRow& row)
 {
     if (!row.date.trimmed().isEmpty()) return row.date;
     return row.changed.isValid() ? row.changed.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
+
+RegisterCounts countRegister(const std::vector<RegisterRow>& rows)
+{
+    RegisterCounts counts;
+    for (const RegisterRow& row : rows) {
+        ++counts.states[static_cast<std::size_t>(row.state)];
+        if (row.state == RegisterState::Complete) ++counts.prevailing[row.prevailing - 1];
+    }
+    return counts;
+}
+
+QString statePlural(RegisterState state)
+{
+    switch (state) {
+    case RegisterState::Complete:
+        return QStringLiteral("complete");
+    case RegisterState::Incomplete:
+        return QStringLiteral("incomplete");
+    case RegisterState::Damaged:
+        break;
+    }
+    return QStringLiteral("danneggiate");
+}
+
+QString registerCountsText(const RegisterCounts& counts)
+{
+    return QStringLiteral("Valutazioni: %1 complete, %2 incomplete, %3 danneggiate.")
+        .arg(counts.states[0])
+        .arg(counts.states[1])
+        .arg(counts.states[2]);
+}
+
+std::optional<TypeHundredths> meanAnalyticProfile(const std::vector<RegisterRow>& rows)
+{
+    std::array<long long, kTypeCount> sum{};
+    long long n = 0;
+    for (const RegisterRow& row : rows) {
+        if (row.state != RegisterState::Complete) continue;
+        ++n;
+        for (int t = 0; t < kTypeCount; ++t)
+            sum[t] += row.analytic[t];
+    }
+    if (n == 0) return std::nullopt;
+    TypeHundredths mean{};
+    for (int t = 0; t < kTypeCount; ++t)
+        mean[t] = static_cast<int>((sum[t] * 2 + n) / (2 * n)); // half up
+    return mean;
 }
 
 std::vector<PseudonymKey> pseudonymise(std::vector<RegisterRow>& rows)

@@ -62,8 +62,26 @@ std::vector<RegisterRow> readRegister(const QStringList& files,
 QString stateText(const RegisterRow& row, bool brief = false);
 // The response-style keys joined by ";": "uniformi;in_blocco".
 QString warningKeysText(const RegisterRow& row);
+// The same in words: "Giudizi uniformi; Tipi giudicati in blocco".
+QString warningTitlesText(const RegisterRow& row);
 // The date to show: the title page's, else the file's last change (dd/MM/yyyy).
 QString shownDate(const RegisterRow& row);
+
+// How many rows are in each state (by RegisterState) and how many complete
+// ones have each prevailing type (type t at [t - 1]).
+struct RegisterCounts {
+    std::array<int, 3> states{};
+    std::array<int, kTypeCount> prevailing{};
+};
+RegisterCounts countRegister(const std::vector<RegisterRow>& rows);
+// "complete", "incomplete", "danneggiate": the rows in a state, counted.
+QString statePlural(RegisterState state);
+// "Valutazioni: 30 complete, 1 incomplete, 1 danneggiate."
+QString registerCountsText(const RegisterCounts& counts);
+
+// The mean analytic relative percentages of the complete rows, in hundredths
+// (half up); none without a complete row.
+std::optional<TypeHundredths> meanAnalyticProfile(const std::vector<RegisterRow>& rows);
 
 // Names replaced by codes for an export that leaves the counsellor's
 // computer: P0001, P0002 ... in the rows' order. The title-page fields that

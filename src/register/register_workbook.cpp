@@ -2,6 +2,7 @@
 
 #include "core/model.h"
 #include "files/error_reasons.h"
+#include "state/qt_text.h"
 
 #include <QFile>
 #include <QDir>
@@ -88,9 +89,7 @@ void writeRows(lxw_workbook* book, const std::vector<RegisterRow>& rows)
         s.text(r, 2, row.scopo);
         s.text(r, 3, row.istituto);
         s.text(r, 4, stateText(row));
-        s.text(r, 5, complete ? QString::fromUtf8(typeName(row.prevailing).data(),
-                                                  qsizetype(typeName(row.prevailing).size()))
-                              : QString());
+        s.text(r, 5, complete ? toQString(typeName(row.prevailing)) : QString());
         s.text(r, 6, QString::fromStdString(row.syntheticCode));
         s.text(r, 7, QString::fromStdString(row.analyticCode));
         s.text(r, 8, warningKeysText(row));
@@ -110,25 +109,18 @@ void writeSummary(lxw_workbook* book, const std::vector<RegisterRow>& rows)
     Sheet s{workbook_add_worksheet(book, "Riepilogo"), {}};
     lxw_format* heading = workbook_add_format(book);
     format_set_bold(heading);
-    int counts[3] = {0, 0, 0};
-    std::array<int, kTypeCount> prevailing{};
-    for (const RegisterRow& row : rows) {
-        ++counts[int(row.state)];
-        if (row.state == RegisterState::Complete) ++prevailing[row.prevailing - 1];
-    }
+    const RegisterCounts counts = countRegister(rows);
     s.text(0, 0, QStringLiteral("Valutazioni"), heading);
     s.text(0, 1, QStringLiteral("numero"), heading);
-    const QString states[] = {QStringLiteral("complete"), QStringLiteral("incomplete"),
-                              QStringLiteral("danneggiate")};
     for (int i = 0; i < 3; ++i) {
-        s.text(1 + i, 0, states[i]);
-        s.number(1 + i, 1, counts[i], nullptr);
+        s.text(1 + i, 0, statePlural(RegisterState(i)));
+        s.number(1 + i, 1, counts.states[i], nullptr);
     }
     s.text(5, 0, QStringLiteral("Tipo prevalente (complete)"), heading);
     s.text(5, 1, QStringLiteral("numero"), heading);
     for (int t = 1; t <= kTypeCount; ++t) {
-        s.text(5 + t, 0, QString::fromUtf8(typeName(t).data(), qsizetype(typeName(t).size())));
-        s.number(5 + t, 1, prevailing[t - 1], nullptr);
+        s.text(5 + t, 0, toQString(typeName(t)));
+        s.number(5 + t, 1, counts.prevailing[t - 1], nullptr);
     }
     s.setWidths();
 }
