@@ -6,6 +6,8 @@
 #include "state/qt_text.h"
 
 #include <QDirIterator>
+#include <QHash>
+#include <QLocale>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -21,6 +23,20 @@ QString fromStd(const std::string& text)
     return QString::fromStdString(text);
 }
 
+
+// The date a title page gives, in the forms the program and people write it.
+QDate typedDate(const QString& text)
+{
+    const QString typed = text.trimmed();
+    if (typed.isEmpty()) return {};
+    static const QLocale italian(QLocale::Italian, QLocale::Italy);
+    for (const QString& format : {QStringLiteral("dddd, d MMM yyyy"), QStringLiteral("d/M/yyyy"),
+                                  QStringLiteral("d MMMM yyyy"), QStringLiteral("yyyy-MM-dd")}) {
+        const QDate d = italian.toDate(typed, format);
+        if (d.isValid()) return d;
+    }
+    return {};
+}
 
 // What the check's lines say is missing: the types named and, for the lines
 // that name none, the general judgements.
@@ -70,10 +86,13 @@ RegisterRow readRegisterRow(const QString& path)
 {
     RegisterRow row;
     row.file = path;
+    row.stamp = QFileInfo(path).lastModified();
     const ArchiveLoad load = loadArchiveFile(path);
     // The file's last change stands in for a date the title page does not give.
-    if (!load.record || load.record->title[kDataField].empty())
-        row.changed = QFileInfo(path).lastModified();
+    if (!load.record || load.record->title[kDataField].empty()) {
+        row.changed = row.stamp;
+        row.day = row.stamp.date();
+    }
     if (!load.record) {
         row.state = RegisterState::Damaged;
         row.reason = load.error;
@@ -82,6 +101,7 @@ RegisterRow readRegisterRow(const QString& path)
     const TitleFields& title = load.record->title;
     row.persona = fromStd(title[kPersonaField]);
     row.date = fromStd(title[kDataField]);
+    if (!row.date.isEmpty()) row.day = typedDate(row.date);
     row.scopo = fromStd(title[kTipostudioField]);
     row.istituto = fromStd(title[kCommittenteField]);
     const ArchiveResults evaluated = evaluateArchive(*load.record);
@@ -123,14 +143,24 @@ void applyLocalNorms(std::vector<RegisterRow>& rows)
     }
 }
 
-std::vector<RegisterRow> readRegister(const QStringList& files, const RegisterProgress& progress)
+std::vector<RegisterRow> readRegister(const QStringList& files, const RegisterProgress& progress,
+                                      const std::vector<RegisterRow>& known)
 {
+    QHash<QString, const RegisterRow*> earlier;
+    earlier.reserve(static_cast<qsizetype>(known.size()));
+    for (const RegisterRow& row : known)
+        earlier.insert(row.file, &row);
     std::vector<RegisterRow> rows;
     rows.reserve(static_cast<std::size_t>(files.size()));
     const int total = static_cast<int>(files.size());
     for (int i = 0; i < total; ++i) {
         if (progress && !progress(i, total)) break;
-        rows.push_back(readRegisterRow(files[i]));
+        const RegisterRow* before = earlier.value(files[i]);
+        if (before && before->stamp.isValid() &&
+            before->stamp == QFileInfo(files[i]).lastModified())
+            rows.push_back(*before);
+        else
+            rows.push_back(readRegisterRow(files[i]));
     }
     applyLocalNorms(rows);
     return rows;

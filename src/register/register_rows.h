@@ -28,6 +28,10 @@ struct RegisterRow {
     QString persona;   // the title page's
     QString date;      // the title page's, as typed; empty when it has none
     QDateTime changed; // the file's last change, where the title page has no date
+    QDateTime stamp;   // the file's last change when it was read
+    // The title page's date read as a date ("lunedì, 7 dic 2026", "7/12/2026"),
+    // else the file's last change; invalid when neither gives one.
+    QDate day;
     QString scopo;     // the title page's type of study
     QString istituto;  // the title page's commissioning body
     RegisterState state = RegisterState::Damaged;
@@ -53,10 +57,12 @@ RegisterRow readRegisterRow(const QString& path);
 void applyLocalNorms(std::vector<RegisterRow>& rows);
 
 // Reads every file in turn; `progress` (files done, files in all) may stop the
-// reading by returning false, and the rows read so far come back.
+// reading by returning false, and the rows read so far come back. A file of
+// `known` (an earlier reading) that has not changed since is not read again.
 using RegisterProgress = std::function<bool(int done, int total)>;
 std::vector<RegisterRow> readRegister(const QStringList& files,
-                                      const RegisterProgress& progress = {});
+                                      const RegisterProgress& progress = {},
+                                      const std::vector<RegisterRow>& known = {});
 
 // "completa", "incompleta: ...", "danneggiata: ..."; with `brief` the first word alone.
 QString stateText(const RegisterRow& row, bool brief = false);

@@ -79,8 +79,8 @@ void writeRows(lxw_workbook* book, const std::vector<RegisterRow>& rows)
     for (const RegisterRow& row : rows) {
         const bool complete = row.state == RegisterState::Complete;
         s.text(r, 0, row.persona);
-        if (const std::optional<QDate> d = registerDate(row)) {
-            lxw_datetime when{d->year(), d->month(), d->day(), 0, 0, 0};
+        if (const QDate d = row.day; d.isValid()) {
+            lxw_datetime when{d.year(), d.month(), d.day(), 0, 0, 0};
             worksheet_write_datetime(s.sheet, lxw_row_t(r), 1, &when, date);
             s.fit(1, 10);
         } else {
@@ -126,23 +126,6 @@ void writeSummary(lxw_workbook* book, const std::vector<RegisterRow>& rows)
 }
 
 } // namespace
-
-std::optional<QDate> registerDate(const RegisterRow& row)
-{
-    const QString typed = row.date.trimmed();
-    if (!typed.isEmpty()) {
-        const QLocale italian(QLocale::Italian, QLocale::Italy);
-        for (const QString& format :
-             {QStringLiteral("dddd, d MMM yyyy"), QStringLiteral("d/M/yyyy"),
-              QStringLiteral("d MMMM yyyy"), QStringLiteral("yyyy-MM-dd")}) {
-            const QDate d = italian.toDate(typed, format);
-            if (d.isValid()) return d;
-        }
-        return std::nullopt;
-    }
-    if (row.changed.isValid()) return row.changed.date();
-    return std::nullopt;
-}
 
 QString saveRegisterWorkbook(const QString& path, const std::vector<RegisterRow>& rows)
 {

@@ -13,8 +13,4 @@ namespace tipolab {
 // else why, in Italian.
 QString saveRegisterWorkbook(const QString& path, const std::vector<RegisterRow>& rows);
 
-// The title page's date read as a date ("lunedì, 7 dic 2026", "7/12/2026"),
-// else the file's last change; none when neither gives one.
-std::optional<QDate> registerDate(const RegisterRow& row);
-
 } // namespace tipolab

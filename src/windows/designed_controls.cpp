@@ -38,9 +38,16 @@ QPushButton* newButton(QWidget* parent, const QString& objectName, const QString
                        const QString& tooltip)
 {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setToolTip(tooltip);
+    nameControl(button, objectName, QString(caption).remove(QLatin1Char('&')), tooltip);
     return button;
+}
+
+void nameControl(QWidget* control, const QString& objectName, const QString& accessibleName,
+                 const QString& tooltip)
+{
+    control->setObjectName(objectName);
+    control->setAccessibleName(accessibleName);
+    control->setToolTip(tooltip);
 }
 
 QLabel* newGuidanceLine(QWidget* parent, const QString& tooltip)

@@ -24,8 +24,12 @@ QLabel* newLabel(QWidget* parent, const QString& objectName, const QString& text
 // A bold label, centred unless told otherwise.
 QLabel* newHeading(QWidget* parent, const QString& objectName, const QString& text,
                    const QString& tooltip = {}, Qt::Alignment alignment = Qt::AlignCenter);
+// A button a screen reader names by its caption, the mnemonic aside.
 QPushButton* newButton(QWidget* parent, const QString& objectName, const QString& caption,
                        const QString& tooltip);
+// The object name, the name a screen reader says and the tooltip of `control`.
+void nameControl(QWidget* control, const QString& objectName, const QString& accessibleName,
+                 const QString& tooltip);
 // The guidance line `passo`: a sunken panel with the next step in navy blue.
 QLabel* newGuidanceLine(QWidget* parent, const QString& tooltip);
 // A sunken horizontal rule at `top`, `width` twips long from `left`.

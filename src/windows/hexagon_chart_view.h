@@ -10,6 +10,9 @@
 
 namespace tipolab {
 
+// The white panel of a chart painted on `widget`; the area inside its margin.
+QRectF paintChartPanel(QWidget& widget, QPainter& painter);
+
 class HexagonChartView : public QWidget {
     Q_OBJECT
 public:

@@ -32,13 +32,6 @@ constexpr int kMethodTop = 8070, kMethodHeight = 960;
 const QString kNotComputed = QStringLiteral(
     "Nessuna professione: completare i dati e premere \u00abRisultati\u00bb nella finestra Dati.");
 
-void name(QWidget* w, const QString& objectName, const QString& accessible, const QString& tooltip)
-{
-    w->setObjectName(objectName);
-    w->setAccessibleName(accessible);
-    w->setToolTip(tooltip);
-}
-
 } // namespace
 
 professioni::professioni(ModuloTipolab& module, DocumentDesk& desk, QWidget* parent)
@@ -69,7 +62,7 @@ void professioni::placeControls()
                                     QStringLiteral("&Profilo:"));
     placeTwips(profileLabel, kLeft, kChoicesTop, kLabelWidth, kRow);
     profilo = new QComboBox(this);
-    name(profilo, QStringLiteral("profilo"), QStringLiteral("Profilo confrontato"),
+    nameControl(profilo, QStringLiteral("profilo"), QStringLiteral("Profilo confrontato"),
          QStringLiteral("il profilo confrontato con le professioni"));
     profilo->addItem(QString::fromUtf8(kAnalyticProfileName));
     profilo->addItem(QString::fromUtf8(kSyntheticProfileName));
@@ -84,7 +77,7 @@ void professioni::placeControls()
 
     for (int level = 1; level <= kOccupationLevelCount; ++level) {
         auto* box = new QCheckBox(levelText(level), this);
-        name(box, indexedName("livello", level),
+        nameControl(box, indexedName("livello", level),
              QStringLiteral("Livello ") + levelText(level),
              QStringLiteral("mostrare le professioni di questo livello di istruzione"));
         box->setChecked(true);
@@ -98,7 +91,7 @@ void professioni::placeControls()
     QLabel* searchLabel = newLabel(this, QStringLiteral("Label_cerca"), QStringLiteral("C&erca:"));
     placeTwips(searchLabel, kLeft, kSearchTop, kLabelWidth, kRow);
     cerca = new QLineEdit(this);
-    name(cerca, QStringLiteral("cerca"), QStringLiteral("Cerca una professione"),
+    nameControl(cerca, QStringLiteral("cerca"), QStringLiteral("Cerca una professione"),
          QStringLiteral("parte del nome della professione o del gruppo ISCO-08"));
     cerca->setClearButtonEnabled(true);
     searchLabel->setBuddy(cerca);
@@ -108,7 +101,7 @@ void professioni::placeControls()
 
     m_model = new ProfessionsModel(this);
     tabella = new QTableView(this);
-    name(tabella, QStringLiteral("tabella"), QStringLiteral("Professioni in ordine di affinit\u00e0"),
+    nameControl(tabella, QStringLiteral("tabella"), QStringLiteral("Professioni in ordine di affinit\u00e0"),
          QStringLiteral("le professioni dalla pi\u00f9 affine; frecce e Pagina su/gi\u00f9 per "
                         "scorrere"));
     tabella->setModel(m_model);
@@ -151,8 +144,6 @@ void professioni::placeControls()
 
     connect(profilo, &QComboBox::currentIndexChanged, this, &professioni::aggiorna);
     placeButtons(QStringLiteral("il foglio delle professioni"));
-    for (QPushButton* button : {stampa, pdf, guida, chiudi})
-        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
     m_sheetControls << stampa << pdf;
 }
 

@@ -2,7 +2,8 @@
 
 #include "contents/profile_texts.h"
 #include "professions_model.h"
-#include "register/register_workbook.h"
+
+#include <QDir>
 
 namespace tipolab {
 namespace {
@@ -12,7 +13,7 @@ const char* const kColumns[] = {"Persona",          "Data",             "Scopo",
                                 "Codice analitico", "Avvisi",           "File"};
 constexpr int kTextColumns = 10;
 
-QString cellText(const RegisterRow& row, int column)
+QString cellText(const RegisterRow& row, const QString& shownFile, int column)
 {
     const bool complete = row.state == RegisterState::Complete;
     switch (column) {
@@ -24,8 +25,8 @@ QString cellText(const RegisterRow& row, int column)
     case 5: return complete ? typeText(row.prevailing) : QString();
     case 6: return QString::fromStdString(row.syntheticCode);
     case 7: return QString::fromStdString(row.analyticCode);
-    case 8: return warningKeysText(row);
-    case 9: return row.file;
+    case 8: return warningTitlesText(row);
+    case 9: return shownFile;
     default: break;
     }
     const int t = column - kTextColumns;
@@ -35,17 +36,23 @@ QString cellText(const RegisterRow& row, int column)
 
 } // namespace
 
-void RegisterModel::setRows(std::vector<RegisterRow> rows)
+void RegisterModel::setRows(std::vector<RegisterRow> rows, const QString& folder)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_search.clear();
+    m_shownFile.clear();
+    m_search.reserve(m_rows.size());
+    m_shownFile.reserve(m_rows.size());
+    const QDir from(folder);
+    for (const RegisterRow& row : m_rows) {
+        m_shownFile.push_back(QDir::toNativeSeparators(from.relativeFilePath(row.file)));
+        m_search.push_back(foldedForSearch(row.persona + QLatin1Char('\n') + row.istituto +
+                                           QLatin1Char('\n') + m_shownFile.back()));
+    }
+    m_hasNorms = std::any_of(m_rows.begin(), m_rows.end(),
+                             [](const RegisterRow& r) { return r.percentiles.has_value(); });
     endResetModel();
-}
-
-bool RegisterModel::hasNorms() const
-{
-    return std::any_of(m_rows.begin(), m_rows.end(),
-                       [](const RegisterRow& r) { return r.percentiles.has_value(); });
 }
 
 int RegisterModel::rowCount(const QModelIndex& parent) const
@@ -61,17 +68,17 @@ int RegisterModel::columnCount(const QModelIndex& parent) const
 QVariant RegisterModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const RegisterRow& row = m_rows[static_cast<std::size_t>(index.row())];
+    const std::size_t r = static_cast<std::size_t>(index.row());
+    const RegisterRow& row = m_rows[r];
     const int column = index.column();
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return cellText(row, column);
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return cellText(row, m_shownFile[r], column);
+    if (role == kPathRole) return row.file;
     if (role == kSortRole) {
-        if (column == 1) {
-            const std::optional<QDate> d = registerDate(row);
-            return d ? QVariant(*d) : QVariant(QDate());
-        }
+        if (column == 1) return row.day;
         if (column >= kTextColumns)
             return row.percentiles ? (*row.percentiles)[column - kTextColumns] : -1;
-        return cellText(row, column).toLower();
+        return cellText(row, m_shownFile[r], column).toLower();
     }
     if (role == Qt::TextAlignmentRole && column >= kTextColumns)
         return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -107,9 +114,7 @@ bool RegisterFilter::filterAcceptsRow(int row, const QModelIndex&) const
     const auto* model = static_cast<const RegisterModel*>(sourceModel());
     const RegisterRow& r = model->rows()[static_cast<std::size_t>(row)];
     if (!m_shown[static_cast<std::size_t>(r.state)]) return false;
-    if (m_search.isEmpty()) return true;
-    return foldedForSearch(r.persona + QLatin1Char('\n') + r.istituto + QLatin1Char('\n') + r.file)
-        .contains(m_search);
+    return m_search.isEmpty() || model->searchText(row).contains(m_search);
 }
 
 } // namespace tipolab

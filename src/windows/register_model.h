@@ -16,13 +16,16 @@ class RegisterModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // What a column's Qt::UserRole gives to sort by.
+    // What a column gives to sort by, and the whole path of a row's file.
     static constexpr int kSortRole = Qt::UserRole;
-    static constexpr int kFileColumn = 9;
+    static constexpr int kPathRole = Qt::UserRole + 1;
 
-    void setRows(std::vector<RegisterRow> rows);
+    // The files are shown from `folder` down ("3B/Tipolab-dati-...").
+    void setRows(std::vector<RegisterRow> rows, const QString& folder);
     const std::vector<RegisterRow>& rows() const { return m_rows; }
-    bool hasNorms() const;
+    // Person, institute and file of row `row`, folded as the search is.
+    const QString& searchText(int row) const { return m_search[static_cast<std::size_t>(row)]; }
+    bool hasNorms() const { return m_hasNorms; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,6 +35,8 @@ public:
 
 private:
     std::vector<RegisterRow> m_rows;
+    std::vector<QString> m_search, m_shownFile;
+    bool m_hasNorms = false;
 };
 
 class RegisterFilter : public QSortFilterProxyModel {

@@ -1,15 +1,19 @@
 #include "registro.h"
 
+#include "archive_commands.h"
 #include "dati.h"
 #include "designed_controls.h"
-#include "archive_commands.h"
+#include "hexagon_chart_view.h"
+#include "prevailing_bars_view.h"
+#include "contents/profile_texts.h"
+#include "register/register_key.h"
+#include "register/register_workbook.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -23,15 +27,10 @@ namespace {
 using sheet::kInner;
 using sheet::kLeft;
 constexpr int kRow = 300, kFolderTop = 540, kSearchTop = 900, kProgressTop = 1260;
-constexpr int kLabelWidth = 1200, kButtonWidth = 2100;
-constexpr int kTableTop = 1680, kTableHeight = 6360, kSummaryTop = 8100, kSummaryHeight = 900;
-
-void name(QWidget* w, const QString& objectName, const QString& accessible, const QString& tip)
-{
-    w->setObjectName(objectName);
-    w->setAccessibleName(accessible);
-    w->setToolTip(tip);
-}
+constexpr int kLabelWidth = 1200, kWideButton = 2100, kGap = 120;
+constexpr int kTableTop = 1680, kTableHeight = 4200;
+// The summary band: the mean profile on the hexagon, the bars, the counts.
+constexpr int kBandTop = 5980, kBandHeight = 3020, kChartWidth = 3000, kBarsWidth = 4200;
 
 } // namespace
 
@@ -53,49 +52,53 @@ registro::~registro()
 void registro::placeControls()
 {
     placeHead(1);
-    m_sheetControls << titolo;
     QLabel* folderLabel = newLabel(this, QStringLiteral("Label_cartella"), QStringLiteral("Cartella:"));
     placeTwips(folderLabel, kLeft, kFolderTop, kLabelWidth, kRow);
-    cartella = newLabel(this, QStringLiteral("cartella"), {}, QStringLiteral("la cartella letta, con le sue sottocartelle"));
+    cartella = newLabel(this, QStringLiteral("cartella"), {},
+                        QStringLiteral("la cartella letta, con le sue sottocartelle"));
     cartella->setAccessibleName(QStringLiteral("Cartella letta"));
-    placeTwips(cartella, kLeft + kLabelWidth, kFolderTop, kInner - kLabelWidth - kButtonWidth - 120, kRow);
+    placeTwips(cartella, kLeft + kLabelWidth, kFolderTop, kInner - kLabelWidth - kWideButton - kGap,
+               kRow);
     QPushButton* change = newButton(this, QStringLiteral("cambia"), QStringLiteral("Cambia ca&rtella..."),
                                     QStringLiteral("cliccare per leggere un'altra cartella"));
-    change->setAccessibleName(QStringLiteral("Cambia cartella"));
-    placeTwips(change, kLeft + kInner - kButtonWidth, kFolderTop - 30, kButtonWidth, kRow + 60);
+    placeTwips(change, kLeft + kInner - kWideButton, kFolderTop - 30, kWideButton, kRow + 60);
     connect(change, &QPushButton::clicked, this, &registro::scegliCartella);
 
     QLabel* searchLabel = newLabel(this, QStringLiteral("Label_cerca"), QStringLiteral("C&erca:"));
     placeTwips(searchLabel, kLeft, kSearchTop, kLabelWidth, kRow);
     cerca = new QLineEdit(this);
-    name(cerca, QStringLiteral("cerca"), QStringLiteral("Cerca nel registro"),
+    nameControl(cerca, QStringLiteral("cerca"), QStringLiteral("Cerca nel registro"),
          QStringLiteral("parte del nome della persona, dell'istituto o del file"));
     cerca->setClearButtonEnabled(true);
     searchLabel->setBuddy(cerca);
-    const int searchWidth = kInner / 2 - kLabelWidth;
-    placeTwips(cerca, kLeft + kLabelWidth, kSearchTop, searchWidth, kRow);
-    const QString states[] = {QStringLiteral("complete"), QStringLiteral("incomplete"),
-                              QStringLiteral("danneggiate")};
-    const int boxWidth = (kInner / 2 - 120) / 3;
+    placeTwips(cerca, kLeft + kLabelWidth, kSearchTop, kInner / 2 - kLabelWidth, kRow);
+    connect(cerca, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_filter->setSearch(text);
+        showSummary();
+    });
+    const int boxWidth = (kInner / 2 - kGap) / 3;
     for (int i = 0; i < 3; ++i) {
-        auto* box = new QCheckBox(states[i], this);
-        name(box, indexedName("stato", i + 1), QStringLiteral("Mostra le valutazioni ") + states[i],
-             QStringLiteral("mostrare le valutazioni ") + states[i]);
+        const QString state = statePlural(RegisterState(i));
+        auto* box = new QCheckBox(state, this);
+        nameControl(box, indexedName("stato", i + 1), QStringLiteral("Mostra le valutazioni ") + state,
+             QStringLiteral("mostrare le valutazioni ") + state);
         box->setChecked(true);
-        placeTwips(box, kLeft + kInner / 2 + 120 + i * boxWidth, kSearchTop, boxWidth, kRow);
-        connect(box, &QCheckBox::toggled, this,
-                [this, i](bool on) { m_filter->setStateShown(RegisterState(i), on); showSummary(); });
-        stati[i] = box;
+        placeTwips(box, kLeft + kInner / 2 + kGap + i * boxWidth, kSearchTop, boxWidth, kRow);
+        connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
+            m_filter->setStateShown(RegisterState(i), on);
+            showSummary();
+        });
+        stati[static_cast<std::size_t>(i)] = box;
     }
 
     avanzamento = new QProgressBar(this);
-    name(avanzamento, QStringLiteral("avanzamento"), QStringLiteral("Lettura dei file"),
+    nameControl(avanzamento, QStringLiteral("avanzamento"), QStringLiteral("Lettura dei file"),
          QStringLiteral("i file letti finora"));
-    placeTwips(avanzamento, kLeft, kProgressTop, kInner - kButtonWidth - 120, kRow);
+    placeTwips(avanzamento, kLeft, kProgressTop, kInner - kWideButton - kGap, kRow);
     annulla = newButton(this, QStringLiteral("annulla"), QStringLiteral("&Annulla"),
                         QStringLiteral("cliccare per fermare la lettura"));
     annulla->setAccessibleName(QStringLiteral("Annulla la lettura"));
-    placeTwips(annulla, kLeft + kInner - kButtonWidth, kProgressTop - 30, kButtonWidth, kRow + 60);
+    placeTwips(annulla, kLeft + kInner - kWideButton, kProgressTop - 30, kWideButton, kRow + 60);
     connect(annulla, &QPushButton::clicked, this, [this] {
         if (m_cancel) m_cancel->store(true);
     });
@@ -106,10 +109,11 @@ void registro::placeControls()
     m_filter = new RegisterFilter(this);
     m_filter->setSourceModel(m_model);
     tabella = new QTableView(this);
-    name(tabella, QStringLiteral("tabella"), QStringLiteral("Valutazioni della cartella"),
+    nameControl(tabella, QStringLiteral("tabella"), QStringLiteral("Valutazioni della cartella"),
          QStringLiteral("una riga per valutazione; Invio o doppio clic la apre"));
     tabella->setModel(m_filter);
     tabella->setSortingEnabled(true);
+    tabella->sortByColumn(0, Qt::AscendingOrder);
     tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabella->setSelectionMode(QAbstractItemView::SingleSelection);
     tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -121,20 +125,45 @@ void registro::placeControls()
     placeTwips(tabella, kLeft, kTableTop, kInner, kTableHeight);
     connect(tabella, &QTableView::activated, this, &registro::openSelected);
 
+    placeSummary();
+    placeButtons(QStringLiteral("il foglio della classe"));
+    placeExport();
+    m_sheetControls << titolo << folderLabel << cartella << change << searchLabel << cerca
+                    << stati[0] << stati[1] << stati[2] << tabella << grafico << barre << riepilogo
+                    << stampa << pdf << senzaNomi << esporta;
+}
+
+void registro::placeSummary()
+{
+    placeChart(QStringLiteral("il profilo analitico medio delle valutazioni mostrate"), kBandTop,
+               kChartWidth, kBandHeight);
+    grafico->setAccessibleName(QStringLiteral("Profilo analitico medio"));
+    barre = new PrevailingBarsView(this);
+    nameControl(barre, QStringLiteral("barre"), QStringLiteral("Tipi prevalenti"),
+         QStringLiteral("quante valutazioni complete mostrate hanno ciascun tipo prevalente"));
+    placeTwips(barre, kLeft + kChartWidth + kGap, kBandTop, kBarsWidth, kBandHeight);
     riepilogo = newLabel(this, QStringLiteral("riepilogo"), {},
                          QStringLiteral("quante valutazioni e i loro tipi prevalenti"));
     riepilogo->setAccessibleName(QStringLiteral("Riepilogo"));
     riepilogo->setWordWrap(true);
     riepilogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(riepilogo, kLeft, kSummaryTop, kInner, kSummaryHeight);
-    connect(cerca, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_filter->setSearch(text);
-        showSummary();
-    });
-    m_sheetControls << folderLabel << cartella << change << searchLabel << cerca << stati[0]
-                    << stati[1] << stati[2] << tabella << riepilogo;
-    placeButtons(QStringLiteral("il foglio della classe"));
-    m_sheetControls << stampa << pdf;
+    const int textLeft = kChartWidth + kBarsWidth + 2 * kGap;
+    placeTwips(riepilogo, kLeft + textLeft, kBandTop, kInner - textLeft, kBandHeight);
+}
+
+void registro::placeExport()
+{
+    senzaNomi = new QCheckBox(QStringLiteral("senza nomi"), this);
+    nameControl(senzaNomi, QStringLiteral("senzanomi"), QStringLiteral("Esporta senza nomi"),
+         QStringLiteral("nomi e file sostituiti da codici nel foglio e nel foglio di calcolo; "
+                        "la chiave va in un file a parte"));
+    placeTwips(senzaNomi, kLeft, sheet::kButtonsTop, sheet::kButtonWidth, sheet::kButtonHeight);
+    esporta = newButton(this, QStringLiteral("esporta"), QStringLiteral("Esp&orta..."),
+                        QStringLiteral("cliccare per salvare le valutazioni mostrate come foglio "
+                                       "di calcolo"));
+    placeTwips(esporta, kLeft + sheet::kButtonWidth + kGap, sheet::kButtonsTop,
+               sheet::kButtonWidth, sheet::kButtonHeight);
+    connect(esporta, &QPushButton::clicked, this, &registro::esporta_Click);
 }
 
 bool registro::scegliCartella()
@@ -155,39 +184,49 @@ void registro::leggi(const QString& folder)
     stopReading();
     m_folder = folder;
     cartella->setText(QDir::toNativeSeparators(folder));
-    titolo->setText(QStringLiteral("Registro delle valutazioni: ") + QFileInfo(folder).fileName());
+    titolo->setText(QStringLiteral("Registro delle valutazioni: ") + folderName());
+    startReading(true);
+}
+
+void registro::startReading(bool fresh)
+{
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     m_done = std::make_shared<std::atomic<int>>(0);
     m_total = std::make_shared<std::atomic<int>>(0);
+    const int generation = ++m_generation;
     avanzamento->setRange(0, 0);
     avanzamento->show();
     annulla->show();
-    auto cancel = m_cancel;
-    auto done = m_done;
-    auto total = m_total;
-    m_worker = std::make_unique<std::thread>([this, folder, cancel, done, total] {
-        std::vector<RegisterRow> rows =
-            readRegister(registerFiles({folder}), [&](int n, int all) {
-                done->store(n);
-                total->store(all);
-                return !cancel->load();
-            });
-        const bool cancelled = cancel->load();
-        QMetaObject::invokeMethod(
-            this, [this, rows = std::move(rows), cancelled]() mutable {
-                finished(std::move(rows), cancelled);
-            },
-            Qt::QueuedConnection);
-    });
+    // A rereading keeps the rows of the files that have not changed.
+    std::vector<RegisterRow> known = fresh ? std::vector<RegisterRow>() : m_model->rows();
+    m_worker = std::make_unique<std::thread>(
+        [this, folder = m_folder, known = std::move(known), cancel = m_cancel, done = m_done,
+         total = m_total, generation] {
+            std::vector<RegisterRow> rows = readRegister(
+                registerFiles({folder}),
+                [&](int n, int all) {
+                    done->store(n);
+                    total->store(all);
+                    return !cancel->load();
+                },
+                known);
+            const bool cancelled = cancel->load();
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, rows = std::move(rows), cancelled]() mutable {
+                    finished(generation, std::move(rows), cancelled);
+                },
+                Qt::QueuedConnection);
+        });
     // The bar follows the reading while it lasts.
     auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [this, timer, done, total] {
-        if (!m_worker || m_done != done) {
+    connect(timer, &QTimer::timeout, this, [this, timer, generation] {
+        if (!m_worker || generation != m_generation) {
             timer->deleteLater();
             return;
         }
-        avanzamento->setRange(0, std::max(1, total->load()));
-        avanzamento->setValue(done->load());
+        avanzamento->setRange(0, std::max(1, m_total->load()));
+        avanzamento->setValue(m_done->load());
     });
     timer->start(100);
 }
@@ -200,58 +239,82 @@ void registro::stopReading()
     m_worker.reset();
 }
 
-void registro::finished(std::vector<RegisterRow> rows, bool cancelled)
+void registro::finished(int generation, std::vector<RegisterRow> rows, bool cancelled)
 {
+    // The rows of a reading stopped for a newer one are not shown.
+    if (generation != m_generation) return;
     if (m_worker) {
         m_worker->join();
         m_worker.reset();
     }
     avanzamento->hide();
     annulla->hide();
-    m_model->setRows(std::move(rows));
-    tabella->resizeColumnsToContents();
+    const QModelIndex current = tabella->currentIndex();
+    const QString currentFile = current.data(RegisterModel::kPathRole).toString();
+    const bool first = m_model->rows().empty();
+    m_model->setRows(std::move(rows), m_folder);
+    if (first) tabella->resizeColumnsToContents();
+    // The row the user was on stays selected after a rereading.
+    for (int r = 0; !currentFile.isEmpty() && r < m_filter->rowCount(); ++r) {
+        const QModelIndex index = m_filter->index(r, current.column());
+        if (index.data(RegisterModel::kPathRole).toString() != currentFile) continue;
+        tabella->setCurrentIndex(index);
+        tabella->scrollTo(tabella->currentIndex());
+        break;
+    }
     showSheet(true);
     showSummary();
     if (cancelled)
-        riepilogo->setText(QStringLiteral("Lettura interrotta: ") + riepilogo->text());
+        riepilogo->setText(QStringLiteral("Lettura interrotta. ") + riepilogo->text());
+}
+
+std::vector<RegisterRow> registro::shownRows() const
+{
+    std::vector<RegisterRow> rows;
+    rows.reserve(static_cast<std::size_t>(m_filter->rowCount()));
+    for (int r = 0; r < m_filter->rowCount(); ++r)
+        rows.push_back(
+            m_model->rows()[static_cast<std::size_t>(m_filter->mapToSource(m_filter->index(r, 0)).row())]);
+    return rows;
 }
 
 void registro::showSummary()
 {
-    std::array<int, 3> states{};
-    std::array<int, kTypeCount> prevailing{};
-    for (const RegisterRow& row : m_model->rows()) {
-        ++states[static_cast<std::size_t>(row.state)];
-        if (row.state == RegisterState::Complete) ++prevailing[row.prevailing - 1];
-    }
+    const std::vector<RegisterRow> rows = shownRows();
+    const RegisterCounts counts = countRegister(rows);
+    QString text = registerCountsText(counts);
+    if (static_cast<int>(rows.size()) != m_model->rowCount())
+        text += QStringLiteral(" Mostrate %1 di %2.").arg(rows.size()).arg(m_model->rowCount());
     QStringList types;
     for (int t = 1; t <= kTypeCount; ++t)
-        types << QStringLiteral("%1 %2").arg(typeText(t)).arg(prevailing[t - 1]);
-    QString text = QStringLiteral("%1 complete, %2 incomplete, %3 danneggiate; %4 mostrate. "
-                                  "Tipi prevalenti: %5.")
-                       .arg(states[0])
-                       .arg(states[1])
-                       .arg(states[2])
-                       .arg(m_filter->rowCount())
-                       .arg(types.join(QStringLiteral(", ")));
-    if (states[0] < kLocalNormsFrom)
-        text += QStringLiteral(" I percentili compaiono da %1 valutazioni complete.").arg(kLocalNormsFrom);
+        types << QStringLiteral("%1 %2").arg(typeText(t)).arg(counts.prevailing[t - 1]);
+    text += QStringLiteral("\n\nTipi prevalenti: ") + types.join(QStringLiteral(", ")) +
+            QLatin1Char('.');
+    const std::optional<TypeHundredths> mean = meanAnalyticProfile(rows);
+    if (mean)
+        text += QStringLiteral("\n\nProfilo analitico medio: ") +
+                QString::fromStdString(threeLetterCode(*mean)) + QLatin1Char('.');
+    if (!m_model->hasNorms())
+        text += QStringLiteral("\n\nI percentili compaiono da %1 valutazioni complete.")
+                    .arg(kLocalNormsFrom);
     riepilogo->setText(text);
+    barre->setCounts(counts.prevailing);
+    grafico->setChart(mean ? std::optional<HexagonChart>(HexagonChart(
+                                 {analyticChartProfile(*mean, QStringLiteral("media"))}))
+                           : std::nullopt);
 }
 
 void registro::openSelected()
 {
-    const QModelIndex index = tabella->currentIndex();
-    if (!index.isValid()) return;
-    const QString path =
-        m_filter->data(m_filter->index(index.row(), RegisterModel::kFileColumn)).toString();
+    const QString path = tabella->currentIndex().data(RegisterModel::kPathRole).toString();
+    if (path.isEmpty()) return;
     auto* data = m_module.windowAs<dati>(WindowId::Dati);
     if (data && data->archive().apriFile(path)) m_module.showWindow(WindowId::Tipi);
 }
 
 void registro::aggiorna()
 {
-    if (!m_folder.isEmpty() && !loading()) leggi(m_folder);
+    if (!m_folder.isEmpty() && !loading()) startReading(false);
 }
 
 void registro::changeEvent(QEvent* event)
@@ -261,11 +324,65 @@ void registro::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) aggiorna();
 }
 
+QString registro::folderName() const
+{
+    const QString name = QFileInfo(QDir::cleanPath(m_folder)).fileName();
+    return name.isEmpty() ? QDir::toNativeSeparators(m_folder) : name;
+}
+
+std::optional<std::vector<RegisterRow>> registro::rowsToExport()
+{
+    std::vector<RegisterRow> rows = shownRows();
+    if (!senzaNomi->isChecked()) return rows;
+    const QString keyPath = m_module.dialogs().saveFile(
+        QStringLiteral("Chiave dei codici"), {QStringLiteral("Valori separati da virgole (*.csv)")},
+        0, QDir(m_folder).filePath(QStringLiteral("Tipolab-chiave-%1.csv").arg(folderName())));
+    if (keyPath.isEmpty()) return std::nullopt;
+    const QString error = saveRegisterKey(keyPath, pseudonymise(rows));
+    if (!error.isEmpty()) {
+        m_module.dialogs().message(
+            QStringLiteral("Impossibile scrivere la chiave \"%1\": %2. Nulla \u00e8 stato esportato.")
+                .arg(QDir::toNativeSeparators(keyPath), error),
+            m_module.programName(), QMessageBox::Warning);
+        return std::nullopt;
+    }
+    return rows;
+}
+
 void registro::stampa_Click()
 {
-    if (m_folder.isEmpty()) return;
-    RegisterSnapshot snapshot{QFileInfo(m_folder).fileName(), m_model->rows(), QLocale()};
+    if (m_folder.isEmpty() || loading()) return;
+    std::optional<std::vector<RegisterRow>> rows = rowsToExport();
+    if (!rows) return;
+    RegisterSnapshot snapshot{folderName(), std::move(*rows), QLocale()};
     m_desk.tell(m_desk.commands().registerSheet(sheetHeading(snapshot.folderName), snapshot));
+}
+
+void registro::esporta_Click()
+{
+    if (m_folder.isEmpty() || loading()) return;
+    const QString offered = QStringLiteral("Tipolab-registro-%1%2.xlsx")
+                                .arg(folderName(), senzaNomi->isChecked()
+                                                       ? QStringLiteral("-senza-nomi")
+                                                       : QString());
+    QString path = m_module.dialogs().saveFile(QStringLiteral("Esporta il registro"),
+                                               {QStringLiteral("Foglio di calcolo (*.xlsx)")}, 0,
+                                               QDir(m_folder).filePath(offered));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) path += QStringLiteral(".xlsx");
+    const std::optional<std::vector<RegisterRow>> rows = rowsToExport();
+    if (!rows) return;
+    const QString error = saveRegisterWorkbook(path, *rows);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (error.isEmpty())
+        m_module.dialogs().message(
+            QStringLiteral("Le valutazioni mostrate sono state salvate nel foglio di calcolo \"%1\".")
+                .arg(shown),
+            m_module.programName(), QMessageBox::Information);
+    else
+        m_module.dialogs().message(
+            QStringLiteral("Impossibile scrivere il foglio di calcolo \"%1\": %2.").arg(shown, error),
+            m_module.programName(), QMessageBox::Warning);
 }
 
 } // namespace tipolab

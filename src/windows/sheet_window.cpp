@@ -7,11 +7,9 @@
 #include <QPushButton>
 
 namespace tipolab {
-namespace {
-
-constexpr int kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
-
-} // namespace
+using sheet::kButtonGap;
+using sheet::kButtonHeight;
+using sheet::kButtonWidth;
 
 SheetWindow::SheetWindow(ModuloTipolab& module, DocumentDesk& desk, WindowId guidePage,
                          QWidget* parent)

@@ -23,6 +23,7 @@ inline constexpr int kFormWidth = 11400, kFormHeight = 9600;
 inline constexpr int kLeft = 120, kInner = kFormWidth - 2 * kLeft;
 inline constexpr int kTitleTop = 120, kTitleHeight = 330;
 inline constexpr int kButtonsTop = 9120;
+inline constexpr int kButtonWidth = 1500, kButtonHeight = 375, kButtonGap = 120;
 } // namespace sheet
 
 class SheetWindow : public QWidget {

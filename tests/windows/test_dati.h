@@ -57,6 +57,13 @@ private slots:
     void freshAssessmentAgreesWithTheTool();
 };
 
+class TestRegistro : public QObject {
+    Q_OBJECT
+private slots:
+    void classFolderListedSortedSearchedAndOpened();
+    void exportsWithoutNames();
+};
+
 class TestConfronto : public QObject {
     Q_OBJECT
 private slots:
