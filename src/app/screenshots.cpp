@@ -2,7 +2,8 @@
 // judgements entered through its own controls, the about window, the help
 // contents, a guide page, the results, the title page, the data window
 // half-way through an entry and, once that entry is completed, the profile;
-// then, the entry saved as last year's and judged again, the comparison.
+// then, the entry saved as last year's and judged again, the comparison; and
+// the register of the class folder given as the second argument.
 // Run by scripts/screenshots under a virtual display; writes PNG files into
 // the folder given as the first argument.
 #include "qt_translations.h"
@@ -16,6 +17,7 @@
 #include "window_registry.h"
 #include "windows/confronto.h"
 #include "windows/frontespizio.h"
+#include "windows/registro.h"
 #include "windows/risultati.h"
 
 #include <QAbstractButton>
@@ -165,6 +167,18 @@ QWidget* reassessAndCompare(tipolab::ModuloTipolab& module, QWidget* data,
     return module.showWindow(WindowId::Confronto);
 }
 
+// The register window on `folder`, once it has read it.
+QWidget* showRegister(tipolab::ModuloTipolab& module, const QString& folder)
+{
+    auto* reg = module.windowAs<tipolab::registro>(tipolab::WindowId::Registro);
+    if (!reg) return nullptr;
+    module.showWindow(tipolab::WindowId::Registro);
+    reg->leggi(folder);
+    while (reg->loading())
+        settle(100);
+    return reg;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -215,5 +229,6 @@ int main(int argc, char* argv[])
     const QTemporaryDir earlier;
     ok &= save(reassessAndCompare(module, data, earlier.filePath("Tipolab-dati-Giulia Ferri")),
                folder, "confronto.png");
+    if (argc > 2) ok &= save(showRegister(module, QString::fromLocal8Bit(argv[2])), folder, "registro.png");
     return ok ? 0 : 1;
 }

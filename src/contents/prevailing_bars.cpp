@@ -1,6 +1,7 @@
 #include "prevailing_bars.h"
 
 #include "hexagon_chart.h"
+#include "core/profile.h"
 #include "document/document_fonts.h"
 #include "document/document_style.h"
 #include "state/qt_text.h"
@@ -12,7 +13,7 @@
 namespace tipolab {
 
 void paintPrevailingBars(QPainter& p, const QRectF& area, const TypeCounts& counts,
-                         const QFont& font, const QFont& small)
+                         const QFont& font, const QFont& small, bool lettersOnly)
 {
     p.setFont(font);
     const int most = std::max(1, *std::max_element(counts.begin(), counts.end()));
@@ -27,7 +28,8 @@ void paintPrevailingBars(QPainter& p, const QRectF& area, const TypeCounts& coun
         p.setPen(Qt::black);
         p.setFont(small);
         p.drawText(QRectF(left + t * slot, base + line * 0.2, slot, line), Qt::AlignCenter,
-                   toQString(typeName(t + 1)));
+                   lettersOnly ? QString(QLatin1Char(typeLetter(t + 1)))
+                               : toQString(typeName(t + 1)));
         p.setFont(font);
         p.drawText(QRectF(left + t * slot, base - h - line * 1.2, slot, line), Qt::AlignCenter,
                    QString::number(counts[t]));

@@ -17,9 +17,10 @@ namespace tipolab {
 using TypeCounts = std::array<int, kTypeCount>;
 
 // Paints the bars into `area`, the counts in `font` and the names in `small`
-// (smaller, so that INTRAPRENDENTE fits its slot).
+// (smaller, so that INTRAPRENDENTE fits its slot), or only the types' letters
+// where the area is too narrow for the names.
 void paintPrevailingBars(QPainter& painter, const QRectF& area, const TypeCounts& counts,
-                         const QFont& font, const QFont& small);
+                         const QFont& font, const QFont& small, bool lettersOnly = false);
 
 // The bars as a document picture 15 by 6 centimetres, centred.
 Picture prevailingBarsPicture(const TypeCounts& counts);

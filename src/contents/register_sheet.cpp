@@ -35,7 +35,7 @@ void composeRegisterSheet(ReportWriter& w, const SheetHeading& heading, const Re
         if (row.state != RegisterState::Complete) continue;
         rows << QStringList{row.persona, shownDate(row), typeText(row.prevailing),
                             QString::fromStdString(row.syntheticCode),
-                            QString::fromStdString(row.analyticCode), warningKeysText(row)};
+                            QString::fromStdString(row.analyticCode), warningTitlesText(row)};
     }
     writeTextTable(w,
                    {QStringLiteral("persona"), QStringLiteral("data"),

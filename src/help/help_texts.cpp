@@ -247,11 +247,16 @@ constexpr HelpPage kRegisterPage{
     "percentuale di persone con un valore più basso (metà di quelle con lo stesso valore). È un "
     "confronto con le persone che chi usa il programma ha valutato, non con un campione "
     "nazionale: sotto le 30 valutazioni una persona in più o in meno sposterebbe i percentili di "
-    "molti punti, e per questo non si mostrano. Il tasto «Stampa» prepara il foglio della classe "
-    "con i conteggi, i tipi prevalenti, il profilo medio e una riga per valutazione completa. "
-    "Quando i dati escono dal computer (per i colleghi, una ricerca, qualunque invio), lo "
-    "strumento tipolab-cli registro con --senza-nomi sostituisce nomi e file con codici e "
-    "scrive la chiave in un file a parte, leggibile solo dall'utente."};
+    "molti punti, e per questo non si mostrano. Sotto l'elenco, per le valutazioni mostrate, "
+    "il profilo analitico medio sull'esagono, i tipi prevalenti come barre e i conteggi. Il "
+    "tasto «Stampa» prepara il foglio della classe (conteggi, tipi prevalenti, profilo medio e "
+    "una riga per valutazione completa) ed «Esporta...» salva un foglio di calcolo con tutte le "
+    "colonne e le percentuali come numeri; entrambi contengono le righe mostrate, nell'ordine "
+    "in cui sono mostrate. Con la casella «senza nomi» spuntata nomi e file diventano codici "
+    "(P0001, P0002...), l'istituto e lo scopo restano fuori, e la chiave che dice a chi "
+    "corrisponde ogni codice va in un file a parte, leggibile solo dall'utente, da non allegare "
+    "mai all'esportazione. Una scuola la usa ogni volta che i dati escono dal computer di chi "
+    "li ha raccolti: per i colleghi, per una ricerca, per qualunque invio."};
 
 const HelpPage& professionsPage()
 {

@@ -6,10 +6,12 @@
 #include "state/qt_text.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QHash>
 #include <QLocale>
 #include <QFileInfo>
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace tipolab {
 namespace {
@@ -36,6 +38,16 @@ QDate typedDate(const QString& text)
         if (d.isValid()) return d;
     }
     return {};
+}
+
+// Whether the file is the size and has the last change it had when read.
+bool unchangedSince(const QString& path, const std::optional<FileStamp>& stamp)
+{
+    struct stat st;
+    if (!stamp || ::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
+    return stamp->size == static_cast<qint64>(st.st_size) &&
+           stamp->modifiedNs ==
+               static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
 // What the check's lines say is missing: the types named and, for the lines
@@ -86,12 +98,13 @@ RegisterRow readRegisterRow(const QString& path)
 {
     RegisterRow row;
     row.file = path;
-    row.stamp = QFileInfo(path).lastModified();
     const ArchiveLoad load = loadArchiveFile(path);
+    row.stamp = load.stamp;
     // The file's last change stands in for a date the title page does not give.
     if (!load.record || load.record->title[kDataField].empty()) {
-        row.changed = row.stamp;
-        row.day = row.stamp.date();
+        row.changed = row.stamp ? QDateTime::fromMSecsSinceEpoch(row.stamp->modifiedNs / 1000000)
+                                : QFileInfo(path).lastModified();
+        row.day = row.changed.date();
     }
     if (!load.record) {
         row.state = RegisterState::Damaged;
@@ -156,8 +169,7 @@ std::vector<RegisterRow> readRegister(const QStringList& files, const RegisterPr
     for (int i = 0; i < total; ++i) {
         if (progress && !progress(i, total)) break;
         const RegisterRow* before = earlier.value(files[i]);
-        if (before && before->stamp.isValid() &&
-            before->stamp == QFileInfo(files[i]).lastModified())
+        if (before && unchangedSince(files[i], before->stamp))
             rows.push_back(*before);
         else
             rows.push_back(readRegisterRow(files[i]));

@@ -10,6 +10,7 @@
 #include "core/local_norms.h"
 #include "core/profile.h"
 #include "core/response_style.h"
+#include "state/file_stamp.h"
 
 #include <QDateTime>
 #include <QString>
@@ -28,7 +29,7 @@ struct RegisterRow {
     QString persona;   // the title page's
     QString date;      // the title page's, as typed; empty when it has none
     QDateTime changed; // the file's last change, where the title page has no date
-    QDateTime stamp;   // the file's last change when it was read
+    std::optional<FileStamp> stamp; // the file as it was read
     // The title page's date read as a date ("lunedì, 7 dic 2026", "7/12/2026"),
     // else the file's last change; invalid when neither gives one.
     QDate day;

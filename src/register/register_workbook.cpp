@@ -92,7 +92,7 @@ void writeRows(lxw_workbook* book, const std::vector<RegisterRow>& rows)
         s.text(r, 5, complete ? toQString(typeName(row.prevailing)) : QString());
         s.text(r, 6, QString::fromStdString(row.syntheticCode));
         s.text(r, 7, QString::fromStdString(row.analyticCode));
-        s.text(r, 8, warningKeysText(row));
+        s.text(r, 8, warningTitlesText(row));
         s.text(r, 9, row.file);
         for (int t = 0; t < kTypeCount && complete; ++t) {
             s.number(r, kTextColumns + t, row.analytic[t] / 100.0, twoDecimals);

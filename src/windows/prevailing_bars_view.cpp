@@ -24,7 +24,7 @@ void PrevailingBarsView::paintEvent(QPaintEvent*)
         small.setPointSizeF(small.pointSizeF() * 0.8);
     else
         small.setPixelSize(std::max(1, small.pixelSize() * 4 / 5));
-    paintPrevailingBars(painter, inner, m_counts, font(), small);
+    paintPrevailingBars(painter, inner, m_counts, font(), small, true);
 }
 
 } // namespace tipolab

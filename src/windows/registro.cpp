@@ -26,11 +26,15 @@ namespace {
 
 using sheet::kInner;
 using sheet::kLeft;
-constexpr int kRow = 300, kFolderTop = 540, kSearchTop = 900, kProgressTop = 1260;
+constexpr int kRow = 300, kFolderTop = 540, kSearchTop = 900;
 constexpr int kLabelWidth = 1200, kWideButton = 2100, kGap = 120;
-constexpr int kTableTop = 1680, kTableHeight = 4200;
-// The summary band: the mean profile on the hexagon, the bars, the counts.
-constexpr int kBandTop = 5980, kBandHeight = 3020, kChartWidth = 3000, kBarsWidth = 4200;
+constexpr int kTableTop = 1320, kTableHeight = 4260;
+// The summary band: the mean profile on the hexagon, the bars, the counts
+// (and, while the folder is read, the progress bar in their place).
+constexpr int kBandTop = 5700, kBandHeight = 3300, kChartWidth = 4800, kBarsWidth = 3000;
+constexpr int kTextLeft = kLeft + kChartWidth + kBarsWidth + 2 * kGap, kTextWidth = kInner + kLeft - kTextLeft;
+// No column wider than this share of the table, however long its texts.
+constexpr double kWidestColumn = 0.25;
 
 } // namespace
 
@@ -94,11 +98,11 @@ void registro::placeControls()
     avanzamento = new QProgressBar(this);
     nameControl(avanzamento, QStringLiteral("avanzamento"), QStringLiteral("Lettura dei file"),
          QStringLiteral("i file letti finora"));
-    placeTwips(avanzamento, kLeft, kProgressTop, kInner - kWideButton - kGap, kRow);
+    placeTwips(avanzamento, kTextLeft, kBandTop, kTextWidth, kRow);
     annulla = newButton(this, QStringLiteral("annulla"), QStringLiteral("&Annulla"),
                         QStringLiteral("cliccare per fermare la lettura"));
     annulla->setAccessibleName(QStringLiteral("Annulla la lettura"));
-    placeTwips(annulla, kLeft + kInner - kWideButton, kProgressTop - 30, kWideButton, kRow + 60);
+    placeTwips(annulla, kTextLeft, kBandTop + kRow + kGap, kWideButton, kRow + 60);
     connect(annulla, &QPushButton::clicked, this, [this] {
         if (m_cancel) m_cancel->store(true);
     });
@@ -147,8 +151,7 @@ void registro::placeSummary()
     riepilogo->setAccessibleName(QStringLiteral("Riepilogo"));
     riepilogo->setWordWrap(true);
     riepilogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const int textLeft = kChartWidth + kBarsWidth + 2 * kGap;
-    placeTwips(riepilogo, kLeft + textLeft, kBandTop, kInner - textLeft, kBandHeight);
+    placeTwips(riepilogo, kTextLeft, kBandTop, kTextWidth, kBandHeight);
 }
 
 void registro::placeExport()
@@ -185,6 +188,9 @@ void registro::leggi(const QString& folder)
     m_folder = folder;
     cartella->setText(QDir::toNativeSeparators(folder));
     titolo->setText(QStringLiteral("Registro delle valutazioni: ") + folderName());
+    m_model->setRows({}, folder);
+    showNothing(QStringLiteral("Lettura della cartella ") + QDir::toNativeSeparators(folder) +
+                QStringLiteral("..."));
     startReading(true);
 }
 
@@ -195,6 +201,7 @@ void registro::startReading(bool fresh)
     m_total = std::make_shared<std::atomic<int>>(0);
     const int generation = ++m_generation;
     avanzamento->setRange(0, 0);
+    riepilogo->hide();
     avanzamento->show();
     annulla->show();
     // A rereading keeps the rows of the files that have not changed.
@@ -249,11 +256,17 @@ void registro::finished(int generation, std::vector<RegisterRow> rows, bool canc
     }
     avanzamento->hide();
     annulla->hide();
+    riepilogo->show();
     const QModelIndex current = tabella->currentIndex();
     const QString currentFile = current.data(RegisterModel::kPathRole).toString();
     const bool first = m_model->rows().empty();
     m_model->setRows(std::move(rows), m_folder);
-    if (first) tabella->resizeColumnsToContents();
+    if (first) {
+        tabella->resizeColumnsToContents();
+        const int widest = static_cast<int>(tabella->viewport()->width() * kWidestColumn);
+        for (int c = 0; c < m_model->columnCount(); ++c)
+            tabella->setColumnWidth(c, std::min(tabella->columnWidth(c), widest));
+    }
     // The row the user was on stays selected after a rereading.
     for (int r = 0; !currentFile.isEmpty() && r < m_filter->rowCount(); ++r) {
         const QModelIndex index = m_filter->index(r, current.column());

@@ -16,6 +16,11 @@ import tempfile
 import zipfile
 from xml.etree import ElementTree
 
+# The warnings as the spreadsheet names them, by the CSV's keys.
+TITLES = {'uniformi': 'Giudizi uniformi', 'estremi': 'Solo gli estremi',
+          'in_blocco': 'Tipi giudicati in blocco',
+          'generali_uguali': 'Giudizi generali tutti uguali',
+          'contrasto': 'Immagine di s\u00e9 e test in contrasto'}
 NS = {'m': 'http://schemas.openxmlformats.org/spreadsheetml/2006/main'}
 
 
@@ -60,6 +65,8 @@ def main():
             assert row[col['File']] == want['file']
             assert row[col['Stato']].split(':')[0] == want['stato'], (row, want)
             assert row[col['Codice analitico']] == want['codice_analitico']
+            assert row[col['Avvisi']] == '; '.join(
+                TITLES[k] for k in want['avvisi'].split(';') if k), (row, want)
             for letter in 'RIASEC':
                 got = row[col[f'percentile {letter}']] if want['stato'] == 'completa' else ''
                 assert (str(int(got)) if got != '' else '') == want[f'percentile_{letter}'], (got, want)
