@@ -8,12 +8,12 @@
 // the folder given as the first argument.
 #include "qt_translations.h"
 #include "shell/document_desk.h"
+#include "shell/modulo_tipolab.h"
+#include "shell/qt_dialogs.h"
 #include "state/archive_file.h"
 #include "state/installation_data.h"
-#include "shell/modulo_tipolab.h"
 #include "state/number_format.h"
 #include "state/program_paths.h"
-#include "shell/qt_dialogs.h"
 #include "window_registry.h"
 #include "windows/confronto.h"
 #include "windows/frontespizio.h"
@@ -229,6 +229,7 @@ int main(int argc, char* argv[])
     const QTemporaryDir earlier;
     ok &= save(reassessAndCompare(module, data, earlier.filePath("Tipolab-dati-Giulia Ferri")),
                folder, "confronto.png");
-    if (argc > 2) ok &= save(showRegister(module, QString::fromLocal8Bit(argv[2])), folder, "registro.png");
+    if (argc > 2)
+        ok &= save(showRegister(module, QString::fromLocal8Bit(argv[2])), folder, "registro.png");
     return ok ? 0 : 1;
 }

@@ -1,9 +1,9 @@
 #include "prevailing_bars.h"
 
-#include "hexagon_chart.h"
 #include "core/profile.h"
 #include "document/document_fonts.h"
 #include "document/document_style.h"
+#include "hexagon_chart.h"
 #include "state/qt_text.h"
 
 #include <QImage>

@@ -22,20 +22,24 @@ void composeRegisterSheet(ReportWriter& w, const SheetHeading& heading, const Re
     w.appendPicture(prevailingBarsPicture(counts.prevailing));
     if (const std::optional<TypeHundredths> mean = meanAnalyticProfile(s.rows)) {
         w.setParagraphSize(12);
-        w.setParagraphText(end + QStringLiteral("Profilo analitico medio delle valutazioni "
-                                                "complete: ") +
+        w.setParagraphText(end +
+                           QStringLiteral("Profilo analitico medio delle valutazioni "
+                                          "complete: ") +
                            QString::fromStdString(threeLetterCode(*mean)));
-        appendSheetChart(w, HexagonChart({analyticChartProfile(*mean, QStringLiteral("media"))},
-                                         s.locale));
+        appendSheetChart(
+            w, HexagonChart({analyticChartProfile(*mean, QStringLiteral("media"))}, s.locale));
     }
     w.setParagraphSize(12);
     w.setParagraphText(end + QStringLiteral("Le valutazioni complete"));
     QList<QStringList> rows;
     for (const RegisterRow& row : s.rows) {
         if (row.state != RegisterState::Complete) continue;
-        rows << QStringList{row.persona, shownDate(row), typeText(row.prevailing),
+        rows << QStringList{row.persona,
+                            shownDate(row),
+                            typeText(row.prevailing),
                             QString::fromStdString(row.syntheticCode),
-                            QString::fromStdString(row.analyticCode), warningTitlesText(row)};
+                            QString::fromStdString(row.analyticCode),
+                            warningTitlesText(row)};
     }
     writeTextTable(w,
                    {QStringLiteral("persona"), QStringLiteral("data"),

@@ -7,9 +7,9 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
-#include <QFileInfo>
 #include <algorithm>
 #include <sys/stat.h>
 
@@ -24,7 +24,6 @@ QString fromStd(const std::string& text)
 {
     return QString::fromStdString(text);
 }
-
 
 // The date a title page gives, in the forms the program and people write it.
 QDate typedDate(const QString& text)

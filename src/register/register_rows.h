@@ -25,20 +25,20 @@ namespace tipolab {
 enum class RegisterState { Complete, Incomplete, Damaged };
 
 struct RegisterRow {
-    QString file;      // the path as found
-    QString persona;   // the title page's
-    QString date;      // the title page's, as typed; empty when it has none
-    QDateTime changed; // the file's last change, where the title page has no date
+    QString file;                   // the path as found
+    QString persona;                // the title page's
+    QString date;                   // the title page's, as typed; empty when it has none
+    QDateTime changed;              // the file's last change, where the title page has no date
     std::optional<FileStamp> stamp; // the file as it was read
     // The title page's date read as a date ("lunedì, 7 dic 2026", "7/12/2026"),
     // else the file's last change; invalid when neither gives one.
     QDate day;
-    QString scopo;     // the title page's type of study
-    QString istituto;  // the title page's commissioning body
+    QString scopo;    // the title page's type of study
+    QString istituto; // the title page's commissioning body
     RegisterState state = RegisterState::Damaged;
-    QString reason;       // why a damaged file could not be read
-    QStringList notDone;  // what an incomplete one lacks: type names, "giudizi generali"
-    int prevailing = 0;   // 1..6, complete ones only
+    QString reason;      // why a damaged file could not be read
+    QStringList notDone; // what an incomplete one lacks: type names, "giudizi generali"
+    int prevailing = 0;  // 1..6, complete ones only
     std::string syntheticCode, analyticCode;
     std::vector<ResponseWarningKind> warnings;
     TypeHundredths analytic{}; // anal.rel. by type, complete ones only

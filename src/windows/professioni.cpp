@@ -58,12 +58,12 @@ void professioni::placeControls()
     placeHead(1);
     m_sheetControls << titolo;
 
-    QLabel* profileLabel = newLabel(this, QStringLiteral("Label_profilo"),
-                                    QStringLiteral("&Profilo:"));
+    QLabel* profileLabel =
+        newLabel(this, QStringLiteral("Label_profilo"), QStringLiteral("&Profilo:"));
     placeTwips(profileLabel, kLeft, kChoicesTop, kLabelWidth, kRow);
     profilo = new QComboBox(this);
     nameControl(profilo, QStringLiteral("profilo"), QStringLiteral("Profilo confrontato"),
-         QStringLiteral("il profilo confrontato con le professioni"));
+                QStringLiteral("il profilo confrontato con le professioni"));
     profilo->addItem(QString::fromUtf8(kAnalyticProfileName));
     profilo->addItem(QString::fromUtf8(kSyntheticProfileName));
     profileLabel->setBuddy(profilo);
@@ -78,8 +78,8 @@ void professioni::placeControls()
     for (int level = 1; level <= kOccupationLevelCount; ++level) {
         auto* box = new QCheckBox(levelText(level), this);
         nameControl(box, indexedName("livello", level),
-             QStringLiteral("Livello ") + levelText(level),
-             QStringLiteral("mostrare le professioni di questo livello di istruzione"));
+                    QStringLiteral("Livello ") + levelText(level),
+                    QStringLiteral("mostrare le professioni di questo livello di istruzione"));
         box->setChecked(true);
         placeTwips(box, kLeft + (level - 1) % 2 * kLevelWidth, kLevelsTop + (level - 1) / 2 * kRow,
                    kLevelWidth, kRow);
@@ -92,7 +92,7 @@ void professioni::placeControls()
     placeTwips(searchLabel, kLeft, kSearchTop, kLabelWidth, kRow);
     cerca = new QLineEdit(this);
     nameControl(cerca, QStringLiteral("cerca"), QStringLiteral("Cerca una professione"),
-         QStringLiteral("parte del nome della professione o del gruppo ISCO-08"));
+                QStringLiteral("parte del nome della professione o del gruppo ISCO-08"));
     cerca->setClearButtonEnabled(true);
     searchLabel->setBuddy(cerca);
     placeTwips(cerca, kLeft + kLabelWidth, kSearchTop, kInner - kLabelWidth, kRow);
@@ -101,9 +101,11 @@ void professioni::placeControls()
 
     m_model = new ProfessionsModel(this);
     tabella = new QTableView(this);
-    nameControl(tabella, QStringLiteral("tabella"), QStringLiteral("Professioni in ordine di affinit\u00e0"),
-         QStringLiteral("le professioni dalla pi\u00f9 affine; frecce e Pagina su/gi\u00f9 per "
-                        "scorrere"));
+    nameControl(
+        tabella, QStringLiteral("tabella"),
+        QStringLiteral("Professioni in ordine di affinit\u00e0"),
+        QStringLiteral("le professioni dalla pi\u00f9 affine; frecce e Pagina su/gi\u00f9 per "
+                       "scorrere"));
     tabella->setModel(m_model);
     tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabella->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -133,8 +135,9 @@ void professioni::placeControls()
     descrizione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     descrizione->setTextInteractionFlags(Qt::TextSelectableByMouse);
     placeTwips(descrizione, kLeft, kDescriptionTop, kInner, kDescriptionHeight);
-    metodo = newLabel(this, QStringLiteral("metodo"), methodText() + QLatin1Char(' ') + purposeText(),
-                      QStringLiteral("come si legge l'elenco; la guida dice da dove vengono i dati"));
+    metodo =
+        newLabel(this, QStringLiteral("metodo"), methodText() + QLatin1Char(' ') + purposeText(),
+                 QStringLiteral("come si legge l'elenco; la guida dice da dove vengono i dati"));
     metodo->setAccessibleName(QStringLiteral("Come si legge l'elenco"));
     metodo->setWordWrap(true);
     metodo->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -8,26 +8,44 @@
 namespace tipolab {
 namespace {
 
-const char* const kColumns[] = {"Persona",          "Data",             "Scopo",  "Istituto",
-                                "Stato",            "Tipo prevalente",  "Codice sintetico",
-                                "Codice analitico", "Avvisi",           "File"};
+const char* const kColumns[] = {"Persona",
+                                "Data",
+                                "Scopo",
+                                "Istituto",
+                                "Stato",
+                                "Tipo prevalente",
+                                "Codice sintetico",
+                                "Codice analitico",
+                                "Avvisi",
+                                "File"};
 constexpr int kTextColumns = 10;
 
 QString cellText(const RegisterRow& row, const QString& shownFile, int column)
 {
     const bool complete = row.state == RegisterState::Complete;
     switch (column) {
-    case 0: return row.persona;
-    case 1: return shownDate(row);
-    case 2: return row.scopo;
-    case 3: return row.istituto;
-    case 4: return stateText(row);
-    case 5: return complete ? typeText(row.prevailing) : QString();
-    case 6: return QString::fromStdString(row.syntheticCode);
-    case 7: return QString::fromStdString(row.analyticCode);
-    case 8: return warningTitlesText(row);
-    case 9: return shownFile;
-    default: break;
+    case 0:
+        return row.persona;
+    case 1:
+        return shownDate(row);
+    case 2:
+        return row.scopo;
+    case 3:
+        return row.istituto;
+    case 4:
+        return stateText(row);
+    case 5:
+        return complete ? typeText(row.prevailing) : QString();
+    case 6:
+        return QString::fromStdString(row.syntheticCode);
+    case 7:
+        return QString::fromStdString(row.analyticCode);
+    case 8:
+        return warningTitlesText(row);
+    case 9:
+        return shownFile;
+    default:
+        break;
     }
     const int t = column - kTextColumns;
     return row.percentiles && t >= 0 && t < kTypeCount ? QString::number((*row.percentiles)[t])

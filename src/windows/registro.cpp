@@ -1,11 +1,11 @@
 #include "registro.h"
 
 #include "archive_commands.h"
+#include "contents/profile_texts.h"
 #include "dati.h"
 #include "designed_controls.h"
 #include "hexagon_chart_view.h"
 #include "prevailing_bars_view.h"
-#include "contents/profile_texts.h"
 #include "register/register_key.h"
 #include "register/register_workbook.h"
 
@@ -32,7 +32,8 @@ constexpr int kTableTop = 1320, kTableHeight = 4260;
 // The summary band: the mean profile on the hexagon, the bars, the counts
 // (and, while the folder is read, the progress bar in their place).
 constexpr int kBandTop = 5700, kBandHeight = 3300, kChartWidth = 4800, kBarsWidth = 3000;
-constexpr int kTextLeft = kLeft + kChartWidth + kBarsWidth + 2 * kGap, kTextWidth = kInner + kLeft - kTextLeft;
+constexpr int kTextLeft = kLeft + kChartWidth + kBarsWidth + 2 * kGap,
+              kTextWidth = kInner + kLeft - kTextLeft;
 // No column wider than this share of the table, however long its texts.
 constexpr double kWidestColumn = 0.25;
 
@@ -56,15 +57,17 @@ registro::~registro()
 void registro::placeControls()
 {
     placeHead(1);
-    QLabel* folderLabel = newLabel(this, QStringLiteral("Label_cartella"), QStringLiteral("Cartella:"));
+    QLabel* folderLabel =
+        newLabel(this, QStringLiteral("Label_cartella"), QStringLiteral("Cartella:"));
     placeTwips(folderLabel, kLeft, kFolderTop, kLabelWidth, kRow);
     cartella = newLabel(this, QStringLiteral("cartella"), {},
                         QStringLiteral("la cartella letta, con le sue sottocartelle"));
     cartella->setAccessibleName(QStringLiteral("Cartella letta"));
     placeTwips(cartella, kLeft + kLabelWidth, kFolderTop, kInner - kLabelWidth - kWideButton - kGap,
                kRow);
-    QPushButton* change = newButton(this, QStringLiteral("cambia"), QStringLiteral("Cambia ca&rtella..."),
-                                    QStringLiteral("cliccare per leggere un'altra cartella"));
+    QPushButton* change =
+        newButton(this, QStringLiteral("cambia"), QStringLiteral("Cambia ca&rtella..."),
+                  QStringLiteral("cliccare per leggere un'altra cartella"));
     placeTwips(change, kLeft + kInner - kWideButton, kFolderTop - 30, kWideButton, kRow + 60);
     connect(change, &QPushButton::clicked, this, &registro::scegliCartella);
 
@@ -72,7 +75,7 @@ void registro::placeControls()
     placeTwips(searchLabel, kLeft, kSearchTop, kLabelWidth, kRow);
     cerca = new QLineEdit(this);
     nameControl(cerca, QStringLiteral("cerca"), QStringLiteral("Cerca nel registro"),
-         QStringLiteral("parte del nome della persona, dell'istituto o del file"));
+                QStringLiteral("parte del nome della persona, dell'istituto o del file"));
     cerca->setClearButtonEnabled(true);
     searchLabel->setBuddy(cerca);
     placeTwips(cerca, kLeft + kLabelWidth, kSearchTop, kInner / 2 - kLabelWidth, kRow);
@@ -84,8 +87,9 @@ void registro::placeControls()
     for (int i = 0; i < 3; ++i) {
         const QString state = statePlural(RegisterState(i));
         auto* box = new QCheckBox(state, this);
-        nameControl(box, indexedName("stato", i + 1), QStringLiteral("Mostra le valutazioni ") + state,
-             QStringLiteral("mostrare le valutazioni ") + state);
+        nameControl(box, indexedName("stato", i + 1),
+                    QStringLiteral("Mostra le valutazioni ") + state,
+                    QStringLiteral("mostrare le valutazioni ") + state);
         box->setChecked(true);
         placeTwips(box, kLeft + kInner / 2 + kGap + i * boxWidth, kSearchTop, boxWidth, kRow);
         connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
@@ -97,7 +101,7 @@ void registro::placeControls()
 
     avanzamento = new QProgressBar(this);
     nameControl(avanzamento, QStringLiteral("avanzamento"), QStringLiteral("Lettura dei file"),
-         QStringLiteral("i file letti finora"));
+                QStringLiteral("i file letti finora"));
     placeTwips(avanzamento, kTextLeft, kBandTop, kTextWidth, kRow);
     annulla = newButton(this, QStringLiteral("annulla"), QStringLiteral("&Annulla"),
                         QStringLiteral("cliccare per fermare la lettura"));
@@ -114,7 +118,7 @@ void registro::placeControls()
     m_filter->setSourceModel(m_model);
     tabella = new QTableView(this);
     nameControl(tabella, QStringLiteral("tabella"), QStringLiteral("Valutazioni della cartella"),
-         QStringLiteral("una riga per valutazione; Invio o doppio clic la apre"));
+                QStringLiteral("una riga per valutazione; Invio o doppio clic la apre"));
     tabella->setModel(m_filter);
     tabella->setSortingEnabled(true);
     tabella->sortByColumn(0, Qt::AscendingOrder);
@@ -143,8 +147,9 @@ void registro::placeSummary()
                kChartWidth, kBandHeight);
     grafico->setAccessibleName(QStringLiteral("Profilo analitico medio"));
     barre = new PrevailingBarsView(this);
-    nameControl(barre, QStringLiteral("barre"), QStringLiteral("Tipi prevalenti"),
-         QStringLiteral("quante valutazioni complete mostrate hanno ciascun tipo prevalente"));
+    nameControl(
+        barre, QStringLiteral("barre"), QStringLiteral("Tipi prevalenti"),
+        QStringLiteral("quante valutazioni complete mostrate hanno ciascun tipo prevalente"));
     placeTwips(barre, kLeft + kChartWidth + kGap, kBandTop, kBarsWidth, kBandHeight);
     riepilogo = newLabel(this, QStringLiteral("riepilogo"), {},
                          QStringLiteral("quante valutazioni e i loro tipi prevalenti"));
@@ -157,15 +162,16 @@ void registro::placeSummary()
 void registro::placeExport()
 {
     senzaNomi = new QCheckBox(QStringLiteral("senza nomi"), this);
-    nameControl(senzaNomi, QStringLiteral("senzanomi"), QStringLiteral("Esporta senza nomi"),
-         QStringLiteral("nomi e file sostituiti da codici nel foglio e nel foglio di calcolo; "
-                        "la chiave va in un file a parte"));
+    nameControl(
+        senzaNomi, QStringLiteral("senzanomi"), QStringLiteral("Esporta senza nomi"),
+        QStringLiteral("nomi e file sostituiti da codici nel foglio e nel foglio di calcolo; "
+                       "la chiave va in un file a parte"));
     placeTwips(senzaNomi, kLeft, sheet::kButtonsTop, sheet::kButtonWidth, sheet::kButtonHeight);
     esporta = newButton(this, QStringLiteral("esporta"), QStringLiteral("Esp&orta..."),
                         QStringLiteral("cliccare per salvare le valutazioni mostrate come foglio "
                                        "di calcolo"));
-    placeTwips(esporta, kLeft + sheet::kButtonWidth + kGap, sheet::kButtonsTop,
-               sheet::kButtonWidth, sheet::kButtonHeight);
+    placeTwips(esporta, kLeft + sheet::kButtonWidth + kGap, sheet::kButtonsTop, sheet::kButtonWidth,
+               sheet::kButtonHeight);
     connect(esporta, &QPushButton::clicked, this, &registro::esporta_Click);
 }
 
@@ -173,7 +179,8 @@ bool registro::scegliCartella()
 {
     QString start = m_folder;
     if (start.isEmpty()) {
-        if (auto* data = m_module.windowAs<dati>(WindowId::Dati)) start = data->archive().lastFolder();
+        if (auto* data = m_module.windowAs<dati>(WindowId::Dati))
+            start = data->archive().lastFolder();
     }
     const QString folder =
         m_module.dialogs().chooseFolder(QStringLiteral("Registro delle valutazioni"), start);
@@ -206,25 +213,25 @@ void registro::startReading(bool fresh)
     annulla->show();
     // A rereading keeps the rows of the files that have not changed.
     std::vector<RegisterRow> known = fresh ? std::vector<RegisterRow>() : m_model->rows();
-    m_worker = std::make_unique<std::thread>(
-        [this, folder = m_folder, known = std::move(known), cancel = m_cancel, done = m_done,
-         total = m_total, generation] {
-            std::vector<RegisterRow> rows = readRegister(
-                registerFiles({folder}),
-                [&](int n, int all) {
-                    done->store(n);
-                    total->store(all);
-                    return !cancel->load();
-                },
-                known);
-            const bool cancelled = cancel->load();
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, rows = std::move(rows), cancelled]() mutable {
-                    finished(generation, std::move(rows), cancelled);
-                },
-                Qt::QueuedConnection);
-        });
+    m_worker = std::make_unique<std::thread>([this, folder = m_folder, known = std::move(known),
+                                              cancel = m_cancel, done = m_done, total = m_total,
+                                              generation] {
+        std::vector<RegisterRow> rows = readRegister(
+            registerFiles({folder}),
+            [&](int n, int all) {
+                done->store(n);
+                total->store(all);
+                return !cancel->load();
+            },
+            known);
+        const bool cancelled = cancel->load();
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, rows = std::move(rows), cancelled]() mutable {
+                finished(generation, std::move(rows), cancelled);
+            },
+            Qt::QueuedConnection);
+    });
     // The bar follows the reading while it lasts.
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this, timer, generation] {
@@ -277,8 +284,7 @@ void registro::finished(int generation, std::vector<RegisterRow> rows, bool canc
     }
     showSheet(true);
     showSummary();
-    if (cancelled)
-        riepilogo->setText(QStringLiteral("Lettura interrotta. ") + riepilogo->text());
+    if (cancelled) riepilogo->setText(QStringLiteral("Lettura interrotta. ") + riepilogo->text());
 }
 
 std::vector<RegisterRow> registro::shownRows() const
@@ -286,8 +292,8 @@ std::vector<RegisterRow> registro::shownRows() const
     std::vector<RegisterRow> rows;
     rows.reserve(static_cast<std::size_t>(m_filter->rowCount()));
     for (int r = 0; r < m_filter->rowCount(); ++r)
-        rows.push_back(
-            m_model->rows()[static_cast<std::size_t>(m_filter->mapToSource(m_filter->index(r, 0)).row())]);
+        rows.push_back(m_model->rows()[static_cast<std::size_t>(
+            m_filter->mapToSource(m_filter->index(r, 0)).row())]);
     return rows;
 }
 
@@ -354,7 +360,8 @@ std::optional<std::vector<RegisterRow>> registro::rowsToExport()
     const QString error = saveRegisterKey(keyPath, pseudonymise(rows));
     if (!error.isEmpty()) {
         m_module.dialogs().message(
-            QStringLiteral("Impossibile scrivere la chiave \"%1\": %2. Nulla \u00e8 stato esportato.")
+            QStringLiteral(
+                "Impossibile scrivere la chiave \"%1\": %2. Nulla \u00e8 stato esportato.")
                 .arg(QDir::toNativeSeparators(keyPath), error),
             m_module.programName(), QMessageBox::Warning);
         return std::nullopt;
@@ -374,27 +381,29 @@ void registro::stampa_Click()
 void registro::esporta_Click()
 {
     if (m_folder.isEmpty() || loading()) return;
-    const QString offered = QStringLiteral("Tipolab-registro-%1%2.xlsx")
-                                .arg(folderName(), senzaNomi->isChecked()
-                                                       ? QStringLiteral("-senza-nomi")
-                                                       : QString());
+    const QString offered =
+        QStringLiteral("Tipolab-registro-%1%2.xlsx")
+            .arg(folderName(), senzaNomi->isChecked() ? QStringLiteral("-senza-nomi") : QString());
     QString path = m_module.dialogs().saveFile(QStringLiteral("Esporta il registro"),
                                                {QStringLiteral("Foglio di calcolo (*.xlsx)")}, 0,
                                                QDir(m_folder).filePath(offered));
     if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) path += QStringLiteral(".xlsx");
+    if (!path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        path += QStringLiteral(".xlsx");
     const std::optional<std::vector<RegisterRow>> rows = rowsToExport();
     if (!rows) return;
     const QString error = saveRegisterWorkbook(path, *rows);
     const QString shown = QDir::toNativeSeparators(path);
     if (error.isEmpty())
         m_module.dialogs().message(
-            QStringLiteral("Le valutazioni mostrate sono state salvate nel foglio di calcolo \"%1\".")
+            QStringLiteral(
+                "Le valutazioni mostrate sono state salvate nel foglio di calcolo \"%1\".")
                 .arg(shown),
             m_module.programName(), QMessageBox::Information);
     else
         m_module.dialogs().message(
-            QStringLiteral("Impossibile scrivere il foglio di calcolo \"%1\": %2.").arg(shown, error),
+            QStringLiteral("Impossibile scrivere il foglio di calcolo \"%1\": %2.")
+                .arg(shown, error),
             m_module.programName(), QMessageBox::Warning);
 }
 

@@ -27,12 +27,32 @@
 
 inline QString windowIdName(tipolab::WindowId id)
 {
-    static const char* const names[] = {
-        "tipi",           "dati",         "risultati",       "frontespizio", "profilo",
-        "confronto",      "professioni",  "registro", "Support",      "About",           "HelpContents", "Manual",
-        "GuideOperation", "GuideArchive", "GuideTypes",      "GuideData",    "GuideResults",
-        "GuideTitlePage", "GuideProfile", "GuideComparison", "GuideProfessions", "GuideRegister", "TipOfTheDay",  "PriceList",
-        "StudioData",     "Splash"};
+    static const char* const names[] = {"tipi",
+                                        "dati",
+                                        "risultati",
+                                        "frontespizio",
+                                        "profilo",
+                                        "confronto",
+                                        "professioni",
+                                        "registro",
+                                        "Support",
+                                        "About",
+                                        "HelpContents",
+                                        "Manual",
+                                        "GuideOperation",
+                                        "GuideArchive",
+                                        "GuideTypes",
+                                        "GuideData",
+                                        "GuideResults",
+                                        "GuideTitlePage",
+                                        "GuideProfile",
+                                        "GuideComparison",
+                                        "GuideProfessions",
+                                        "GuideRegister",
+                                        "TipOfTheDay",
+                                        "PriceList",
+                                        "StudioData",
+                                        "Splash"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 

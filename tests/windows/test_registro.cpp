@@ -27,9 +27,10 @@ constexpr int kClassSize = 30;
 QByteArray pupil(const QList<QByteArray>& sample, int n)
 {
     const int shift = n % kTypeCount;
-    QList<QByteArray> out{QByteArray(sample[0])
-                              .replace("Mario Rossi", "Alunno " + QByteArray::number(n))
-                              .replace("luned\xec, 7 dic 2026", QByteArray::number(n) + "/11/2026")};
+    QList<QByteArray> out{
+        QByteArray(sample[0])
+            .replace("Mario Rossi", "Alunno " + QByteArray::number(n))
+            .replace("luned\xec, 7 dic 2026", QByteArray::number(n) + "/11/2026")};
     for (int t = 0; t < kTypeCount; ++t)
         out << sample[1 + (t + shift) % kTypeCount];
     for (int t = 0; t < kTypeCount; ++t) {
@@ -45,7 +46,8 @@ void writeClass(const QTemporaryDir& dir)
     const QList<QByteArray> sample = test::readFile(kSample).split('\n');
     QDir(dir.path()).mkdir(QStringLiteral("3B"));
     for (int n = 1; n <= kClassSize; ++n)
-        test::writeFile(dir.filePath(QStringLiteral("3B/Tipolab-dati-Alunno%1").arg(n)), pupil(sample, n));
+        test::writeFile(dir.filePath(QStringLiteral("3B/Tipolab-dati-Alunno%1").arg(n)),
+                        pupil(sample, n));
     QFile::copy(QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-parziale"),
                 dir.filePath(QStringLiteral("Tipolab-dati-parziale")));
     test::writeFile(dir.filePath(QStringLiteral("Tipolab-dati-rotto")), "rotto\r\n");
@@ -108,8 +110,9 @@ void TestRegistro::classFolderListedSortedSearchedAndOpened()
     QCOMPARE(program.dialogs.folderStarts, QStringList{QFileInfo(kSample).absolutePath()});
     QCOMPARE(reg->model().rowCount(), kClassSize + 2);
     QCOMPARE(reg->model().columnCount(), 10 + kTypeCount); // thirty complete: local norms
-    QVERIFY(caption(reg, "riepilogo").startsWith(
-        QStringLiteral("Valutazioni: 30 complete, 1 incomplete, 1 danneggiate.")));
+    QVERIFY(
+        caption(reg, "riepilogo")
+            .startsWith(QStringLiteral("Valutazioni: 30 complete, 1 incomplete, 1 danneggiate.")));
 
     // Every control a keyboard reaches has a name for a screen reader.
     for (QWidget* w : reg->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
