@@ -47,6 +47,7 @@ int main(int argc, char* argv[])
     tipolab::ModuloTipolab module(dialogs,
                                   tipolab::InstallationData::fromFiles(paths.installationFiles()));
     module.setRecoveryFolder(paths.userDataFile(QStringLiteral("recupero")));
+    module.keepRecentArchivesIn(paths.userDataFile(QStringLiteral("recenti")));
     tipolab::registerWindows(module, &tune, tipolab::DocumentDesk::forDesktop(dialogs));
     QObject::connect(&module, &tipolab::ModuloTipolab::noWindowVisible, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);

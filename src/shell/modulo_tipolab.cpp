@@ -1,5 +1,7 @@
 #include "modulo_tipolab.h"
 
+#include "enter_presses_buttons.h"
+
 #include <QApplication>
 #include <QEvent>
 
@@ -8,6 +10,7 @@ namespace tipolab {
 ModuloTipolab::ModuloTipolab(Dialogs& dialogs, InstallationData installation, QObject* parent)
     : QObject(parent), m_dialogs(dialogs), m_installation(std::move(installation))
 {
+    new EnterPressesButtons(this);
 }
 
 ModuloTipolab::~ModuloTipolab()

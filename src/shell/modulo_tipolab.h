@@ -10,6 +10,7 @@
 #include "archive/assessment_data.h"
 #include "dialogs.h"
 #include "state/installation_data.h"
+#include "state/recent_archives.h"
 #include "state/program_identity.h"
 #include "window_id.h"
 
@@ -84,6 +85,10 @@ public:
     // empty (as in most tests) for no copy at all.
     void setRecoveryFolder(const QString& folder) { m_recoveryFolder = folder; }
     const QString& recoveryFolder() const { return m_recoveryFolder; }
+    // The archives last opened or saved; kept only in memory (as in the tests)
+    // until the application names the file that keeps them between sessions.
+    RecentArchives& recentArchives() { return m_recent; }
+    void keepRecentArchivesIn(const QString& file) { m_recent = RecentArchives(file); }
 
     // How a help page becomes a document; the application sets it.
     using GuidePrinter = std::function<void(const QString& title, const QString& text)>;
@@ -130,6 +135,7 @@ private:
     GuidePrinter m_guidePrinter;
     QSet<QObject*> m_closed; // closed by their title bar, awaiting deletion
     QString m_recoveryFolder;
+    RecentArchives m_recent;
     bool m_visibilityCheckPending = false;
     bool m_exiting = false; // the exit is closing every window
     bool m_studioAsked = false;

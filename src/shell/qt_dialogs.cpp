@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTimer>
 #include <QPushButton>
 
 namespace tipolab {
@@ -52,10 +55,26 @@ QString QtDialogs::openFile(const QString& title, const QStringList& filters, in
 QString QtDialogs::saveFile(const QString& title, const QStringList& filters, int preselected,
                             const QString& initialName)
 {
-    QString selected = preselectedFilter(filters, preselected);
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialName,
-                                        filters.join(QStringLiteral(";;")), &selected,
-                                        kFileDialogOptions);
+    // The program's own dialog, so that the name offered can be typed on:
+    // "Tipolab-dati-" with the cursor after it and nothing selected.
+    QFileDialog dialog(QApplication::activeWindow(), title, {}, filters.join(QStringLiteral(";;")));
+    dialog.setOptions(kFileDialogOptions | QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectNameFilter(preselectedFilter(filters, preselected));
+    const QFileInfo offered(initialName);
+    if (!initialName.isEmpty()) {
+        dialog.setDirectory(offered.absolutePath());
+        dialog.selectFile(offered.fileName());
+    }
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            name->deselect();
+            name->end(false);
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 int QtDialogs::choose(const QString& text, const QString& title, QMessageBox::Icon icon,

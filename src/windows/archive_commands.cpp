@@ -11,6 +11,7 @@
 #include "state/archive_file.h"
 #include "tipi.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,6 +61,9 @@ ArchiveCommands::ArchiveCommands(ModuloTipolab& module, dati& window)
 {
     // What the windows hold as they open has nothing to save.
     m_savedArchive = comparableArchive();
+    // The dialogs start where the last session left off.
+    const QString folder = module.recentArchives().lastFolder();
+    if (!folder.isEmpty()) m_dialogName = QDir(folder).filePath(QStringLiteral("Tipolab-dati-"));
     if (!module.recoveryFolder().isEmpty())
         m_recovery = std::make_unique<RecoveryCopy>(module.recoveryFolder(), *this);
 }
@@ -115,13 +119,12 @@ QString ArchiveCommands::persona() const
     return personaAsAsked(examinedPerson(m_module));
 }
 
-bool ArchiveCommands::unsavedWorkAllowsOpen()
+bool ArchiveCommands::unsavedWorkAllowsOpen(const QString& what)
 {
     if (!hasUnsavedChanges()) return true;
     const int choice = m_module.dialogs().choose(
-        QStringLiteral("La valutazione di %1 ha modifiche non salvate. Salvarla prima di aprire "
-                       "un altro file?")
-            .arg(persona()),
+        QStringLiteral("La valutazione di %1 ha modifiche non salvate. Salvarla prima di %2?")
+            .arg(persona(), what),
         m_module.programName(), QMessageBox::Warning,
         {QStringLiteral("Salva"), QStringLiteral("Non salvare"), QStringLiteral("Annulla")}, 0, 2);
     if (choice == 0) return save(false);
@@ -177,7 +180,45 @@ bool ArchiveCommands::openChosen(const QString& path)
     show(*load.record);
     m_savedArchive = comparableArchive();
     if (m_recovery) m_recovery->bringUpToDate();
+    listRecent(path);
     return true;
+}
+
+void ArchiveCommands::listRecent(const QString& path)
+{
+    m_module.recentArchives().add(path, examinedPerson(m_module).trimmed());
+}
+
+void ArchiveCommands::nuova()
+{
+    if (!unsavedWorkAllowsOpen(QStringLiteral("iniziare una nuova valutazione"))) return;
+    if (auto* types = qobject_cast<tipi*>(m_module.existingWindow(WindowId::Tipi)))
+        types->cancellaFinestra();
+    m_window.cancella_click();
+    if (auto* title = qobject_cast<frontespizio*>(m_module.existingWindow(WindowId::Frontespizio))) {
+        TitleFields empty;
+        empty[kDataField] = title->fields()[kDataField]; // the date stays today's
+        title->setFields(empty);
+    }
+    m_currentFile.clear();
+    m_stamp.reset();
+    m_lock.release();
+    const QString folder = folderOf(m_dialogName);
+    const QString fresh = QStringLiteral("Tipolab-dati-");
+    m_dialogName = folder.isEmpty() ? fresh : QDir(folder).filePath(fresh);
+    m_savedArchive = comparableArchive();
+    assessmentReplaced(m_module);
+    if (m_recovery) m_recovery->bringUpToDate();
+}
+
+void ArchiveCommands::salvaComeNuova()
+{
+    const QString folder = folderOf(m_currentFile.isEmpty() ? m_dialogName : m_currentFile);
+    const QString name = QStringLiteral("Tipolab-dati-%1 %2")
+                             .arg(examinedPerson(m_module).simplified().replace(u'/', u'-'),
+                                  QDate::currentDate().toString(Qt::ISODate));
+    m_dialogName = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    save(true);
 }
 
 void ArchiveCommands::show(const ArchiveRecord& record)
@@ -283,6 +324,7 @@ bool ArchiveCommands::save(bool askForName)
     m_lock.take(path);
     m_savedArchive = comparableArchive();
     if (m_recovery) m_recovery->bringUpToDate();
+    listRecent(path);
     return true;
 }
 

@@ -43,8 +43,14 @@ public:
     bool apriFile(const QString& path);
     // The folder of the file last opened or saved (or chosen), for the next dialog.
     QString lastFolder() const;
+    // Empties every working window for another person, after the unsaved-work
+    // question; the next save asks for a name.
+    void nuova();
     // Writes to the current file, asking for a name when there is none yet.
     void salva();
+    // Saves under a new name that carries today's date, offered in the save
+    // dialog, so that the file of an earlier assessment stays as it was.
+    void salvaComeNuova();
     // Always asks for the name.
     void salvaConNome();
     // Moves a chosen file to the system's trash, or deletes it for good when
@@ -72,8 +78,9 @@ public:
 
 private:
     bool save(bool askForName);
-    // Asked before the assessment on display is replaced; false to stop.
-    bool unsavedWorkAllowsOpen();
+    // Asked before the assessment on display is replaced (to do `what`:
+    // "aprire un altro file"); false to stop.
+    bool unsavedWorkAllowsOpen(const QString& what = QStringLiteral("aprire un altro file"));
     // Asked when `path` changed on disk since it was read; false to stop,
     // `saveAs` set when the user would rather choose another name.
     bool changedFileMayBeReplaced(const QString& path, bool& saveAs);
@@ -82,6 +89,8 @@ private:
     void show(const ArchiveRecord& record);
     void report(const QString& message);
     void remember(const QString& chosen) { m_dialogName = chosen; }
+    // `path` now holds the assessment on display: first of the recent archives.
+    void listRecent(const QString& path);
     QString persona() const;
     TitleFields shownTitle() const;
     // The archive with every type as the data window displays it, so that

@@ -11,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QShortcut>
+#include <utility>
 #include <cmath>
 
 namespace tipolab {
@@ -36,6 +38,15 @@ dati::dati(ModuloTipolab& module, DocumentDesk& desk)
     }
     appunti->setText(toQString(typeName(1)));
     data.currentType = 1;
+    // Page Down and Page Up: the next and the previous type, the keyboard on its first row.
+    for (const auto& [key, show] : {std::pair{Qt::Key_PageDown, &dati::successive_Click},
+                                    std::pair{Qt::Key_PageUp, &dati::precedenti_Click}}) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                [this, show = show] {
+                    (this->*show)();
+                    cecc[1]->setFocus(Qt::ShortcutFocusReason);
+                });
+    }
     // A window made anew while the assessment already holds entries (after
     // the exit, or once closed) shows them rather than an empty first type.
     // Otherwise the first type takes the weights shown, so that the remainder
@@ -85,6 +96,13 @@ void dati::successive_Click()
 {
     AssessmentData& data = module().data();
     data.currentType = data.currentType % kTypeCount + 1;
+    mostraTipo();
+}
+
+void dati::precedenti_Click()
+{
+    AssessmentData& data = module().data();
+    data.currentType = (data.currentType + kTypeCount - 2) % kTypeCount + 1;
     mostraTipo();
 }
 

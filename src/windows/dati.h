@@ -32,6 +32,8 @@ public:
 
     // Display of the next type; REALISTA follows CONVENZIONALE.
     void successive_Click();
+    // The type before the one on display (Page Up; Page Down is "successive").
+    void precedenti_Click();
     // Tick procedure: runs on every change of box `index`, by a click or from code.
     void cecc_Click(int index);
     // Judgement procedure: step `index` 1..11 for the row awaiting a judgement.
@@ -111,6 +113,9 @@ private:
     void nameRow(int c);
     // The check's four lines for the type on display, empty where nothing is missing.
     QStringList checkLines() const;
+    // After a check that found something missing: the keyboard to the first
+    // row of the type on display that lacks it.
+    void focusFirstGap();
     bool nothingEntered() const;
     CharacteristicEntry& entry(int c);
 

@@ -6,7 +6,9 @@
 #include "state/qt_text.h"
 #include "state/number_format.h"
 #include "tipi.h"
+#include "weight_arrows.h"
 
+#include <QCheckBox>
 #include <QLabel>
 
 namespace tipolab {
@@ -46,7 +48,22 @@ void dati::controlla(CheckScope scope)
     }
 
     // Every line keeps its place, empty or not.
-    tellCheckOutcome(lines.join(QString()).isEmpty(), heading + lines.join(u'\n'));
+    const bool complete = lines.join(QString()).isEmpty();
+    tellCheckOutcome(complete, heading + lines.join(u'\n'));
+    if (!complete) focusFirstGap();
+}
+
+void dati::focusFirstGap()
+{
+    // The first row not ticked or not judged; with every row judged, the
+    // first weight, for a remainder that is not 0.
+    for (int c = 1; c <= kCharacteristicCount; ++c) {
+        if (!cecc[c]->isChecked() || giudiz[c]->text().isEmpty()) {
+            cecc[c]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (captionValue(resto->text()) != 0) scrolla[1]->setFocus(Qt::OtherFocusReason);
 }
 
 bool dati::checkSilently(CheckScope scope)

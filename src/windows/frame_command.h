@@ -5,9 +5,11 @@
 namespace tipolab {
 
 enum class FrameCommand {
+    NewAssessment, // "N&uova valutazione": every working window emptied
     Open,
     Save,
     SaveAs,
+    SaveAsNew, // "Salva come nuova &valutazione...": a new file named with today's date
     Delete,
     Print,     // the window's print command ("&stampa dati finestra", the report...)
     PrintForm, // the blank acquisition form ("&modello di acquisizione dati")

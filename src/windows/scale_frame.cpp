@@ -24,7 +24,10 @@ ScaleFrame::ScaleFrame(QWidget* parent, const QString& tooltip, const ScaleLayou
     setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 16px; }"));
     for (int n = 1; n <= kStepCount; ++n) {
         m_giud[n] = newButton(this, indexedName("giud", n), toQString(stepCaption(n)),
-                              toQString(stepTooltip(n)));
+                              toQString(stepTooltip(n)) + QStringLiteral(" (tasto %1)")
+                                                              .arg(n < 10    ? QString::number(n)
+                                                                   : n == 10 ? QStringLiteral("0")
+                                                                             : QStringLiteral("N")));
         m_giud[n]->setFont(parent->font()); // the frame's title only is bold
         m_giud[n]->setEnabled(false);
         placeTwips(m_giud[n], layout.buttonMargin, layout.buttonTop + (n - 1) * layout.buttonPitch,
@@ -34,14 +37,52 @@ ScaleFrame::ScaleFrame(QWidget* parent, const QString& tooltip, const ScaleLayou
     }
 }
 
-// Enter on a focused step judges as Space does; Up and Down move along the scale.
+int ScaleFrame::stepOfKey(const QKeyEvent& event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return 0;
+    const int key = event.key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) return key - Qt::Key_0;
+    if (key == Qt::Key_0) return 10;
+    if (key == Qt::Key_N || key == Qt::Key_Minus) return kStepCount;
+    return 0;
+}
+
+void ScaleFrame::judgeFromBox(QCheckBox* box, int step)
+{
+    if (!box->isEnabled()) return;
+    // As a person does it: a row already judged is unticked and ticked again.
+    if (box->isChecked()) box->click();
+    box->click();
+    if (m_giud[step]->isEnabled()) m_giud[step]->click();
+}
+
+// Enter on a focused step judges as Space does; Up and Down move along the
+// scale, Home and End to its ends; a step key judges at once.
 bool ScaleFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() != QEvent::KeyPress) return QGroupBox::eventFilter(watched, event);
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (auto* box = qobject_cast<QCheckBox*>(watched)) {
+        const int step = stepOfKey(key);
+        if (step == 0) return false;
+        judgeFromBox(box, step);
+        return true;
+    }
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (event->type() != QEvent::KeyPress || !button) return QGroupBox::eventFilter(watched, event);
+    if (!button) return QGroupBox::eventFilter(watched, event);
     const int n =
         static_cast<int>(std::find(m_giud.begin(), m_giud.end(), button) - m_giud.begin());
-    switch (static_cast<QKeyEvent*>(event)->key()) {
+    if (const int step = stepOfKey(key)) {
+        m_giud[step]->click();
+        return true;
+    }
+    switch (key.key()) {
+    case Qt::Key_Home:
+        m_giud[1]->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_End:
+        m_giud[kStepCount]->setFocus(Qt::OtherFocusReason);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         button->click();
@@ -60,6 +101,7 @@ bool ScaleFrame::eventFilter(QObject* watched, QEvent* event)
 void ScaleFrame::guideKeyboard(const QList<QCheckBox*>& boxes, QWidget* next)
 {
     for (qsizetype i = 0; i < boxes.size(); ++i) {
+        boxes[i]->installEventFilter(this);
         connect(boxes[i], &QCheckBox::clicked, this, [this, i](bool ticked) {
             if (!ticked) return;
             m_ticked = static_cast<int>(i);

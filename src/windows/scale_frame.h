@@ -1,6 +1,9 @@
 // The judgement scale of the types and data windows: the frame "SCALA GIUDIZI"
 // (`Frame1`) with the eleven step buttons `giud`, numbered from 1, top to bottom from
-// "1 = massimo" to "11 = nullo", disabled until a row is ticked.
+// "1 = massimo" to "11 = nullo", disabled until a row is ticked. From the
+// keyboard a step is a key: 1 to 9, 0 for the tenth, N (or -) for the
+// eleventh; Home and End go to the ends of the scale. The same key on a
+// row's tick box ticks the row and judges it at once.
 #pragma once
 
 #include "core/model.h"
@@ -10,6 +13,7 @@
 #include <array>
 
 class QCheckBox;
+class QKeyEvent;
 class QPushButton;
 
 namespace tipolab {
@@ -45,6 +49,9 @@ public:
     // Connect the window's judgement to stepClicked first.
     void guideKeyboard(const QList<QCheckBox*>& boxes, QWidget* next);
 
+    // The step a key stands for, 1..11; 0 for any other key.
+    static int stepOfKey(const QKeyEvent& event);
+
 signals:
     // A click on step n, or Enter or Space on it.
     void stepClicked(int n);
@@ -53,6 +60,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A row's box and a step key: the row ticked anew and judged with that step.
+    void judgeFromBox(QCheckBox* box, int step);
+
     std::array<QPushButton*, kStepCount + 1> m_giud{}; // slot 0 unused
     int m_ticked = -1; // the box the examiner ticked last, until its judgement
 };

@@ -105,7 +105,26 @@ void WeightArrows::step(int by)
 
 void WeightArrows::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
+    const int key = event->key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9 &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // A digit that would go past 100 is not taken.
+        const QString typed = m_typed + QChar(u'0' + (key - Qt::Key_0));
+        if (typed.toInt() > kMaximum) return;
+        m_typed = typed;
+        step(m_typed.toInt() - m_position);
+        return;
+    }
+    if (key == Qt::Key_Backspace && !m_typed.isEmpty()) {
+        m_typed.chop(1);
+        step(m_typed.toInt() - m_position);
+        return;
+    }
+    m_typed.clear(); // any other key ends the number typed
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        break;
     case Qt::Key_Up:
     case Qt::Key_Plus:
         step(+1);
@@ -122,6 +141,7 @@ void WeightArrows::keyPressEvent(QKeyEvent* event)
 void WeightArrows::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    m_typed.clear();
     showFocus(true);
 }
 

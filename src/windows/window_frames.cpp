@@ -119,11 +119,13 @@ const std::array<WindowFrame, 4> kFrames = {{
 constexpr MenuEntry kDivider{nullptr, C::Open};
 
 constexpr MenuEntry kFile[] = {
+    {"N&uova valutazione", C::NewAssessment},
     {"&Apri...", C::Open},
     {"&Registro delle valutazioni...", C::Register},
     kDivider,
     {"&Salva", C::Save},
     {"Salva con &nome...", C::SaveAs},
+    {"Salva come nuova &valutazione...", C::SaveAsNew},
     kDivider,
     {"&Elimina...", C::Delete},
     kDivider,
@@ -187,6 +189,10 @@ const std::array<MenuTitle, 4>& frameMenus()
 const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
 {
     switch (command) {
+    case C::NewAssessment:
+        return "nuova";
+    case C::SaveAsNew:
+        return "salvanuova";
     case C::Open:
         return "apri";
     case C::Save:
@@ -239,6 +245,26 @@ const char* entryObjectName(const WindowFrame& frame, FrameCommand command)
         return "informazioni";
     }
     return "";
+}
+
+const char* entryShortcut(FrameCommand command)
+{
+    switch (command) {
+    case C::NewAssessment:
+        return "Ctrl+N";
+    case C::Open:
+        return "Ctrl+O";
+    case C::Save:
+        return "Ctrl+S";
+    case C::SaveAs:
+        return "Ctrl+Shift+S";
+    case C::Print:
+        return "Ctrl+P";
+    case C::WindowGuide:
+        return "F1";
+    default:
+        return nullptr;
+    }
 }
 
 QString windowNumberCaption(int number)

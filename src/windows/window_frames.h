@@ -72,6 +72,8 @@ const std::array<MenuTitle, 4>& frameMenus();
 
 // The object name of the entry for `command` in `frame`'s menus.
 const char* entryObjectName(const WindowFrame& frame, FrameCommand command);
+// The key that runs `command` from any working window ("Ctrl+S"); nullptr for none.
+const char* entryShortcut(FrameCommand command);
 
 // The caption of the window-number title: 126 blanks, then "Fi&nestra n.N di 4".
 QString windowNumberCaption(int number);

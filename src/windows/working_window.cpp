@@ -1,5 +1,6 @@
 #include "working_window.h"
 
+#include "archive_commands.h"
 #include "confronto.h"
 #include "professioni.h"
 #include "registro.h"
@@ -9,6 +10,9 @@
 #include "profilo.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -62,11 +66,14 @@ void WorkingWindow::buildMenus()
                 addEntry(menu, entry.caption, entry.command);
             }
         }
+        if (title.entries == frameMenus()[0].entries)
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { listRecentArchives(menu); });
     }
     // The window-number title: no entries, it acts when clicked. Its leading
     // blanks stretch it to the right end of the menu bar.
     QAction* number = bar->addAction(windowNumberCaption(m_frame.number));
     number->setObjectName(QString::fromUtf8(m_frame.windowNumberEntry));
+    number->setShortcut(QKeySequence(QString::fromLatin1(entryShortcut(FrameCommand::WindowGuide))));
     connect(number, &QAction::triggered, this, [this] { runCommand(FrameCommand::WindowGuide); });
     bar->setStyle(new MenuBarStyle(bar));
 }
@@ -76,6 +83,8 @@ QAction* WorkingWindow::addEntry(QWidget* menu, const char* caption, FrameComman
     auto* entry = new QAction(QString::fromUtf8(caption), menu);
     entry->setObjectName(QString::fromUtf8(entryObjectName(m_frame, command)));
     entry->setEnabled(hasCommand(command));
+    if (const char* keys = entryShortcut(command))
+        entry->setShortcut(QKeySequence(QString::fromLatin1(keys)));
     // The entry that names this window carries a check mark, and keeps it.
     const bool ownWindow = command == showCommandOf(m_frame.number);
     entry->setCheckable(ownWindow);
@@ -139,6 +148,12 @@ void WorkingWindow::runCommand(FrameCommand command)
 {
     if (!hasCommand(command)) return;
     switch (command) {
+    case FrameCommand::NewAssessment:
+        nuova_Click();
+        break;
+    case FrameCommand::SaveAsNew:
+        salvanuova_Click();
+        break;
     case FrameCommand::Open:
         apri_Click();
         break;
@@ -382,6 +397,49 @@ void WorkingWindow::salva_Click()
 void WorkingWindow::salvanome_Click()
 {
     if (dati* d = dataWindow()) d->salvanome_Click();
+}
+
+void WorkingWindow::nuova_Click()
+{
+    if (dati* d = dataWindow()) d->archive().nuova();
+}
+
+void WorkingWindow::salvanuova_Click()
+{
+    if (dati* d = dataWindow()) d->archive().salvaComeNuova();
+}
+
+void WorkingWindow::recente_Click(int n)
+{
+    const QList<RecentArchive>& recent = m_module.recentArchives().list();
+    dati* d = dataWindow();
+    if (!d || n < 1 || n > recent.size()) return;
+    const QString path = recent[n - 1].path; // the list changes as the file opens
+    if (m_frame.openShowsDataWindow) m_module.showWindow(WindowId::Dati);
+    d->archive().apriFile(path);
+}
+
+void WorkingWindow::listRecentArchives(QMenu* file)
+{
+    qDeleteAll(m_recentEntries);
+    m_recentEntries.clear();
+    const QList<RecentArchive>& recent = m_module.recentArchives().list();
+    QAction* exit = file->actions().last(); // "Es&ci"
+    for (int n = 1; n <= recent.size(); ++n) {
+        const RecentArchive& r = recent[n - 1];
+        // "&1 Mario Rossi (Tipolab-dati-Mario Rossi)"; an ampersand in a name is no mnemonic.
+        QString caption = QStringLiteral("%1 (%2)").arg(
+            r.persona.isEmpty() ? QStringLiteral("(senza nome)") : r.persona,
+            QFileInfo(r.path).fileName());
+        caption.replace(u'&', QStringLiteral("&&"));
+        auto* entry = new QAction(QStringLiteral("&%1 ").arg(n) + caption, file);
+        entry->setObjectName(QStringLiteral("recente_%1").arg(n));
+        entry->setToolTip(QDir::toNativeSeparators(r.path));
+        connect(entry, &QAction::triggered, this, [this, n] { recente_Click(n); });
+        file->insertAction(exit, entry);
+        m_recentEntries << entry;
+    }
+    if (!recent.isEmpty()) m_recentEntries << file->insertSeparator(exit);
 }
 
 void WorkingWindow::elimina_click()

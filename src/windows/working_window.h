@@ -74,6 +74,11 @@ public:
     virtual void salva_Click();
     virtual void salvanome_Click();
     virtual void elimina_click();
+    // "N&uova valutazione" and "Salva come nuova &valutazione...".
+    void nuova_Click();
+    void salvanuova_Click();
+    // Entry n (1..4) of the recent archives in "&File".
+    void recente_Click(int n);
     // "&modello di acquisizione dati": the data window's blank form.
     virtual void modello_Click();
     virtual void stampa_Click() = 0;
@@ -113,8 +118,11 @@ private:
     void buildMenus();
     void buildToolbar();
     QAction* addEntry(QWidget* menu, const char* caption, FrameCommand command);
+    // The recent archives, listed in "&File" above "Es&ci" each time it opens.
+    void listRecentArchives(QMenu* file);
     void showWorkingWindow(int number);
     void askForWindowGuide();
+    QList<QAction*> m_recentEntries;
 
     ModuloTipolab& m_module;
     DocumentDesk& m_desk;

@@ -404,4 +404,11 @@ void TestDati::weightFromTheKeyboard()
     QCOMPARE(read->valueInterface()->currentValue().toInt(), 11);
     QCOMPARE(read->text(QAccessible::Name),
              QStringLiteral("peso di conformista in percentuale, riga 2"));
+
+    // Typed: digits (none past 100), Enter to end a number, Backspace.
+    for (Qt::Key key : {Qt::Key_2, Qt::Key_5, Qt::Key_Return, Qt::Key_1, Qt::Key_5, Qt::Key_0,
+                        Qt::Key_Backspace, Qt::Key_2})
+        QTest::keyClick(weight, key);
+    QCOMPARE(row(w, "perc", 2), QStringLiteral("12"));
+    QCOMPARE(caption(w, QStringLiteral("resto")), QStringLiteral("-3"));
 }

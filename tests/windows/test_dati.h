@@ -57,6 +57,12 @@ private slots:
     void freshAssessmentAgreesWithTheTool();
 };
 
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeAssessmentFromTheKeyboard();
+};
+
 class TestRegistro : public QObject {
     Q_OBJECT
 private slots:

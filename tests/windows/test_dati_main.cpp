@@ -43,6 +43,10 @@ int main(int argc, char** argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestKeyboard t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestRegistro t;
         status |= QTest::qExec(&t, argc, argv);
     }
