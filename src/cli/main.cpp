@@ -12,6 +12,7 @@
 #include "terminal_text.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -78,8 +79,9 @@ const char kUsage[] =
     "              o il modello di acquisizione dati in bianco; con registro il foglio\n"
     "              della classe (riepilogo e valutazioni complete); senza -o nella\n"
     "              cartella corrente.\n"
-    "  -o          il nome del documento; se finisce in .pdf il documento \u00e8 scritto\n"
-    "              in PDF, con le pagine che Tipolab conta.\n"
+    "  -o          il nome del documento: con .doc (o senza estensione) in RTF, che si\n"
+    "              apre con i programmi di videoscrittura, con .pdf in PDF, con le\n"
+    "              pagine che Tipolab conta; altre estensioni sono rifiutate.\n"
     "\n"
     "Nella tabella, nei messaggi e nel CSV mostrato sul terminale i caratteri di\n"
     "controllo di nomi e valori sono mostrati come \\x seguito dal codice\n"
@@ -243,6 +245,16 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
             if (++i >= args.size()) return usage(err, QStringLiteral("Manca il nome dopo -o."));
             if (args[i].isEmpty())
                 return usage(err, QStringLiteral("Il nome dopo -o \u00e8 vuoto."));
+            const QString suffix = QFileInfo(args[i]).suffix();
+            if (!suffix.isEmpty() &&
+                suffix.compare(QLatin1String("doc"), Qt::CaseInsensitive) != 0 &&
+                suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
+                return usage(err, QStringLiteral("Il documento non si pu\u00f2 scrivere in .%1: "
+                                                 "indicare dopo -o un nome che finisce in .doc "
+                                                 "(RTF, si apre con i programmi di "
+                                                 "videoscrittura) o in .pdf.")
+                                      .arg(tipolab::terminalSafe(suffix)));
+            }
             options.output = args[i];
             return std::nullopt;
         }

@@ -298,34 +298,52 @@ private slots:
     void wrongUsage_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{QStringLiteral("stampa")};
-        QTest::newRow("no file") << QStringList{QStringLiteral("risultati")};
-        QTest::newRow("profile without a file") << QStringList{QStringLiteral("profilo")};
+        QTest::addColumn<QString>("told"); // part of the first line; "" for any
+        QTest::newRow("nothing") << QStringList{} << QString();
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("stampa")} << QString();
+        QTest::newRow("no file") << QStringList{QStringLiteral("risultati")} << QString();
+        QTest::newRow("profile without a file")
+            << QStringList{QStringLiteral("profilo")} << QString();
         QTest::newRow("comparison of one file")
-            << QStringList{QStringLiteral("confronta"), data("Tipolab-dati-esempio")};
+            << QStringList{QStringLiteral("confronta"), data("Tipolab-dati-esempio")} << QString();
         QTest::newRow("unknown option")
-            << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")};
+            << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")}
+            << QString();
         QTest::newRow("a level outside 1..4")
             << QStringList{QStringLiteral("professioni"), QStringLiteral("--livello"),
-                           QStringLiteral("2,5"), data("Tipolab-dati-esempio")};
+                           QStringLiteral("2,5"), data("Tipolab-dati-esempio")}
+            << QString();
         QTest::newRow("a count that is not a number")
             << QStringList{QStringLiteral("professioni"), QStringLiteral("--quante"),
-                           QStringLiteral("dieci"), data("Tipolab-dati-esempio")};
+                           QStringLiteral("dieci"), data("Tipolab-dati-esempio")}
+            << QString();
         QTest::newRow("an empty output name")
             << QStringList{QStringLiteral("relazione"), data("Tipolab-dati-esempio"),
-                           QStringLiteral("-o"), QString()};
+                           QStringLiteral("-o"), QString()}
+            << QString();
+        QTest::newRow("a document in .docx")
+            << QStringList{QStringLiteral("relazione"), data("Tipolab-dati-esempio"),
+                           QStringLiteral("-o"), QStringLiteral("rel.docx")}
+            << QStringLiteral("Il documento non si pu\u00f2 scrivere in .docx: indicare dopo -o "
+                              "un nome che finisce in .doc (RTF, si apre con i programmi di "
+                              "videoscrittura) o in .pdf.");
+        QTest::newRow("a sheet in .odt")
+            << QStringList{QStringLiteral("foglio"), QStringLiteral("modello"),
+                           QStringLiteral("-o"), QStringLiteral("modello.odt")}
+            << QStringLiteral("non si pu\u00f2 scrivere in .odt");
     }
 
     // What is wrong in one line, and where to read more: never the whole help.
     void wrongUsage()
     {
         QFETCH(QStringList, args);
+        QFETCH(QString, told);
         const Run r = cli(args);
         QCOMPARE(r.status, 2);
         QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts);
         lines.removeIf([](const QString& l) { return l.startsWith(u"QStandardPaths:"); }); // Qt's
         QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].contains(told), qPrintable(lines[0]));
         QCOMPARE(lines[1], QStringLiteral("Per l'uso: tipolab-cli --help"));
     }
 
