@@ -9,6 +9,7 @@
 #include "register_command.h"
 #include "results_command.h"
 #include "standard_output.h"
+#include "state/program_identity.h"
 #include "terminal_text.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ const char kUsage[] =
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
     "     tipolab-cli foglio confronto PRIMA DOPO [-o DOCUMENTO]\n"
     "     tipolab-cli foglio registro CARTELLA|FILE... [-o DOCUMENTO]\n"
+    "     tipolab-cli --help | --version\n"
     "\n"
     "  risultati   mostra, per ogni file di dati, i risultati che Tipolab mostrerebbe\n"
     "              dopo l'apertura del file e il tasto Risultati: la persona, i sei tipi\n"
@@ -82,6 +84,7 @@ const char kUsage[] =
     "  -o          il nome del documento: con .doc (o senza estensione) in RTF, che si\n"
     "              apre con i programmi di videoscrittura, con .pdf in PDF, con le\n"
     "              pagine che Tipolab conta; altre estensioni sono rifiutate.\n"
+    "  --version   mostra il nome e la versione del programma.\n"
     "\n"
     "Nella tabella, nei messaggi e nel CSV mostrato sul terminale i caratteri di\n"
     "controllo di nomi e valori sono mostrati come \\x seguito dal codice\n"
@@ -286,6 +289,13 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
     const QString command = args.takeFirst();
     if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
         out << QString::fromUtf8(kUsage);
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        const tipolab::ProgramIdentity identity;
+        out << QStringLiteral("tipolab-cli (%1) %2\n")
+                   .arg(QString::fromStdString(identity.name),
+                        QString::fromStdString(identity.version));
         return 0;
     }
     if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
@@ -345,6 +346,17 @@ private slots:
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines[0].contains(told), qPrintable(lines[0]));
         QCOMPARE(lines[1], QStringLiteral("Per l'uso: tipolab-cli --help"));
+    }
+
+    void versionNamesTheProgram()
+    {
+        const Run r = cli({QStringLiteral("--version")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("^tipolab-cli \\(Tipolab\\) \\d+\\.\\d+\\.\\d+\n$"))
+                .match(r.out)
+                .hasMatch(),
+            qPrintable(r.out));
     }
 
     // After "--" a name that starts with a dash is a file, for every command.
