@@ -201,11 +201,21 @@ private slots:
         QVERIFY(r.err.contains(QStringLiteral("\"/dev/zero\" \u00e8 un dispositivo")));
         QCOMPARE(r.out.count(QLatin1Char('\n')), 2); // header and the one complete file
         QVERIFY(r.err.contains(damaged) && r.err.contains(QStringLiteral("riga 2, valore 1")));
-        QVERIFY(
-            r.err.contains(QStringLiteral("REALISTA: - spuntare ognuna delle caratteristiche;")));
-        QVERIFY(
-            r.err.contains(QStringLiteral("- esprimere i giudizi sintetici per ogni tipologia di "
-                                          "personalit\u00e0 nella finestra precedente;")));
+        // What the incomplete file lacks, a short line for each thing, type by type.
+        const QStringList told = r.err.split(u'\n');
+        const qsizetype at =
+            told.indexOf(data("Tipolab-dati-parziale") +
+                         QStringLiteral(": dati incompleti, risultati non calcolati:"));
+        QVERIFY2(at >= 0, qPrintable(r.err));
+        QStringList lacks{QStringLiteral("  REALISTA: 11 caratteristiche senza giudizio")};
+        for (const char* type :
+             {"INVESTIGATIVO", "ARTISTICO", "SOCIALE", "INTRAPRENDENTE", "CONVENZIONALE"}) {
+            lacks << QStringLiteral("  manca il giudizio generale di %1").arg(QLatin1String(type))
+                  << QStringLiteral("  %1: nessuna caratteristica giudicata")
+                         .arg(QLatin1String(type));
+        }
+        QCOMPARE(told.mid(at + 1, lacks.size()), lacks);
+        QVERIFY(!told.value(at + 1 + lacks.size()).startsWith(u' '));
         QVERIFY(r.err.contains(QStringLiteral("non esiste")));
     }
 
@@ -264,7 +274,9 @@ private slots:
         QTest::addColumn<QString>("told");
         QTest::newRow("damaged") << "damaged" << 1 << "riga 2, valore 1";
         QTest::newRow("incomplete")
-            << "incomplete" << 1 << "REALISTA: - spuntare ognuna delle caratteristiche;";
+            << "incomplete" << 1
+            << "dati incompleti, confronto non eseguito:\n  REALISTA: 11 caratteristiche senza "
+               "giudizio\n";
         QTest::newRow("other person")
             << "other person" << 0 << "potrebbero riguardare due persone diverse";
     }
