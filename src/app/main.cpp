@@ -1,6 +1,7 @@
 // Tipolab: the program opens with its splash window; a click leads to the
 // working windows, a key ends it. "tipolab --percorsi" only lists the files
-// the program uses and says whether they are there.
+// the program uses and says whether they are there; "--help" and "--version"
+// are answered before anything is shown or played, with no display needed.
 #include "files/file_io.h"
 #include "help/tune_player.h"
 #include "program_files.h"
@@ -16,19 +17,63 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+
+namespace {
+
+bool isOption(const char* arg, const char* option)
+{
+    return std::strcmp(arg, option) == 0;
+}
+
+// What is left on the command line once Qt has taken its own options: told,
+// with status 2. Zero when nothing is left.
+int refuseLeftArguments(int argc, char* argv[])
+{
+    if (argc < 2) return 0;
+    QTextStream err(stderr);
+    const auto percorsi = std::find_if(argv + 1, argv + argc,
+                                       [](const char* a) { return isOption(a, "--percorsi"); });
+    if (percorsi != argv + argc)
+        err << QStringLiteral("tipolab: --percorsi va indicata da sola.\n");
+    else if (argv[1][0] == '-')
+        err << QStringLiteral("tipolab: opzione sconosciuta: %1\n")
+                   .arg(QString::fromLocal8Bit(argv[1]));
+    else
+        err << QStringLiteral("tipolab: argomento non previsto: %1\n")
+                   .arg(QString::fromLocal8Bit(argv[1]));
+    err << QStringLiteral("Per l'uso: tipolab --help\n");
+    err.flush();
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     tipolab::keepRunningPastFileSizeLimit();
-    if (argc == 2 && std::strcmp(argv[1], "--percorsi") == 0) {
+    for (int i = 1; i < argc; ++i) {
+        const bool help = isOption(argv[i], "--help") || isOption(argv[i], "-h");
+        if (help || isOption(argv[i], "--version")) {
+            QTextStream out(stdout);
+            if (help)
+                tipolab::writeUsage(out);
+            else
+                tipolab::writeVersion(out);
+            return 0;
+        }
+    }
+    if (argc == 2 && isOption(argv[1], "--percorsi")) {
         QCoreApplication core(argc, argv);
         QTextStream out(stdout);
         return tipolab::listProgramFiles(tipolab::ProgramPaths::current(), out) ? 0 : 1;
     }
 
     QApplication app(argc, argv);
+    // Qt has taken its own options (-platform, -style...): anything else is not ours.
+    if (const int status = refuseLeftArguments(argc, argv)) return status;
     QApplication::setApplicationName(QStringLiteral("Tipolab"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TIPOLAB_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));

@@ -61,4 +61,29 @@ bool listProgramFiles(const ProgramPaths& paths, QTextStream& out)
     return paths.missingShippedFiles().isEmpty();
 }
 
+void writeUsage(QTextStream& out)
+{
+    out << QStringLiteral(
+        "Uso: tipolab [--percorsi | --help | --version]\n"
+        "\n"
+        "Senza opzioni apre il programma con la finestra iniziale.\n"
+        "  --percorsi  elenca i file e le cartelle che il programma usa e dice se ci\n"
+        "              sono, senza aprire alcuna finestra; lo stato di uscita \u00e8 1 se\n"
+        "              manca qualche file del programma.\n"
+        "  -h, --help  mostra questo aiuto.\n"
+        "  --version   mostra il nome e la versione del programma.\n"
+        "\n"
+        "Sono accettate anche le opzioni di Qt, come -platform e -style.\n"
+        "Per lavorare sui file di dati senza aprire il programma: tipolab-cli --help.\n");
+    out.flush();
+}
+
+void writeVersion(QTextStream& out)
+{
+    const ProgramIdentity identity;
+    out << QString::fromStdString(identity.name) << ' ' << QString::fromStdString(identity.version)
+        << '\n';
+    out.flush();
+}
+
 } // namespace tipolab

@@ -1,7 +1,9 @@
 #include "comparison_command.h"
 
+#include "archive/archive_results.h"
 #include "contents/comparison_files.h"
 #include "contents/profile_texts.h"
+#include "state/archive_file.h"
 #include "terminal_text.h"
 
 #include <QDir>
@@ -60,6 +62,26 @@ void writeText(QTextStream& out, const ComparisonSnapshot& s)
 
 } // namespace
 
+bool comparable(const QString& before, const QString& after, const QString& outcome,
+                QTextStream& err)
+{
+    bool both = true;
+    for (const QString& file : {before, after}) {
+        const ArchiveLoad load = loadArchiveFile(file);
+        if (!load.record) {
+            for (const QString& line : load.error.split(u'\n'))
+                err << terminalSafe(line) << '\n';
+            both = false;
+        } else if (const ArchiveResults evaluated = evaluateArchive(*load.record);
+                   !evaluated.missing.empty()) {
+            writeIncomplete(err, file, outcome, evaluated.data);
+            both = false;
+        }
+    }
+    err.flush();
+    return both;
+}
+
 void tellComparisonProblems(const FileComparison& compared, QTextStream& err)
 {
     for (const QString& error : compared.errors) {
@@ -73,6 +95,8 @@ void tellComparisonProblems(const FileComparison& compared, QTextStream& err)
 
 int runComparison(const ComparisonOptions& options, QTextStream& out, QTextStream& err)
 {
+    if (!comparable(options.before, options.after, QStringLiteral("confronto non eseguito"), err))
+        return 1;
     const FileComparison compared =
         compareFiles(options.before, options.after, options.csv ? QLocale::c() : options.locale);
     tellComparisonProblems(compared, err);

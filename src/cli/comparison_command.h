@@ -18,6 +18,11 @@ struct ComparisonOptions {
     QLocale locale; // numbers in the text follow it; CSV always uses a point
 };
 
+// Tells on `err` each of the two archives that is damaged or incomplete (with
+// what is missing, under "dati incompleti, `outcome`"); false when either is.
+bool comparable(const QString& before, const QString& after, const QString& outcome,
+                QTextStream& err);
+
 // Tells on `err` what keeps the files from being compared, and the warning.
 void tellComparisonProblems(const FileComparison& compared, QTextStream& err);
 

@@ -1,5 +1,6 @@
 #include "document_command.h"
 
+#include "archive/archive_results.h"
 #include "comparison_command.h"
 #include "contents/comparison_files.h"
 #include "contents/snapshot_from_archive.h"
@@ -27,6 +28,8 @@ int fail(QTextStream& err, const QString& message)
 // damaged or incomplete. Differing names are a warning.
 bool readComparison(const DocumentOptions& options, DocumentSource& source, QTextStream& err)
 {
+    if (!comparable(options.earlier, options.file, QStringLiteral("documento non scritto"), err))
+        return false;
     const FileComparison compared = compareFiles(options.earlier, options.file, options.locale);
     tellComparisonProblems(compared, err);
     if (!compared.snapshot) return false;
@@ -113,7 +116,7 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
                 options.locale);
             if (documentKind(options.kind).needsResults && !archive.missing.empty()) {
                 writeIncomplete(err, options.file, QStringLiteral("documento non scritto"),
-                                archive.missing);
+                                evaluateArchive(*load.record).data);
                 err.flush();
                 return 1;
             }

@@ -9,9 +9,11 @@
 #include "register_command.h"
 #include "results_command.h"
 #include "standard_output.h"
+#include "state/program_identity.h"
 #include "terminal_text.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -37,6 +39,7 @@ const char kUsage[] =
     "     tipolab-cli foglio modello [FILE] [-o DOCUMENTO]\n"
     "     tipolab-cli foglio confronto PRIMA DOPO [-o DOCUMENTO]\n"
     "     tipolab-cli foglio registro CARTELLA|FILE... [-o DOCUMENTO]\n"
+    "     tipolab-cli --help | --version\n"
     "\n"
     "  risultati   mostra, per ogni file di dati, i risultati che Tipolab mostrerebbe\n"
     "              dopo l'apertura del file e il tasto Risultati: la persona, i sei tipi\n"
@@ -78,8 +81,10 @@ const char kUsage[] =
     "              o il modello di acquisizione dati in bianco; con registro il foglio\n"
     "              della classe (riepilogo e valutazioni complete); senza -o nella\n"
     "              cartella corrente.\n"
-    "  -o          il nome del documento; se finisce in .pdf il documento \u00e8 scritto\n"
-    "              in PDF, con le pagine che Tipolab conta.\n"
+    "  -o          il nome del documento: con .doc (o senza estensione) in RTF, che si\n"
+    "              apre con i programmi di videoscrittura, con .pdf in PDF, con le\n"
+    "              pagine che Tipolab conta; altre estensioni sono rifiutate.\n"
+    "  --version   mostra il nome e la versione del programma.\n"
     "\n"
     "Nella tabella, nei messaggi e nel CSV mostrato sul terminale i caratteri di\n"
     "controllo di nomi e valori sono mostrati come \\x seguito dal codice\n"
@@ -243,6 +248,16 @@ int documentCommand(const QString& command, QStringList args, QTextStream& out, 
             if (++i >= args.size()) return usage(err, QStringLiteral("Manca il nome dopo -o."));
             if (args[i].isEmpty())
                 return usage(err, QStringLiteral("Il nome dopo -o \u00e8 vuoto."));
+            const QString suffix = QFileInfo(args[i]).suffix();
+            if (!suffix.isEmpty() &&
+                suffix.compare(QLatin1String("doc"), Qt::CaseInsensitive) != 0 &&
+                suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
+                return usage(err, QStringLiteral("Il documento non si pu\u00f2 scrivere in .%1: "
+                                                 "indicare dopo -o un nome che finisce in .doc "
+                                                 "(RTF, si apre con i programmi di "
+                                                 "videoscrittura) o in .pdf.")
+                                      .arg(tipolab::terminalSafe(suffix)));
+            }
             options.output = args[i];
             return std::nullopt;
         }
@@ -274,6 +289,13 @@ int run(QStringList args, QTextStream& out, QTextStream& err)
     const QString command = args.takeFirst();
     if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
         out << QString::fromUtf8(kUsage);
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        const tipolab::ProgramIdentity identity;
+        out << QStringLiteral("tipolab-cli (%1) %2\n")
+                   .arg(QString::fromStdString(identity.name),
+                        QString::fromStdString(identity.version));
         return 0;
     }
     if (command == QLatin1String("relazione") || command == QLatin1String("foglio"))

@@ -79,8 +79,7 @@ int forEachComplete(const QStringList& files, QTextStream& err, const EvaluatedF
         }
         const ArchiveResults evaluated = evaluateArchive(*load.record);
         if (!evaluated.missing.empty()) {
-            writeIncomplete(err, file, QStringLiteral("risultati non calcolati"),
-                            evaluated.missing);
+            writeIncomplete(err, file, QStringLiteral("risultati non calcolati"), evaluated.data);
             status = 1;
             continue;
         }

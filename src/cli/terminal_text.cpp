@@ -1,5 +1,7 @@
 #include "terminal_text.h"
 
+#include "core/model.h"
+#include "core/scoring.h"
 #include "files/text_encoding.h"
 
 #include <algorithm>
@@ -41,11 +43,31 @@ void writeFileHeading(QTextStream& out, const QString& file, const QString& pers
 }
 
 void writeIncomplete(QTextStream& err, const QString& file, const QString& outcome,
-                     const std::vector<std::string>& missing)
+                     const AssessmentData& data)
 {
     err << QStringLiteral("%1: dati incompleti, %2:\n").arg(terminalSafe(file), outcome);
-    for (const std::string& line : missing)
-        err << "  " << QString::fromStdString(line) << '\n';
+    for (int t = 1; t <= kTypeCount; ++t) {
+        const std::string_view name = typeName(t);
+        const QString type = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        if (data.types[t - 1].word.isEmpty())
+            err << QStringLiteral("  manca il giudizio generale di %1\n").arg(type);
+        const CharacteristicRow& row = data.characteristics[t - 1];
+        const auto unjudged = std::count_if(row.begin(), row.end(), [](const auto& e) {
+            return !e.isTicked() || e.word.isEmpty();
+        });
+        if (unjudged == kCharacteristicCount)
+            err << QStringLiteral("  %1: nessuna caratteristica giudicata\n").arg(type);
+        else if (unjudged == 1)
+            err << QStringLiteral("  %1: una caratteristica senza giudizio\n").arg(type);
+        else if (unjudged > 1)
+            err << QStringLiteral("  %1: %2 caratteristiche senza giudizio\n")
+                       .arg(type)
+                       .arg(unjudged);
+        if (const int rest = weightRemainder(row))
+            err << QStringLiteral("  %1: le percentuali fanno %2 invece di 100\n")
+                       .arg(type)
+                       .arg(100 - rest);
+    }
 }
 
 } // namespace tipolab

@@ -2,11 +2,11 @@
 // values quoted in its messages.
 #pragma once
 
+#include "archive/assessment_data.h"
+
 #include <QString>
 #include <QTextStream>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace tipolab {
 
@@ -22,9 +22,12 @@ QString terminalSafeBytes(std::string_view bytes);
 // and "Persona: " with the examined person's name, both shown safe.
 void writeFileHeading(QTextStream& out, const QString& file, const QString& persona);
 
-// Why `file` gave no `outcome` ("risultati non calcolati"): the check's
-// `missing` lines, indented under the file's name.
+// Why `file` gave no `outcome` ("risultati non calcolati"): one short line for
+// each thing missing in `data` (the assessment as the check sees it, display
+// defaults filled in), indented under the file's name, type by type: the
+// general judgement, the characteristics without a judgement, the weights that
+// do not add up to 100.
 void writeIncomplete(QTextStream& err, const QString& file, const QString& outcome,
-                     const std::vector<std::string>& missing);
+                     const AssessmentData& data);
 
 } // namespace tipolab

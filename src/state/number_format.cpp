@@ -63,7 +63,14 @@ QString formatFixed(double value, int decimals, const QLocale& locale)
 
 QString titlePageDate(const QDate& date, const QLocale& locale)
 {
-    return locale.toString(date, QStringLiteral("dddd, d MMM yyyy"));
+    // The names are the program's own, Italian whatever the system speaks;
+    // only the digits are the regional settings'.
+    static const QLocale italian(QLocale::Italian, QLocale::Italy);
+    return QStringLiteral("%1, %2 %3 %4")
+        .arg(italian.toString(date, QStringLiteral("dddd")),
+             locale.toString(date, QStringLiteral("d")),
+             italian.toString(date, QStringLiteral("MMM")),
+             locale.toString(date, QStringLiteral("yyyy")));
 }
 
 double captionValue(const QString& caption, const QLocale& locale)

@@ -8,7 +8,8 @@
 
 namespace tipolab {
 
-// A date as the title page shows it, "dddd, d mmm yyyy": "lunedì, 7 dic 2026".
+// A date as the title page shows it, "dddd, d mmm yyyy": "lunedì, 7 dic 2026",
+// the day and the month in Italian whatever `locale`, which gives the digits.
 QString titlePageDate(const QDate& date, const QLocale& locale = QLocale());
 
 // `value` with exactly `decimals` decimals, no grouping, in `locale`.

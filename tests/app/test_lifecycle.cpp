@@ -1,11 +1,14 @@
 // The program's life as the user sees it: the splash, the working windows, the
 // exit with its question, the return to the splash and the end, with every
-// window made as the program makes it.
+// window made as the program makes it; and the options it answers without
+// starting.
 #include "app/qt_translations.h"
 #include "app/window_registry.h"
 #include "help/splash_window.h"
 #include "recording_opener.h"
 #include "shell/modulo_tipolab.h"
+#include "state/program_identity.h"
+#include "test_paths.h"
 #include "windows/scripted_dialogs.h"
 #include "windows/tipi.h"
 
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -87,6 +91,7 @@ private slots:
     void programEndsWhenTheLastWindowIsHidden();
     void windowClosedByItsTitleBarKeepsItsWork();
     void standardButtonsSpeakItalian();
+    void helpAndVersionStartNothing();
 };
 
 void TestLifecycle::clickOnTheSplashShowsTheTypesWindow()
@@ -273,6 +278,30 @@ void TestLifecycle::standardButtonsSpeakItalian()
                     QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sì"));
     QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("No"));
+}
+
+// "--help" and "--version" answer and end at once, with no display to start
+// the program on: no window, no splash music.
+void TestLifecycle::helpAndVersionStartNothing()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QLatin1String(name));
+    const QString version = QString::fromStdString(ProgramIdentity().version);
+    for (const auto& [option, shown] :
+         {std::pair{QStringLiteral("--help"), QStringLiteral("Uso: tipolab [--percorsi | --help | "
+                                                             "--version]\n")},
+          std::pair{QStringLiteral("--version"), QStringLiteral("Tipolab %1\n").arg(version)}}) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TIPOLAB_BIN_DIR "/tipolab"), {option});
+        QVERIFY2(p.waitForFinished(30000), qPrintable(option));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).startsWith(shown),
+                 qPrintable(option));
+        QCOMPARE(p.readAllStandardError(), QByteArray());
+    }
 }
 
 int main(int argc, char** argv)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
@@ -200,11 +201,21 @@ private slots:
         QVERIFY(r.err.contains(QStringLiteral("\"/dev/zero\" \u00e8 un dispositivo")));
         QCOMPARE(r.out.count(QLatin1Char('\n')), 2); // header and the one complete file
         QVERIFY(r.err.contains(damaged) && r.err.contains(QStringLiteral("riga 2, valore 1")));
-        QVERIFY(
-            r.err.contains(QStringLiteral("REALISTA: - spuntare ognuna delle caratteristiche;")));
-        QVERIFY(
-            r.err.contains(QStringLiteral("- esprimere i giudizi sintetici per ogni tipologia di "
-                                          "personalit\u00e0 nella finestra precedente;")));
+        // What the incomplete file lacks, a short line for each thing, type by type.
+        const QStringList told = r.err.split(u'\n');
+        const qsizetype at =
+            told.indexOf(data("Tipolab-dati-parziale") +
+                         QStringLiteral(": dati incompleti, risultati non calcolati:"));
+        QVERIFY2(at >= 0, qPrintable(r.err));
+        QStringList lacks{QStringLiteral("  REALISTA: 11 caratteristiche senza giudizio")};
+        for (const char* type :
+             {"INVESTIGATIVO", "ARTISTICO", "SOCIALE", "INTRAPRENDENTE", "CONVENZIONALE"}) {
+            lacks << QStringLiteral("  manca il giudizio generale di %1").arg(QLatin1String(type))
+                  << QStringLiteral("  %1: nessuna caratteristica giudicata")
+                         .arg(QLatin1String(type));
+        }
+        QCOMPARE(told.mid(at + 1, lacks.size()), lacks);
+        QVERIFY(!told.value(at + 1 + lacks.size()).startsWith(u' '));
         QVERIFY(r.err.contains(QStringLiteral("non esiste")));
     }
 
@@ -263,7 +274,9 @@ private slots:
         QTest::addColumn<QString>("told");
         QTest::newRow("damaged") << "damaged" << 1 << "riga 2, valore 1";
         QTest::newRow("incomplete")
-            << "incomplete" << 1 << "REALISTA: - spuntare ognuna delle caratteristiche;";
+            << "incomplete" << 1
+            << "dati incompleti, confronto non eseguito:\n  REALISTA: 11 caratteristiche senza "
+               "giudizio\n";
         QTest::newRow("other person")
             << "other person" << 0 << "potrebbero riguardare due persone diverse";
     }
@@ -298,35 +311,64 @@ private slots:
     void wrongUsage_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{QStringLiteral("stampa")};
-        QTest::newRow("no file") << QStringList{QStringLiteral("risultati")};
-        QTest::newRow("profile without a file") << QStringList{QStringLiteral("profilo")};
+        QTest::addColumn<QString>("told"); // part of the first line; "" for any
+        QTest::newRow("nothing") << QStringList{} << QString();
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("stampa")} << QString();
+        QTest::newRow("no file") << QStringList{QStringLiteral("risultati")} << QString();
+        QTest::newRow("profile without a file")
+            << QStringList{QStringLiteral("profilo")} << QString();
         QTest::newRow("comparison of one file")
-            << QStringList{QStringLiteral("confronta"), data("Tipolab-dati-esempio")};
+            << QStringList{QStringLiteral("confronta"), data("Tipolab-dati-esempio")} << QString();
         QTest::newRow("unknown option")
-            << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")};
+            << QStringList{QStringLiteral("risultati"), QStringLiteral("--xml"), data("x")}
+            << QString();
         QTest::newRow("a level outside 1..4")
             << QStringList{QStringLiteral("professioni"), QStringLiteral("--livello"),
-                           QStringLiteral("2,5"), data("Tipolab-dati-esempio")};
+                           QStringLiteral("2,5"), data("Tipolab-dati-esempio")}
+            << QString();
         QTest::newRow("a count that is not a number")
             << QStringList{QStringLiteral("professioni"), QStringLiteral("--quante"),
-                           QStringLiteral("dieci"), data("Tipolab-dati-esempio")};
+                           QStringLiteral("dieci"), data("Tipolab-dati-esempio")}
+            << QString();
         QTest::newRow("an empty output name")
             << QStringList{QStringLiteral("relazione"), data("Tipolab-dati-esempio"),
-                           QStringLiteral("-o"), QString()};
+                           QStringLiteral("-o"), QString()}
+            << QString();
+        QTest::newRow("a document in .docx")
+            << QStringList{QStringLiteral("relazione"), data("Tipolab-dati-esempio"),
+                           QStringLiteral("-o"), QStringLiteral("rel.docx")}
+            << QStringLiteral("Il documento non si pu\u00f2 scrivere in .docx: indicare dopo -o "
+                              "un nome che finisce in .doc (RTF, si apre con i programmi di "
+                              "videoscrittura) o in .pdf.");
+        QTest::newRow("a sheet in .odt")
+            << QStringList{QStringLiteral("foglio"), QStringLiteral("modello"),
+                           QStringLiteral("-o"), QStringLiteral("modello.odt")}
+            << QStringLiteral("non si pu\u00f2 scrivere in .odt");
     }
 
     // What is wrong in one line, and where to read more: never the whole help.
     void wrongUsage()
     {
         QFETCH(QStringList, args);
+        QFETCH(QString, told);
         const Run r = cli(args);
         QCOMPARE(r.status, 2);
         QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts);
         lines.removeIf([](const QString& l) { return l.startsWith(u"QStandardPaths:"); }); // Qt's
         QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].contains(told), qPrintable(lines[0]));
         QCOMPARE(lines[1], QStringLiteral("Per l'uso: tipolab-cli --help"));
+    }
+
+    void versionNamesTheProgram()
+    {
+        const Run r = cli({QStringLiteral("--version")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("^tipolab-cli \\(Tipolab\\) \\d+\\.\\d+\\.\\d+\n$"))
+                .match(r.out)
+                .hasMatch(),
+            qPrintable(r.out));
     }
 
     // After "--" a name that starts with a dash is a file, for every command.

@@ -37,7 +37,7 @@ void TestDocumentCli::commands_data()
         << "dati incompleti, documento non scritto";
     QTest::newRow("report of an incomplete assessment")
         << QStringList{"relazione"} << "Tipolab-dati-parziale" << 1
-        << "REALISTA: - spuntare ognuna delle caratteristiche;";
+        << "  manca il giudizio generale di INVESTIGATIVO\n";
     QTest::newRow("results sheet of an incomplete assessment")
         << QStringList{"foglio", "risultati"} << "Tipolab-dati-parziale" << 1
         << "dati incompleti, documento non scritto";
@@ -48,7 +48,8 @@ void TestDocumentCli::commands_data()
     QTest::newRow("comparison sheet")
         << QStringList{"foglio", "confronto",
                        QStringLiteral(TIPOLAB_TEST_DATA_DIR "/Tipolab-dati-parziale")}
-        << "Tipolab-dati-esempio-dopo" << 1 << "Tipolab-dati-parziale\" \u00e8 incompleta";
+        << "Tipolab-dati-esempio-dopo" << 1
+        << "Tipolab-dati-parziale: dati incompleti, documento non scritto:\n";
     QTest::newRow("blank form without an archive")
         << QStringList{"foglio", "modello"} << "" << 0 << "";
     QTest::newRow("unknown sheet") << QStringList{"foglio", "altro"} << "Tipolab-dati-esempio" << 2

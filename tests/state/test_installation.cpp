@@ -248,3 +248,10 @@ void TestInstallation::numberFormatsAgreeWithTheLocale()
         }
     }
 }
+
+// The day and the month are named in Italian on a system set to English.
+void TestInstallation::titlePageDateInItalian()
+{
+    QCOMPARE(titlePageDate(QDate(2026, 12, 8), QLocale(QLocale::English, QLocale::UnitedStates)),
+             QStringLiteral("marted\u00ec, 8 dic 2026"));
+}

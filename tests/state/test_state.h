@@ -50,4 +50,5 @@ private slots:
     void numberFormats_data();
     void numberFormats();
     void numberFormatsAgreeWithTheLocale();
+    void titlePageDateInItalian();
 };
