@@ -85,6 +85,7 @@ private slots:
     void saveNeverUndoesAnotherSave();
     void lockTellsWhoHasTheFileOpen();
     void openAsksBeforeDroppingUnsavedWork();
+    void newAssessmentRecentArchivesAndShortcuts();
     void deleteAsksWhereThereIsNoTrash();
     void printsAfterAnOpenShowTheOpenedAssessment_data();
     void printsAfterAnOpenShowTheOpenedAssessment();

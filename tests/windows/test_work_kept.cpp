@@ -10,6 +10,9 @@
 #include "windows/recovery_copy.h"
 
 #include <QAction>
+#include <QDate>
+#include <QMenu>
+#include <utility>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -222,6 +225,50 @@ void TestWorkKept::openAsksBeforeDroppingUnsavedWork()
     QCOMPARE(program.dialogs.messages.size(), 1);
     control<QAction>(program.data(), QStringLiteral("salvanome"))->trigger();
     QCOMPARE(program.dialogs.files.last().initialName, kSample);
+}
+
+void TestWorkKept::newAssessmentRecentArchivesAndShortcuts()
+{
+    DataProgram program;
+    openSample(program);
+    QWidget* types = program.types();
+    auto* file = control<QMenu>(types, QStringLiteral("file"));
+    emit file->aboutToShow();
+    QCOMPARE(control<QAction>(types, QStringLiteral("recente_1"))->text(),
+             QStringLiteral("&1 Mario Rossi (Tipolab-dati-esempio)"));
+    // The shortcuts stand beside the entries.
+    for (const auto& [entry, keys] : {std::pair{"nuova", "Ctrl+N"}, std::pair{"apri", "Ctrl+O"},
+                                      std::pair{"salva", "Ctrl+S"},
+                                      std::pair{"salvanome", "Ctrl+Shift+S"}})
+        QCOMPARE(control<QAction>(types, QLatin1String(entry))->shortcut(),
+                 QKeySequence(QLatin1String(keys)));
+
+    // "Salva come nuova valutazione...": today's date in the name offered.
+    program.dialogs.clear();
+    control<QAction>(types, QStringLiteral("salvanuova"))->trigger();
+    QCOMPARE(QFileInfo(program.dialogs.files.value(0).initialName).fileName(),
+             QStringLiteral("Tipolab-dati-Mario Rossi ") +
+                 QDate::currentDate().toString(Qt::ISODate));
+
+    // "Nuova valutazione": the unsaved-work question first; Annulla keeps all.
+    program.judgeTypes();
+    program.dialogs.clear();
+    control<QAction>(types, QStringLiteral("nuova"))->trigger();
+    QCOMPARE(program.dialogs.choices.value(0).text,
+             QStringLiteral("La valutazione di Mario Rossi ha modifiche non salvate. Salvarla "
+                            "prima di iniziare una nuova valutazione?"));
+    QCOMPARE(examinedPerson(program.module), QStringLiteral("Mario Rossi"));
+    program.dialogs.choiceAnswers << 1; // Non salvare
+    control<QAction>(types, QStringLiteral("nuova"))->trigger();
+    QVERIFY(examinedPerson(program.module).isEmpty());
+    QVERIFY(program.data()->currentFileName().isEmpty());
+    QVERIFY(program.module.data().types[0].step.isEmpty());
+    QVERIFY(!program.data()->archive().hasUnsavedChanges());
+
+    // The recent entry opens the sample again.
+    emit file->aboutToShow();
+    control<QAction>(types, QStringLiteral("recente_1"))->trigger();
+    QCOMPARE(examinedPerson(program.module), QStringLiteral("Mario Rossi"));
 }
 
 void TestWorkKept::deleteAsksWhereThereIsNoTrash()
