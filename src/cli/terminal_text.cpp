@@ -2,6 +2,7 @@
 
 #include "core/model.h"
 #include "core/scoring.h"
+#include "state/qt_text.h"
 #include "files/text_encoding.h"
 
 #include <algorithm>
@@ -47,8 +48,7 @@ void writeIncomplete(QTextStream& err, const QString& file, const QString& outco
 {
     err << QStringLiteral("%1: dati incompleti, %2:\n").arg(terminalSafe(file), outcome);
     for (int t = 1; t <= kTypeCount; ++t) {
-        const std::string_view name = typeName(t);
-        const QString type = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        const QString type = toQString(typeName(t));
         if (data.types[t - 1].word.isEmpty())
             err << QStringLiteral("  manca il giudizio generale di %1\n").arg(type);
         const CharacteristicRow& row = data.characteristics[t - 1];

@@ -34,6 +34,14 @@ QString folderOf(const QString& name)
     return info.isAbsolute() ? info.absolutePath() : QString();
 }
 
+// The name the save dialog offers for a new file: "Tipolab-dati-" in `folder`,
+// or alone while there is no folder yet.
+QString freshName(const QString& folder)
+{
+    const QString name = QStringLiteral("Tipolab-dati-");
+    return folder.isEmpty() ? name : QDir(folder).filePath(name);
+}
+
 // On the free desktops the user's trash lives in the data folder
 // (~/.local/share/Trash), and Qt makes the trash only inside an existing data
 // folder: without one it would file the "trashed" file under the working
@@ -62,8 +70,7 @@ ArchiveCommands::ArchiveCommands(ModuloTipolab& module, dati& window)
     // What the windows hold as they open has nothing to save.
     m_savedArchive = comparableArchive();
     // The dialogs start where the last session left off.
-    const QString folder = module.recentArchives().lastFolder();
-    if (!folder.isEmpty()) m_dialogName = QDir(folder).filePath(QStringLiteral("Tipolab-dati-"));
+    m_dialogName = freshName(module.recentArchives().lastFolder());
     if (!module.recoveryFolder().isEmpty())
         m_recovery = std::make_unique<RecoveryCopy>(module.recoveryFolder(), *this);
 }
@@ -203,9 +210,7 @@ void ArchiveCommands::nuova()
     m_currentFile.clear();
     m_stamp.reset();
     m_lock.release();
-    const QString folder = folderOf(m_dialogName);
-    const QString fresh = QStringLiteral("Tipolab-dati-");
-    m_dialogName = folder.isEmpty() ? fresh : QDir(folder).filePath(fresh);
+    m_dialogName = freshName(folderOf(m_dialogName));
     m_savedArchive = comparableArchive();
     assessmentReplaced(m_module);
     if (m_recovery) m_recovery->bringUpToDate();

@@ -101,7 +101,7 @@ private:
     dati& m_window;
     QString m_currentFile;
     // The name the file dialogs last returned, offered again by the next one.
-    QString m_dialogName = QStringLiteral("Tipolab-dati-");
+    QString m_dialogName;
     // What the assessment was when last opened or saved (comparable), and
     // what the file was.
     std::string m_savedArchive;

@@ -56,8 +56,9 @@ void ScaleFrame::judgeFromBox(QCheckBox* box, int step)
     if (m_giud[step]->isEnabled()) m_giud[step]->click();
 }
 
-// Enter on a focused step judges as Space does; Up and Down move along the
-// scale, Home and End to its ends; a step key judges at once.
+// Up and Down move along the scale, Home and End to its ends; a step key
+// judges at once. Enter on a focused step is the program's own: it presses
+// every focused button (shell/enter_presses_buttons.h).
 bool ScaleFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress) return QGroupBox::eventFilter(watched, event);
@@ -82,10 +83,6 @@ bool ScaleFrame::eventFilter(QObject* watched, QEvent* event)
         return true;
     case Qt::Key_End:
         m_giud[kStepCount]->setFocus(Qt::OtherFocusReason);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        button->click();
         return true;
     case Qt::Key_Up:
         if (n > 1) m_giud[n - 1]->setFocus(Qt::OtherFocusReason);
