@@ -20,6 +20,10 @@ public:
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
 
+    // A warning that does not stop the typing: it shows beside the window
+    // without taking the keyboard, and closes with its OK button.
+    virtual void notice(const QString& text, const QString& title, QMessageBox::Icon icon) = 0;
+
     // File dialogs. `filters` are Qt name filters such as "Tutti i file (*)";
     // the dialog shows only their descriptions, the text before the patterns.
     // `preselected` indexes them. Returns the chosen path, or an empty text when

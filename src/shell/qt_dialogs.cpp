@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QTimer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace tipolab {
 namespace {
@@ -41,6 +41,17 @@ QMessageBox::StandardButton QtDialogs::message(const QString& text, const QStrin
     const std::unique_ptr<QMessageBox> box = messageBox(text, title, icon, buttons);
     if (defaultButton != QMessageBox::NoButton) box->setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box->exec());
+}
+
+void QtDialogs::notice(const QString& text, const QString& title, QMessageBox::Icon icon)
+{
+    // Not modal and not activated: the keys that follow still reach the field
+    // being typed in. It closes itself with its window.
+    QMessageBox* box = messageBox(text, title, icon, QMessageBox::Ok).release();
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }
 
 QString QtDialogs::openFile(const QString& title, const QStringList& filters, int preselected,

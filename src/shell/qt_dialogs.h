@@ -19,6 +19,7 @@ public:
                                         QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    void notice(const QString& text, const QString& title, QMessageBox::Icon icon) override;
     QString openFile(const QString& title, const QStringList& filters, int preselected,
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QStringList& filters, int preselected,

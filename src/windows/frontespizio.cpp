@@ -3,9 +3,9 @@
 #include "clickable_label.h"
 #include "dati.h"
 #include "designed_controls.h"
-#include "state/qt_text.h"
 #include "risultati.h"
 #include "state/number_format.h"
+#include "state/qt_text.h"
 #include "tipi.h"
 #include "title_page_length.h"
 
@@ -213,13 +213,18 @@ void frontespizio::campo_Change(Field f)
         edit->setText(oneLine(text)); // runs this handler again for the new text
         return;
     }
-    if (!fitsTitlePage(edit->text())) lengthWarning();
+    // Once per field, and without stopping the typing: a box on every key
+    // took the keys that followed it.
+    bool& warned = warnedLong[static_cast<int>(f)];
+    const bool tooLong = !fitsTitlePage(edit->text());
+    if (tooLong && !warned) lengthWarning();
+    warned = tooLong;
 }
 
 void frontespizio::lengthWarning()
 {
-    module().dialogs().message(titlePageLengthWarning(), module().checkTitle(),
-                               QMessageBox::Warning);
+    module().dialogs().notice(titlePageLengthWarning(), module().checkTitle(),
+                              QMessageBox::Warning);
 }
 
 void frontespizio::showGuidance()

@@ -71,6 +71,9 @@ private:
 
     // `progetto`, `persona`, `tipostudio`, `committente`, `luogo`, `data`, `allegati`.
     std::array<QLineEdit*, kTitleFieldCount> campo{};
+    // The fields already warned of being too long; a field is warned again
+    // only after it has come back within the limit.
+    std::array<bool, kTitleFieldCount> warnedLong{};
     ClickableLabel* Labelstudio = nullptr;
     ClickableLabel* labelindirizzo = nullptr;
     QLabel* passo = nullptr;

@@ -66,6 +66,11 @@ public:
         return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     }
 
+    void notice(const QString& text, const QString& title, QMessageBox::Icon icon) override
+    {
+        messages.append({text, title, icon, QMessageBox::Ok, QMessageBox::NoButton});
+    }
+
     QString openFile(const QString& title, const QStringList& filters, int preselected,
                      const QString& initialName) override
     {
