@@ -77,7 +77,9 @@ void writeText(QTextStream& out, const QString& file, const QString& persona,
                    .arg(pointsText(p.analytic[t - 1], s.locale), 10)
                    .arg(pointsText(p.difference[t - 1], s.locale, true), 10);
     }
-    out << agreementText(s) << '\n' << selfImageText(s) << '\n';
+    out << agreementText(s) << '\n';
+    if (const QString tie = prevailingTieText(s); !tie.isEmpty()) out << tie << '\n';
+    out << selfImageText(s) << '\n';
     out << QString::fromUtf8(kResponseStyleHeading) << '\n';
     for (const QString& warning : responseStyleLines(s))
         out << "  " << warning << '\n';

@@ -90,7 +90,9 @@ void composeProfileSheet(ReportWriter& w, const SheetHeading& heading, const Pro
     writeDifferencesTable(w, s); // table 2
     w.appendEndParagraph();
     w.setParagraphSize(12);
-    w.setParagraphText(agreementText(s) + kEnd + selfImageText(s) + kEnd + kEnd +
+    const QString tie = prevailingTieText(s);
+    w.setParagraphText(agreementText(s) + kEnd + (tie.isEmpty() ? QString() : tie + kEnd) +
+                       selfImageText(s) + kEnd + kEnd +
                        QStringLiteral("Le caratteristiche dietro ogni tipo"));
     writeTextTable(w, evidenceHeader(), evidenceRows(s, kEnd)); // table 3
     rightAlignColumns(w, 2, {2, 3, 4});

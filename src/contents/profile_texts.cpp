@@ -83,6 +83,20 @@ QString agreementText(const ProfileSnapshot& s)
         .arg(rho);
 }
 
+QString prevailingTieText(const ProfileSnapshot& s)
+{
+    const ProfileShape& shape = s.profile.analyticShape;
+    if (shape.tiedWithFirst.empty()) return {};
+    QStringList others;
+    for (int t : shape.tiedWithFirst)
+        others << typeText(t);
+    const QString last = others.takeLast();
+    const QString with =
+        others.isEmpty() ? last : others.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last;
+    return QStringLiteral("Tipo prevalente %1, a pari merito con %2.")
+        .arg(typeText(shape.first), with);
+}
+
 QString consistencyRule()
 {
     return QStringLiteral(

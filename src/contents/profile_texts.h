@@ -48,6 +48,9 @@ QString consistencyText(const ProfileShape& shape);
 QString selfImageText(const ProfileSnapshot& s);
 // "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0,928."
 QString agreementText(const ProfileSnapshot& s);
+// When other types share the highest analytic value, the one line that says
+// so: "Tipo prevalente REALISTA, a pari merito con SOCIALE."; else empty.
+QString prevailingTieText(const ProfileSnapshot& s);
 // The rule behind the consistency and the "non distinti" mark, in one sentence.
 QString consistencyRule();
 // One characteristic as evidence: "robusto (massimo, peso 9%): 9,00", the

@@ -143,6 +143,8 @@ ProfileShape profileShape(const TypeHundredths& values)
     out.first = order[0];
     out.second = order[1];
     out.firstGap = values[out.first - 1] - values[out.second - 1];
+    for (int i = 1; i < kTypeCount && values[order[i] - 1] == values[out.first - 1]; ++i)
+        out.tiedWithFirst.push_back(order[i]);
     out.notDistinct = out.firstGap < kNotDistinctBelow;
     out.consistency = consistencyOfDistance(hexagonDistance(out.first, out.second));
     return out;

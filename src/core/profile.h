@@ -64,8 +64,10 @@ struct ProfileShape {
     // The first two types in descending order, type order on ties.
     int first = 1;
     int second = 2;
-    int firstGap = 0;        // value of `first` minus value of `second`, hundredths
-    bool notDistinct = true; // firstGap < kNotDistinctBelow
+    int firstGap = 0; // value of `first` minus value of `second`, hundredths
+    // The types that share the value of `first`, after it in type order.
+    std::vector<int> tiedWithFirst;
+    bool notDistinct = true;                     // firstGap < kNotDistinctBelow
     Consistency consistency = Consistency::High; // hexagon distance of `first` and `second`
 };
 ProfileShape profileShape(const TypeHundredths& values);

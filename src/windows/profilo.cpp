@@ -207,11 +207,11 @@ void profilo::placeEvidence()
     evidenze->setEditTriggers(QAbstractItemView::NoEditTriggers);
     evidenze->setSelectionMode(QAbstractItemView::NoSelection);
     evidenze->setFocusPolicy(Qt::NoFocus);
-    // Three lines to a row, one characteristic to a line.
-    evidenze->setWordWrap(false);
-    evidenze->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    evidenze->verticalHeader()->setDefaultSectionSize(
-        kEvidenceCount * evidenze->fontMetrics().lineSpacing() + 8);
+    // One characteristic to a line, three to a row; a line longer than its
+    // column wraps rather than losing its end, and the row grows to hold it.
+    evidenze->setWordWrap(true);
+    evidenze->setTextElideMode(Qt::ElideNone);
+    evidenze->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     placeTwips(evidenze, kLeft, kEvidenceTop, kInner, kEvidenceHeight);
     m_sheetControls << heading << evidenze;
 }
@@ -250,7 +250,8 @@ void profilo::fill(const ProfileSnapshot& s)
         anrel[t]->setText(pointsText(p.analytic[t - 1], s.locale));
         differenza[t]->setText(pointsText(p.difference[t - 1], s.locale, true));
     }
-    accordo->setText(agreementText(s));
+    const QString tie = prevailingTieText(s);
+    accordo->setText(tie.isEmpty() ? agreementText(s) : agreementText(s) + QLatin1Char('\n') + tie);
     frase->setText(selfImageText(s));
     const QString warnings = responseStyleLines(s).join(QLatin1Char('\n'));
     attendibilita->setText(warnings);

@@ -116,6 +116,7 @@ private slots:
                    "INTRAPRENDENTE 16,13 20,73 +4,60",
                    "CONVENZIONALE 0,00 3,45 +3,45",
                    "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0,928.",
+                   "Tipo prevalente REALISTA, a pari merito con SOCIALE.",
                    "Rispetto al risultato analitico l'esaminato si sottovaluta soprattutto "
                    "nel tipo INTRAPRENDENTE (+4,60 punti) e si sopravvaluta soprattutto "
                    "nel tipo REALISTA (-4,16 punti)."};
@@ -548,18 +549,20 @@ private slots:
         QCOMPARE(lines.filter(QStringLiteral(",in_blocco,50,50,50,50,50,50")).size(), 30);
         QVERIFY(lines[1].startsWith(QStringLiteral("P0001,P0001,")));
         for (const QString& name : names + QStringList{QStringLiteral("prova"), dir.path(),
-                                                        QStringLiteral("Tipolab-dati")})
+                                                       QStringLiteral("Tipolab-dati")})
             QVERIFY2(!r.out.contains(name), qPrintable(name));
         struct stat mode {};
         QCOMPARE(::stat(QFile::encodeName(key).constData(), &mode), 0);
         QCOMPARE(mode.st_mode & 0777, 0600u);
         QFile keyFile(key);
         QVERIFY(keyFile.open(QIODevice::ReadOnly));
-        const QStringList keyLines = QString::fromUtf8(keyFile.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList keyLines =
+            QString::fromUtf8(keyFile.readAll()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(keyLines.size(), 1 + 32);
-        QCOMPARE(keyLines.filter(QStringLiteral(",Alunno30,") + dir.filePath("Tipolab-dati-Alunno30"))
-                     .size(),
-                 1);
+        QCOMPARE(
+            keyLines.filter(QStringLiteral(",Alunno30,") + dir.filePath("Tipolab-dati-Alunno30"))
+                .size(),
+            1);
     }
 };
 

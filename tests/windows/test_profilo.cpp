@@ -3,8 +3,8 @@
 // the sample archive and its sheet, which agrees with the tool's; and a fresh
 // assessment entered through the windows, which agrees with the tool's CSV.
 #include "contents/profile_sheet.h"
-#include "output/rtf_writer.h"
 #include "contents/snapshot_from_archive.h"
+#include "output/rtf_writer.h"
 #include "state/archive_file.h"
 #include "state/number_format.h"
 #include "test_dati.h"
@@ -110,7 +110,8 @@ void TestProfilo::sampleFromEveryWindow()
              QStringList({"Profilo di Mario Rossi", "RSI | (R/S)E", "29,03 | 21,42",
                           "R e S, distacco 3,22 | R e S, distacco 0,00 (non distinti)",
                           "bassa | bassa", "-4,16 -3,63 +0,68 -0,94 +4,60 +3,45",
-                          "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0,928.",
+                          "Tipi in comune tra i primi tre: 2 su 3. \u03c1 di Spearman: 0,928.\n"
+                          "Tipo prevalente REALISTA, a pari merito con SOCIALE.",
                           "Rispetto al risultato analitico l'esaminato si sottovaluta soprattutto "
                           "nel tipo INTRAPRENDENTE (+4,60 punti) e si sopravvaluta soprattutto "
                           "nel tipo REALISTA (-4,16 punti)."}));
