@@ -1,6 +1,7 @@
 #include "modulo_tipolab.h"
 
 #include "enter_presses_buttons.h"
+#include "window_placement.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -75,9 +76,20 @@ QWidget* ModuloTipolab::showWindow(WindowId id)
     QWidget* w = window(id);
     if (!w) return nullptr;
     if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    const bool opening = !w->isVisible();
+    if (opening && opensOnItsOwner(id) && m_owner && m_owner != w && m_owner->isVisible())
+        centreOnOwner(w, m_owner);
     w->show();
     w->raise();
     w->activateWindow();
+    // The page asked for takes the place of the one on screen.
+    if (isHelpPage(id)) {
+        for (int i = static_cast<int>(WindowId::Manual);
+             i <= static_cast<int>(WindowId::GuideRegister); ++i) {
+            QWidget* other = existingWindow(static_cast<WindowId>(i));
+            if (other && other != w && other->isVisible()) other->close();
+        }
+    }
     return w;
 }
 
@@ -183,8 +195,8 @@ bool ModuloTipolab::isWorkingWindow(const QObject* w) const
 void ModuloTipolab::keepClosedWindow(QWidget* w)
 {
     bool othersShown = false;
-    for (WindowId id : {WindowId::Tipi, WindowId::Dati, WindowId::Risultati,
-                        WindowId::Frontespizio, WindowId::Splash}) {
+    for (WindowId id : {WindowId::Tipi, WindowId::Dati, WindowId::Risultati, WindowId::Frontespizio,
+                        WindowId::Splash}) {
         const QWidget* other = existingWindow(id);
         othersShown |= other && other != w && other->isVisible();
     }
@@ -209,6 +221,9 @@ bool ModuloTipolab::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::Show:
         m_closed.remove(watched);
+        break;
+    case QEvent::WindowActivate:
+        m_owner = static_cast<QWidget*>(watched);
         break;
     case QEvent::Hide:
         scheduleVisibilityCheck();

@@ -10,8 +10,8 @@
 #include "archive/assessment_data.h"
 #include "dialogs.h"
 #include "state/installation_data.h"
-#include "state/recent_archives.h"
 #include "state/program_identity.h"
+#include "state/recent_archives.h"
 #include "window_id.h"
 
 #include <QColor>
@@ -61,7 +61,9 @@ public:
     // The window if it exists, without creating it.
     QWidget* existingWindow(WindowId id) const;
     // Shows the window, creating it on first use, and brings it to the front
-    // with its contents as they were.
+    // with its contents as they were. A help or tip window not yet on screen
+    // opens centred on the window last made active; a help page takes the
+    // place of the one on screen.
     QWidget* showWindow(WindowId id);
 
     // Sets the program identity.
@@ -133,7 +135,8 @@ private:
     QString m_helpPageTitle;
     QString m_helpPageText;
     GuidePrinter m_guidePrinter;
-    QSet<QObject*> m_closed; // closed by their title bar, awaiting deletion
+    QPointer<QWidget> m_owner; // the module's window last made active
+    QSet<QObject*> m_closed;   // closed by their title bar, awaiting deletion
     QString m_recoveryFolder;
     RecentArchives m_recent;
     bool m_visibilityCheckPending = false;

@@ -20,6 +20,7 @@ private slots:
     void workingWindowsReachTheHelp_data();
     void workingWindowsReachTheHelp();
     void exitClosesTheHelpWindows();
+    void pageOpensOnItsOwnerAndReplacesTheLastOne();
 };
 
 class TestPriceList : public QObject {

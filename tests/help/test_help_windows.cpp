@@ -374,8 +374,9 @@ void TestHelpWindows::exitClosesTheHelpWindows()
     QWidget* contents = program.show(WindowId::HelpContents);
     for (int topic : {1, 6, 8, 9})
         clickButton(contents, QStringLiteral("puls_%1").arg(topic));
-    QCOMPARE(visibleWindows(), QStringList({"frmSplash", "frmTip", "guidarisultati", "listino",
-                                            "manuale", "sommario"}));
+    // The second page took the place of the first.
+    QCOMPARE(visibleWindows(),
+             QStringList({"frmSplash", "frmTip", "guidarisultati", "listino", "sommario"}));
     program.dialogs.messageAnswers << QMessageBox::Yes;
 
     clickButton(contents, "Command1");
@@ -386,4 +387,29 @@ void TestHelpWindows::exitClosesTheHelpWindows()
     QCOMPARE(visibleWindows(), QStringList({"frmSplash"}));
     for (int id = int(WindowId::HelpContents); id <= int(WindowId::PriceList); ++id)
         QVERIFY2(!program.module.existingWindow(WindowId(id)), qPrintable(QString::number(id)));
+}
+
+void TestHelpWindows::pageOpensOnItsOwnerAndReplacesTheLastOne()
+{
+    HelpProgram program;
+    QWidget* owner = program.show(WindowId::Tipi);
+    owner->move(40, 30);
+    QTRY_COMPARE(QApplication::activeWindow(), owner);
+    const QPoint centre = owner->frameGeometry().center();
+    // Within a few pixels: the test's platform adds the frame at the first show.
+    auto centredOnOwner = [&](const QWidget* w) {
+        return (w->frameGeometry().center() - centre).manhattanLength() <= 6;
+    };
+
+    QWidget* first = program.show(WindowId::GuideTypes);
+    QVERIFY(centredOnOwner(first));
+    // Asked from the page on screen, the next page opens where it was, alone.
+    QTRY_COMPARE(QApplication::activeWindow(), first);
+    QWidget* second = program.show(WindowId::GuideData);
+    QVERIFY(centredOnOwner(second));
+    QCOMPARE(visibleWindows(), QStringList({"guidadati", "tipi"}));
+    // Shown again while on screen, a window stays where the person put it.
+    second->move(0, 0);
+    program.show(WindowId::GuideData);
+    QCOMPARE(second->pos(), QPoint(0, 0));
 }
