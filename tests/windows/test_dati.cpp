@@ -194,8 +194,9 @@ void TestDati::check_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("typesJudged");
     QTest::addColumn<bool>("silent");
-    QTest::addColumn<QString>("message"); // empty: none shown
-    QTest::addColumn<int>("shownAfter");  // the type on display after the check
+    QTest::addColumn<QString>("message");    // empty: none shown
+    QTest::addColumn<int>("shownAfter");     // the type on display after the check
+    QTest::addColumn<QString>("focusAfter"); // what a failed check gives the keyboard to
     const QString all = judgeAll(2);
     const QString allSix = (all + QStringLiteral("n ")).repeated(kTypeCount);
     QString firstUnjudged = QStringLiteral("t1 ");
@@ -203,29 +204,30 @@ void TestDati::check_data()
         firstUnjudged += QStringLiteral("t%1 j2 ").arg(c);
     const QString nl = QStringLiteral("\n");
     QTest::newRow("everything missing")
-        << "d1" << false << false << kTicks + nl + kJudgements + nl + kWeights + nl + kGeneral << 1;
+        << "d1" << false << false << kTicks + nl + kJudgements + nl + kWeights + nl + kGeneral << 1
+        << "cecc_1";
     QTest::newRow("nothing entered")
-        << "" << false << false << kTicks + nl + kJudgements + nl + nl + kGeneral << 1;
+        << "" << false << false << kTicks + nl + kJudgements + nl + nl + kGeneral << 1 << "cecc_1";
     QTest::newRow("only the remainder")
-        << all + "u1" << true << false << nl + nl + kWeights + nl << 1;
+        << all + "u1" << true << false << nl + nl + kWeights + nl << 1 << "scrolla_1";
     QTest::newRow("a ticked row without judgement")
-        << firstUnjudged << true << false << nl + kJudgements + nl + nl << 1;
+        << firstUnjudged << true << false << nl + kJudgements + nl + nl << 1 << "cecc_1";
     QTest::newRow("complete, from the menu")
-        << allSix << true << false << "I dati sono stati immessi correttamente." << 1;
-    QTest::newRow("complete, silent") << allSix << true << true << "" << 1;
+        << allSix << true << false << "I dati sono stati immessi correttamente." << 1 << "";
+    QTest::newRow("complete, silent") << allSix << true << true << "" << 1 << "";
     QTest::newRow("incomplete, silent")
-        << "t1 j2" << true << true << kTicks + nl + kJudgements + nl + nl << 1;
+        << "t1 j2" << true << true << kTicks + nl + kJudgements + nl + nl << 1 << "cecc_2";
     // The type on display complete, another not: that type is displayed and named.
     const QString investigativo = QStringLiteral("Tipo INVESTIGATIVO:\n");
     QTest::newRow("another type half judged, from the menu")
         << all + "n t1 j2 t2 j2 n n n n n" << true << false
-        << investigativo + kTicks + nl + kJudgements + nl + nl << 2;
+        << investigativo + kTicks + nl + kJudgements + nl + nl << 2 << "cecc_3";
     QTest::newRow("the other types empty, silent")
         << all << false << true << investigativo + kTicks + nl + kJudgements + nl + nl + kGeneral
-        << 2;
+        << 2 << "cecc_1";
     QTest::newRow("a later type's weights, from the menu")
         << (all + "n ").repeated(4) + all + "u3 n " + all + "n" << true << false
-        << QStringLiteral("Tipo INTRAPRENDENTE:\n") + nl + nl + kWeights + nl << 5;
+        << QStringLiteral("Tipo INTRAPRENDENTE:\n") + nl + nl + kWeights + nl << 5 << "scrolla_1";
 }
 
 void TestDati::check()
@@ -235,6 +237,7 @@ void TestDati::check()
     QFETCH(bool, silent);
     QFETCH(QString, message);
     QFETCH(int, shownAfter);
+    QFETCH(QString, focusAfter);
     DataProgram program;
     if (typesJudged) program.judgeTypes();
     dati* w = program.data();
@@ -259,6 +262,7 @@ void TestDati::check()
     QCOMPARE(program.module.data().checkFlag, 0);
     QCOMPARE(w->currentType(), shownAfter);
     QCOMPARE(caption(w, QStringLiteral("appunti")), QString::fromUtf8(typeName(shownAfter)));
+    if (!focusAfter.isEmpty()) QCOMPARE(w->focusWidget()->objectName(), focusAfter);
 }
 
 void TestDati::helpOnTheNextStep_data()

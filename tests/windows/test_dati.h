@@ -86,6 +86,7 @@ private slots:
     void lockTellsWhoHasTheFileOpen();
     void openAsksBeforeDroppingUnsavedWork();
     void newAssessmentRecentArchivesAndShortcuts();
+    void saveDialogTypesOnTheOfferedName();
     void deleteAsksWhereThereIsNoTrash();
     void printsAfterAnOpenShowTheOpenedAssessment_data();
     void printsAfterAnOpenShowTheOpenedAssessment();

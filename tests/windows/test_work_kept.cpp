@@ -3,6 +3,7 @@
 // beside an open archive, the question before unsaved work is replaced, the
 // delete where there is no trash, and the results of one assessment never
 // printed for the next.
+#include "shell/qt_dialogs.h"
 #include "state/archive_lock.h"
 #include "test_dati.h"
 #include "test_support.h"
@@ -10,20 +11,23 @@
 #include "windows/recovery_copy.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDate>
-#include <QMenu>
-#include <utility>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 using namespace tipolab;
 
@@ -79,7 +83,8 @@ void TestWorkKept::recoveryAfterAKill()
     QTemporaryDir folder;
     const QString recovery = folder.filePath(QStringLiteral("recupero"));
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--enter-and-die"), recovery});
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--enter-and-die"), recovery});
     QVERIFY(child.waitForFinished(60000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
     QCOMPARE(modeOf(recovery), mode_t(0700));
@@ -237,9 +242,9 @@ void TestWorkKept::newAssessmentRecentArchivesAndShortcuts()
     QCOMPARE(control<QAction>(types, QStringLiteral("recente_1"))->text(),
              QStringLiteral("&1 Mario Rossi (Tipolab-dati-esempio)"));
     // The shortcuts stand beside the entries.
-    for (const auto& [entry, keys] : {std::pair{"nuova", "Ctrl+N"}, std::pair{"apri", "Ctrl+O"},
-                                      std::pair{"salva", "Ctrl+S"},
-                                      std::pair{"salvanome", "Ctrl+Shift+S"}})
+    for (const auto& [entry, keys] :
+         {std::pair{"nuova", "Ctrl+N"}, std::pair{"apri", "Ctrl+O"}, std::pair{"salva", "Ctrl+S"},
+          std::pair{"salvanome", "Ctrl+Shift+S"}})
         QCOMPARE(control<QAction>(types, QLatin1String(entry))->shortcut(),
                  QKeySequence(QLatin1String(keys)));
 
@@ -269,6 +274,36 @@ void TestWorkKept::newAssessmentRecentArchivesAndShortcuts()
     emit file->aboutToShow();
     control<QAction>(types, QStringLiteral("recente_1"))->trigger();
     QCOMPARE(examinedPerson(program.module), QStringLiteral("Mario Rossi"));
+}
+
+void TestWorkKept::saveDialogTypesOnTheOfferedName()
+{
+    // The open dialog starts in the folder of the last archive, in the next
+    // session too.
+    QTemporaryDir home;
+    const QString kept = home.filePath(QStringLiteral("recenti"));
+    {
+        DataProgram last;
+        last.module.keepRecentArchivesIn(kept);
+        openSample(last);
+    }
+    DataProgram next;
+    next.module.keepRecentArchivesIn(kept);
+    control<QAction>(next.data(), QStringLiteral("apri"))->trigger();
+    QCOMPARE(next.dialogs.files.value(0).initialName, QFileInfo(kSample).absolutePath());
+
+    // What is typed in the save dialog goes after "Tipolab-dati-".
+    QtDialogs dialogs;
+    QTimer::singleShot(200, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QTest::keyClicks(name, QStringLiteral("Rossi"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(dialogs.saveFile(QStringLiteral("Salva file"), {QStringLiteral("Tutti i file (*)")}, 0,
+                              home.filePath(QStringLiteral("Tipolab-dati-"))),
+             home.filePath(QStringLiteral("Tipolab-dati-Rossi")));
 }
 
 void TestWorkKept::deleteAsksWhereThereIsNoTrash()
