@@ -22,6 +22,7 @@ constexpr int kPngQuality = 80;
 const QColor kRingColour(200, 200, 200);
 const QColor kSpokeColour(150, 150, 150);
 const QColor kRingLabelColour(110, 110, 110);
+const QColor kPaperPatch(255, 255, 255, 210); // white, the lines faint behind a number
 const QColor kTextColour(0, 0, 0);
 
 // The corners clockwise from the left: R at the left and S at the right, the
@@ -148,16 +149,6 @@ void HexagonChart::paint(QPainter& painter, const QRectF& area, const QFont& fon
     painter.setPen(QPen(kSpokeColour, 1));
     for (int t = 1; t <= kTypeCount; ++t)
         painter.drawLine(centre, corner(centre, radius, t));
-    painter.setFont(small);
-    painter.setPen(kRingLabelColour);
-    const QFontMetricsF smallMetrics(small, painter.device());
-    for (int k = 1; k <= m_axis.rings(); ++k) {
-        const double y = centre.y() - radius * k / m_axis.rings() * sin60;
-        const QString label = ringLabel(k);
-        const double w = smallMetrics.horizontalAdvance(label);
-        painter.drawText(QPointF(centre.x() - w / 2, y - smallMetrics.descent() - 1), label);
-    }
-
     // Corner labels: the letter in bold over the type's name.
     painter.setPen(kTextColour);
     for (int t = 1; t <= kTypeCount; ++t) {
@@ -195,6 +186,22 @@ void HexagonChart::paint(QPainter& painter, const QRectF& area, const QFont& fon
         painter.setPen(QPen(p.colour, 1));
         for (const QPointF& at : shape)
             drawMarker(painter, int(i), at, pen * 1.4);
+    }
+
+    // The ring labels over the profiles, each on a patch of paper, so that no
+    // line crosses a number.
+    painter.setFont(small);
+    const QFontMetricsF smallMetrics(small, painter.device());
+    for (int k = 1; k <= m_axis.rings(); ++k) {
+        const double y = centre.y() - radius * k / m_axis.rings() * sin60;
+        const QString label = ringLabel(k);
+        const double w = smallMetrics.horizontalAdvance(label);
+        const QPointF at(centre.x() - w / 2, y - smallMetrics.descent() - 1);
+        const QRectF patch(at.x() - 1, at.y() - smallMetrics.ascent(), w + 2,
+                           smallMetrics.ascent() + smallMetrics.descent());
+        painter.fillRect(patch, kPaperPatch);
+        painter.setPen(kRingLabelColour);
+        painter.drawText(at, label);
     }
 
     // The legend: a piece of each line with its marker, then the label.

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace tipolab {
 namespace {
@@ -22,10 +23,14 @@ struct PageForm {
 };
 
 constexpr PageForm kPageForms[kAllHelpPageCount] = {
-    {"manuale", 9600, kCentred, true},         {"guidafunzionamento", 5640, 5467, false},
-    {"guidaarchivio", 5640, 5467, false},      {"guidatipi", 5640, 5467, false},
-    {"guidadati", 5640, 5467, false},          {"guidarisultati", 5640, 5467, false},
-    {"guidafrontespizio", 5640, 5467, false},  {"guidaprofilo", 9600, kCentred, false},
+    {"manuale", 9600, kCentred, true},
+    {"guidafunzionamento", 5640, 5467, false},
+    {"guidaarchivio", 5640, 5467, false},
+    {"guidatipi", 5640, 5467, false},
+    {"guidadati", 5640, 5467, false},
+    {"guidarisultati", 5640, 5467, false},
+    {"guidafrontespizio", 5640, 5467, false},
+    {"guidaprofilo", 9600, kCentred, false},
     {"guidaconfronto", 9600, kCentred, false},
     {"guidaprofessioni", 10800, kCentred, false, 10500},
     {"guidaregistro", 9600, kCentred, false, 8400},
@@ -38,7 +43,6 @@ constexpr int kTitleTop = 180, kTitleHeight = 420;
 // The text and the buttons move down as a page is taller than kPageHeight.
 constexpr int kTextTop = 720, kTextHeight = 5160;
 constexpr int kButtonsTop = 6060, kButtonHeight = 420, kButtonWidth = 1500, kButtonGap = 120;
-
 
 QPushButton* newButton(QWidget* parent, const QString& objectName, const QString& caption)
 {
@@ -97,13 +101,23 @@ void HelpPageWindow::placeControls(int width, int height)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     placeTwips(Label1, kMargin, kTitleTop, inner, kTitleHeight);
 
-    Label2 = new QLabel(this);
+    // The text scrolls where a larger font than the designer's leaves it
+    // longer than its place; the scroll bar shows only then.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("testo"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->setAutoFillBackground(false);
+    Label2 = new QLabel;
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignJustify | Qt::AlignTop);
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    placeTwips(Label2, kMargin, kTextTop, inner, kTextHeight + extra);
+    scroll->setWidget(Label2);
+    Label2->setAutoFillBackground(false);
+    placeTwips(scroll, kMargin, kTextTop, inner, kTextHeight + extra);
 
     cmdStampa = newButton(this, QStringLiteral("cmdStampa"), QStringLiteral("S&tampa"));
     cmdSommario = newButton(this, QStringLiteral("cmdSommario"), QStringLiteral("&Sommario"));

@@ -37,7 +37,6 @@ int topicTop(int index)
     return kFirstTopicTop + (index - 1) * kTopicPitch + gaps * kGroupGap;
 }
 
-
 QPushButton* newButton(QWidget* parent, const QString& objectName, const QString& caption,
                        const QString& tooltip = {})
 {
@@ -97,6 +96,7 @@ void sommario::placeControls()
         lbl[i]->installEventFilter(this);
         placeTwips(lbl[i], kLabelLeft, topicTop(i), kLabelWidth, kTopicHeight);
     }
+    alignTopicWords();
 
     cmdStampa = newButton(this, QStringLiteral("cmdStampa"), QStringLiteral("&Stampa"),
                           QStringLiteral("cliccare per avere la copia su carta del sommario"));
@@ -110,6 +110,26 @@ void sommario::placeControls()
     connect(cmdStampa, &QPushButton::clicked, this, &sommario::cmdstampa_Click);
     connect(cmdChiudi, &QPushButton::clicked, this, &sommario::cmdchiudi_Click);
     connect(Command1, &QPushButton::clicked, this, &sommario::Command1_Click);
+}
+
+void sommario::alignTopicWords()
+{
+    // The captions keep their leading blanks, one or two: the labels with
+    // fewer are moved right by the blanks they lack, so that every topic's
+    // first word starts in the same column.
+    auto blanks = [](const QString& caption) {
+        qsizetype n = 0;
+        while (n < caption.size() && caption[n] == u' ')
+            ++n;
+        return n;
+    };
+    qsizetype most = 0;
+    for (int i = 1; i <= kHelpTopicCount; ++i)
+        most = qMax(most, blanks(lbl[i]->text()));
+    for (int i = 1; i <= kHelpTopicCount; ++i) {
+        const QString missing(most - blanks(lbl[i]->text()), u' ');
+        lbl[i]->setContentsMargins(lbl[i]->fontMetrics().horizontalAdvance(missing), 0, 0, 0);
+    }
 }
 
 void sommario::Form_Load()

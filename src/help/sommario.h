@@ -37,6 +37,7 @@ protected:
 
 private:
     void placeControls();
+    void alignTopicWords();
     void Form_Load();
     int topicOf(const QObject* label) const;
     void lbl_Mousedown(int index);

@@ -4,9 +4,11 @@
 #include "dati.h"
 #include "designed_controls.h"
 #include "entry_row.h"
+#include "state/qt_text.h"
 #include "weight_arrows.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 
@@ -97,8 +99,18 @@ void dati::placeHeadings(QWidget* area)
     typePalette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     appunti->setPalette(typePalette);
     const int appuntiLeft = kLeft + sentence + 90;
-    placeTwips(appunti, appuntiLeft, kTitleTop - 30, kLeft + kFullWidth - appuntiLeft,
-               kTitleHeight + 60);
+    const int appuntiWidth = kLeft + kFullWidth - appuntiLeft;
+    placeTwips(appunti, appuntiLeft, kTitleTop - 30, appuntiWidth, kTitleHeight + 60);
+    // The longest name, INTRAPRENDENTE, fits the room the sentence leaves.
+    QFont typeFont = appunti->font();
+    qreal widest = 0;
+    for (int t = 1; t <= kTypeCount; ++t)
+        widest = qMax(widest, QFontMetricsF(typeFont).horizontalAdvance(toQString(typeName(t))));
+    const qreal room = appuntiWidth / double(kTwipsPerPixel) - 2;
+    if (widest > room) {
+        typeFont.setPointSizeF(typeFont.pointSizeF() * room / widest * 0.97);
+        appunti->setFont(typeFont);
+    }
 
     struct Heading {
         const char* name;

@@ -7,9 +7,9 @@
 #include "designed_controls.h"
 #include "frontespizio.h"
 #include "icon_image.h"
-#include "state/qt_text.h"
 #include "sheet_window.h"
 #include "state/number_format.h"
+#include "state/qt_text.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -114,9 +114,10 @@ void risultati::placeControls()
 
 void risultati::placeTable(QWidget* area)
 {
+    // Up to the type column: the designer's 375 twips cut the heading's "m".
     place(newLabel(area, QStringLiteral("Label34"), QStringLiteral("num"),
                    QStringLiteral("numero d'ordine")),
-          kNumLeft, kSubheadingTop, kNumWidth, kCellHeight);
+          kNumLeft, kSubheadingTop, kTypeLeft - kNumLeft, kCellHeight);
     auto* label7 = newLabel(area, QStringLiteral("label7"),
                             QStringLiteral("tipologia di personalità in ordine decrescente"),
                             QStringLiteral("le sei personalità in base ai risultati dell'analisi"));

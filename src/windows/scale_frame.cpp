@@ -1,8 +1,8 @@
 #include "scale_frame.h"
 
 #include "designed_controls.h"
-#include "state/qt_text.h"
 #include "scaling/cls_resize.h"
+#include "state/qt_text.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -21,13 +21,14 @@ ScaleFrame::ScaleFrame(QWidget* parent, const QString& tooltip, const ScaleLayou
     setToolTip(tooltip);
     placeTwips(this, layout.left, layout.top, layout.width, layout.height);
     // The captions carry blanks that pad them to one length: read left-aligned.
-    setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 16px; }"));
+    setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 6px; }"));
     for (int n = 1; n <= kStepCount; ++n) {
-        m_giud[n] = newButton(this, indexedName("giud", n), toQString(stepCaption(n)),
-                              toQString(stepTooltip(n)) + QStringLiteral(" (tasto %1)")
-                                                              .arg(n < 10    ? QString::number(n)
-                                                                   : n == 10 ? QStringLiteral("0")
-                                                                             : QStringLiteral("N")));
+        m_giud[n] =
+            newButton(this, indexedName("giud", n), toQString(stepCaption(n)),
+                      toQString(stepTooltip(n)) + QStringLiteral(" (tasto %1)")
+                                                      .arg(n < 10    ? QString::number(n)
+                                                           : n == 10 ? QStringLiteral("0")
+                                                                     : QStringLiteral("N")));
         m_giud[n]->setFont(parent->font()); // the frame's title only is bold
         m_giud[n]->setEnabled(false);
         placeTwips(m_giud[n], layout.buttonMargin, layout.buttonTop + (n - 1) * layout.buttonPitch,
