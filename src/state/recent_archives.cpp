@@ -29,6 +29,8 @@ QString RecentArchives::lastFolder() const
 void RecentArchives::add(const QString& path, const QString& persona)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    // A name with a line break or a tab in it would not read back as written.
+    if (absolute.contains(u'\n') || absolute.contains(u'\t')) return;
     for (qsizetype i = 0; i < m_list.size(); ++i) {
         if (m_list[i].path == absolute) m_list.removeAt(i--);
     }
