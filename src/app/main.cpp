@@ -3,6 +3,7 @@
 // the program uses and says whether they are there; "--help" and "--version"
 // are answered before anything is shown or played, with no display needed.
 #include "files/file_io.h"
+#include "font_preload.h"
 #include "help/tune_player.h"
 #include "program_files.h"
 #include "qt_translations.h"
@@ -71,6 +72,7 @@ int main(int argc, char* argv[])
         return tipolab::listProgramFiles(tipolab::ProgramPaths::current(), out) ? 0 : 1;
     }
 
+    tipolab::FontPreload fonts; // read while Qt and the program's windows are set up
     QApplication app(argc, argv);
     // Qt has taken its own options (-platform, -style...): anything else is not ours.
     if (const int status = refuseLeftArguments(argc, argv)) return status;
@@ -97,6 +99,7 @@ int main(int argc, char* argv[])
     QObject::connect(&module, &tipolab::ModuloTipolab::noWindowVisible, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
 
+    fonts.wait(); // the splash measures its texts at once
     module.start();
     // Work a crashed run left behind is offered once the splash is up.
     QMetaObject::invokeMethod(
