@@ -12,7 +12,7 @@
 #       the instructions the main thread runs until the first window is mapped,
 #       counted by callgrind: the same at every run, so that a change of a few
 #       per cent shows.
-# Needs xvfb-run and xdotool (and valgrind for --istruzioni).
+# Needs xvfb-run and xdotool, and valgrind for --istruzioni (scripts/deps --bench).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
