@@ -76,7 +76,7 @@ struct Sheet {
     void text(int row, int column, const QString& value, lxw_format* format = nullptr)
     {
         x.worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), utf8(value).c_str(),
-                               format);
+                                 format);
         fit(column, double(value.size()));
     }
     void number(int row, int column, double value, lxw_format* format, double width = 8)
@@ -92,8 +92,8 @@ struct Sheet {
     void setWidths()
     {
         for (std::size_t c = 0; c < widths.size(); ++c)
-            x.worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c),
-                                 std::min(widths[c] + 2, 60.0), nullptr);
+            x.worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), std::min(widths[c] + 2, 60.0),
+                                   nullptr);
     }
 };
 
