@@ -3,6 +3,7 @@
 // the program uses and says whether they are there; "--help" and "--version"
 // are answered before anything is shown or played, with no display needed.
 #include "files/file_io.h"
+#include "font_preload.h"
 #include "help/tune_player.h"
 #include "program_files.h"
 #include "qt_translations.h"
@@ -15,11 +16,15 @@
 #include "windows/recovery_copy.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QTextStream>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -49,6 +54,36 @@ int refuseLeftArguments(int argc, char* argv[])
     return 2;
 }
 
+// Runs `work` from the event loop once `window` has painted itself for the
+// first time; dropped with the window if that goes first.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> work)
+        : QObject(window), m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_work();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -71,17 +106,12 @@ int main(int argc, char* argv[])
         return tipolab::listProgramFiles(tipolab::ProgramPaths::current(), out) ? 0 : 1;
     }
 
+    tipolab::FontPreload fonts; // read while Qt and the program's windows are set up
     QApplication app(argc, argv);
     // Qt has taken its own options (-platform, -style...): anything else is not ours.
     if (const int status = refuseLeftArguments(argc, argv)) return status;
     QApplication::setApplicationName(QStringLiteral("Tipolab"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TIPOLAB_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
-
-    // The standard dialogs speak Italian, as the rest of the program; none is
-    // open before the splash shows, so their texts are loaded after it.
-    QMetaObject::invokeMethod(
-        &app, [&app] { tipolab::installItalianQtTexts(app); }, Qt::QueuedConnection);
 
     const tipolab::ProgramPaths& paths = tipolab::ProgramPaths::current();
     QTextStream err(stderr);
@@ -97,7 +127,22 @@ int main(int argc, char* argv[])
     QObject::connect(&module, &tipolab::ModuloTipolab::noWindowVisible, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
 
+    fonts.wait(); // the splash measures its texts at once
     module.start();
+    // The window icon, drawn from its SVG at every size the desktop may ask
+    // for, waits until the splash is on screen; it is then given to the splash
+    // and to every window after it.
+    const auto setWindowIcon = [] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    };
+    if (QWidget* splash = module.existingWindow(tipolab::WindowId::Splash))
+        new AfterFirstPaint(splash, setWindowIcon);
+    else
+        setWindowIcon();
+    // The standard dialogs speak Italian, as the rest of the program; none is
+    // open before the splash shows, so their texts are loaded after it.
+    QMetaObject::invokeMethod(
+        &app, [&app] { tipolab::installItalianQtTexts(app); }, Qt::QueuedConnection);
     // Work a crashed run left behind is offered once the splash is up.
     QMetaObject::invokeMethod(
         &module, [&module] { tipolab::offerRecovery(module); }, Qt::QueuedConnection);

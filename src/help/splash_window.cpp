@@ -93,8 +93,8 @@ void frmSplash::buildControls()
     Image1->setFixedSize(pictureSize);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->installEventFilter(this);
-    const QString picture = QStringLiteral(":/icons/splash.svg");
-    if (QFile::exists(picture)) Image1->setPixmap(QIcon(picture).pixmap(pictureSize - QSize(8, 8)));
+    // The picture itself is drawn once the window is on its way to the screen
+    // (showEvent): its place is kept.
 
     const QFont base = font();
     // label(1): how to go on.
@@ -235,9 +235,21 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void frmSplash::loadPicture()
+{
+    const QString picture = QStringLiteral(":/icons/splash.svg");
+    if (QFile::exists(picture)) Image1->setPixmap(QIcon(picture).pixmap(pictureSize - QSize(8, 8)));
+}
+
 void frmSplash::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Drawing the picture from its SVG would hold the window back; from the
+    // event loop it still comes with the first painting, or right after it.
+    if (!pictureLoaded_) {
+        pictureLoaded_ = true;
+        QMetaObject::invokeMethod(this, &frmSplash::loadPicture, Qt::QueuedConnection);
+    }
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -45,6 +45,7 @@ protected:
 
 private:
     void buildControls();
+    void loadPicture();
     void Form_Load();
     void Form_Click();
     void label_click(int index);
@@ -56,6 +57,7 @@ private:
     TunePlayer* MMControl1;          // not owned
     std::array<QLabel*, 6> label_{}; // label(1..5); slot 0 unused
     QLabel* Image1 = nullptr;
+    bool pictureLoaded_ = false; // asked for at the first show
 };
 
 } // namespace tipolab

@@ -9,7 +9,8 @@
 #include <QtEndian>
 
 #ifdef TIPOLAB_HAVE_FLUIDSYNTH
-#include <QLibrary>
+#include "state/system_library.h"
+
 #include <fluidsynth.h>
 #include <mutex>
 #include <thread>
@@ -73,13 +74,10 @@ struct FluidSynth {
     // Looks every function up in `library`; false when one is missing.
     bool resolve(QLibrary& library)
     {
-// NOLINTBEGIN(bugprone-macro-parentheses): `name` is an identifier
 #define TIPOLAB_FLUID_RESOLVE(name)                                                                \
-    name = reinterpret_cast<decltype(name)>(library.resolve(#name));                               \
-    if (!name) return false;
+    if (!resolveFunction(library, #name, name)) return false;
         TIPOLAB_FLUID_FUNCTIONS(TIPOLAB_FLUID_RESOLVE)
 #undef TIPOLAB_FLUID_RESOLVE
-        // NOLINTEND(bugprone-macro-parentheses)
         return true;
     }
 };
@@ -105,17 +103,12 @@ void keepQuiet(const FluidSynth& fluid, QLibrary& library)
 // safely); null where it is missing.
 const FluidSynth* fluidSynth()
 {
-    static const FluidSynth* const loaded = [] {
-        static QLibrary library;
-        library.setLoadHints(QLibrary::PreventUnloadHint);
-        library.setFileNameAndVersion(QStringLiteral("fluidsynth"), 3);
-        if (!library.load()) {
-            library.setFileName(QStringLiteral("fluidsynth"));
-            if (!library.load()) return static_cast<FluidSynth*>(nullptr);
-        }
+    static const FluidSynth* const loaded = []() -> const FluidSynth* {
+        QLibrary* library = loadSystemLibrary(QStringLiteral("fluidsynth"), 3);
+        if (!library) return nullptr;
         static FluidSynth functions;
-        if (!functions.resolve(library)) return static_cast<FluidSynth*>(nullptr);
-        keepQuiet(functions, library);
+        if (!functions.resolve(*library)) return nullptr;
+        keepQuiet(functions, *library);
         return &functions;
     }();
     return loaded;

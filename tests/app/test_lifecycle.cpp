@@ -82,6 +82,7 @@ void judge(tipi* w, int type, int step)
 class TestLifecycle : public QObject {
     Q_OBJECT
 private slots:
+    void splashShowsItsPicture();
     void clickOnTheSplashShowsTheTypesWindow();
     void firstStartAsksForTheStudioOnce();
     void exitWithNoKeepsEverything();
@@ -93,6 +94,17 @@ private slots:
     void standardButtonsSpeakItalian();
     void helpAndVersionStartNothing();
 };
+
+// The picture is drawn once the splash is on its way to the screen.
+void TestLifecycle::splashShowsItsPicture()
+{
+    Program program;
+    program.module.start();
+    QVERIFY(QTest::qWaitForWindowExposed(program.splash()));
+    const auto* picture = program.splash()->findChild<QLabel*>(QStringLiteral("Image1"));
+    QTRY_VERIFY(!picture->pixmap().isNull());
+    QCOMPARE(picture->pixmap().size(), QSize(168, 168));
+}
 
 void TestLifecycle::clickOnTheSplashShowsTheTypesWindow()
 {
