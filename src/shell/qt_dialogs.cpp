@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace tipolab {
@@ -46,11 +48,25 @@ QMessageBox::StandardButton QtDialogs::message(const QString& text, const QStrin
 void QtDialogs::notice(const QString& text, const QString& title, QMessageBox::Icon icon)
 {
     // Not modal and not activated: the keys that follow still reach the field
-    // being typed in. It closes itself with its window.
+    // being typed in. One at a time, beside the window, level with the field,
+    // so that it covers none of the fields; it closes itself with its window.
+    static QPointer<QMessageBox> shown;
+    if (shown) shown->close();
     QMessageBox* box = messageBox(text, title, icon, QMessageBox::Ok).release();
+    shown = box;
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_ShowWithoutActivating);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    if (const QWidget* field = QApplication::focusWidget(); field && field->screen()) {
+        box->adjustSize();
+        const QRect window = field->window()->frameGeometry();
+        const QRect room = field->screen()->availableGeometry();
+        const int top = field->mapToGlobal(QPoint(0, 0)).y();
+        if (window.right() + 8 + box->width() <= room.right())
+            box->move(window.right() + 8, top);
+        else if (window.left() - 8 - box->width() >= room.left())
+            box->move(window.left() - 8 - box->width(), top);
+    }
     box->show();
 }
 
