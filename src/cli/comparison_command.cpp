@@ -60,48 +60,55 @@ void writeText(QTextStream& out, const ComparisonSnapshot& s)
     if (!change.isEmpty()) out << change << '\n';
 }
 
-} // namespace
-
-bool comparable(const QString& before, const QString& after, const QString& outcome,
-                QTextStream& err)
+// Why the two files could not be compared, in the tool's own words: each
+// damaged file's reason, each incomplete file's missing things. False when
+// neither file is damaged or incomplete any more.
+bool tellWhyNotComparable(const QString& before, const QString& after, const QString& outcome,
+                          QTextStream& err)
 {
-    bool both = true;
+    bool told = false;
     for (const QString& file : {before, after}) {
         const ArchiveLoad load = loadArchiveFile(file);
         if (!load.record) {
             for (const QString& line : load.error.split(u'\n'))
                 err << terminalSafe(line) << '\n';
-            both = false;
+            told = true;
         } else if (const ArchiveResults evaluated = evaluateArchive(*load.record);
                    !evaluated.missing.empty()) {
             writeIncomplete(err, file, outcome, evaluated.data);
-            both = false;
+            told = true;
         }
     }
-    err.flush();
-    return both;
+    return told;
 }
 
-void tellComparisonProblems(const FileComparison& compared, QTextStream& err)
+} // namespace
+
+std::optional<ComparisonSnapshot> compareOrTell(const QString& before, const QString& after,
+                                                const QLocale& locale, const QString& outcome,
+                                                QTextStream& err)
 {
-    for (const QString& error : compared.errors) {
-        for (const QString& line : error.split(u'\n'))
-            err << terminalSafe(line) << '\n';
+    FileComparison compared = compareFiles(before, after, locale);
+    // The files are read again only to say what is wrong with them.
+    if (!compared.snapshot && !tellWhyNotComparable(before, after, outcome, err)) {
+        for (const QString& error : compared.errors) {
+            for (const QString& line : error.split(u'\n'))
+                err << terminalSafe(line) << '\n';
+        }
     }
-    if (!compared.warning.isEmpty())
+    if (compared.snapshot && !compared.warning.isEmpty())
         err << QStringLiteral("Attenzione: ") << terminalSafe(compared.warning) << '\n';
     err.flush();
+    return std::move(compared.snapshot);
 }
 
 int runComparison(const ComparisonOptions& options, QTextStream& out, QTextStream& err)
 {
-    if (!comparable(options.before, options.after, QStringLiteral("confronto non eseguito"), err))
-        return 1;
-    const FileComparison compared =
-        compareFiles(options.before, options.after, options.csv ? QLocale::c() : options.locale);
-    tellComparisonProblems(compared, err);
-    if (!compared.snapshot) return 1;
-    const ComparisonSnapshot& s = *compared.snapshot;
+    const std::optional<ComparisonSnapshot> compared =
+        compareOrTell(options.before, options.after, options.csv ? QLocale::c() : options.locale,
+                      QStringLiteral("confronto non eseguito"), err);
+    if (!compared) return 1;
+    const ComparisonSnapshot& s = *compared;
     if (options.csv)
         writeCsv(out, s);
     else

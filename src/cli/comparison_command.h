@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QString>
 #include <QTextStream>
+#include <optional>
 
 namespace tipolab {
 
@@ -18,13 +19,12 @@ struct ComparisonOptions {
     QLocale locale; // numbers in the text follow it; CSV always uses a point
 };
 
-// Tells on `err` each of the two archives that is damaged or incomplete (with
-// what is missing, under "dati incompleti, `outcome`"); false when either is.
-bool comparable(const QString& before, const QString& after, const QString& outcome,
-                QTextStream& err);
-
-// Tells on `err` what keeps the files from being compared, and the warning.
-void tellComparisonProblems(const FileComparison& compared, QTextStream& err);
+// The two archives compared; nothing when either is damaged or incomplete,
+// each such file told on `err` (what is missing under "dati incompleti,
+// `outcome`"). Differing names are a warning on `err`.
+std::optional<ComparisonSnapshot> compareOrTell(const QString& before, const QString& after,
+                                                const QLocale& locale, const QString& outcome,
+                                                QTextStream& err);
 
 // Writes the comparison to `out`. A damaged or incomplete file is told on
 // `err`, naming it, and gives 1; two different names give a warning on `err`

@@ -28,13 +28,12 @@ int fail(QTextStream& err, const QString& message)
 // damaged or incomplete. Differing names are a warning.
 bool readComparison(const DocumentOptions& options, DocumentSource& source, QTextStream& err)
 {
-    if (!comparable(options.earlier, options.file, QStringLiteral("documento non scritto"), err))
-        return false;
-    const FileComparison compared = compareFiles(options.earlier, options.file, options.locale);
-    tellComparisonProblems(compared, err);
-    if (!compared.snapshot) return false;
-    source.heading = sheetHeading(compared.snapshot->after.persona);
-    source.comparison = *compared.snapshot;
+    std::optional<ComparisonSnapshot> compared =
+        compareOrTell(options.earlier, options.file, options.locale,
+                      QStringLiteral("documento non scritto"), err);
+    if (!compared) return false;
+    source.heading = sheetHeading(compared->after.persona);
+    source.comparison = std::move(*compared);
     return true;
 }
 
@@ -95,8 +94,8 @@ int runDocument(const DocumentOptions& options, QTextStream& out, QTextStream& e
     if (options.kind == DocumentKind::RegisterSheet) {
         RegisterSnapshot& reg = source.classRegister;
         reg.rows = readRegister(registerFiles(options.paths));
-        reg.folderName = QFileInfo(QDir::cleanPath(QDir(options.paths.front()).absolutePath()))
-                             .fileName();
+        reg.folderName =
+            QFileInfo(QDir::cleanPath(QDir(options.paths.front()).absolutePath())).fileName();
         reg.locale = options.locale;
         for (const RegisterRow& row : reg.rows) {
             if (row.state == RegisterState::Damaged) err << terminalSafe(row.reason) << '\n';

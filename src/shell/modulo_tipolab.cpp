@@ -83,12 +83,9 @@ QWidget* ModuloTipolab::showWindow(WindowId id)
     w->raise();
     w->activateWindow();
     // The page asked for takes the place of the one on screen.
-    if (isHelpPage(id)) {
-        for (int i = static_cast<int>(WindowId::Manual);
-             i <= static_cast<int>(WindowId::GuideRegister); ++i) {
-            QWidget* other = existingWindow(static_cast<WindowId>(i));
-            if (other && other != w && other->isVisible()) other->close();
-        }
+    for (int i = 0; isHelpPage(id) && i < kWindowIdCount; ++i) {
+        QWidget* other = isHelpPage(WindowId(i)) ? existingWindow(WindowId(i)) : nullptr;
+        if (other && other != w && other->isVisible()) other->close();
     }
     return w;
 }

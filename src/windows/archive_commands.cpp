@@ -34,11 +34,10 @@ QString folderOf(const QString& name)
     return info.isAbsolute() ? info.absolutePath() : QString();
 }
 
-// The name the save dialog offers for a new file: "Tipolab-dati-" in `folder`,
-// or alone while there is no folder yet.
-QString freshName(const QString& folder)
+// The name the save dialog offers: `name` in `folder`, or alone while there
+// is no folder yet; by default "Tipolab-dati-", for a new file.
+QString freshName(const QString& folder, const QString& name = QStringLiteral("Tipolab-dati-"))
 {
-    const QString name = QStringLiteral("Tipolab-dati-");
     return folder.isEmpty() ? name : QDir(folder).filePath(name);
 }
 
@@ -58,8 +57,8 @@ bool ensureTrashHome()
 
 bool sameFile(const QString& a, const QString& b)
 {
-    return a == b || isSameFile(QFile::encodeName(a).toStdString(),
-                                QFile::encodeName(b).toStdString());
+    return a == b ||
+           isSameFile(QFile::encodeName(a).toStdString(), QFile::encodeName(b).toStdString());
 }
 
 } // namespace
@@ -142,8 +141,8 @@ bool ArchiveCommands::lockAllowsOpen(const QString& path)
 {
     const std::optional<LockOwner> owner = otherOwner(path);
     if (!owner) return true;
-    const QString since =
-        QLocale(QLocale::Italian).toString(owner->since, QStringLiteral("d MMMM yyyy 'alle' HH:mm"));
+    const QString since = QLocale(QLocale::Italian)
+                              .toString(owner->since, QStringLiteral("d MMMM yyyy 'alle' HH:mm"));
     const auto answer = m_module.dialogs().message(
         QStringLiteral("Il file è già aperto da %1 su %2 dal %3.\nAprirlo comunque?")
             .arg(owner->user, owner->host, since),
@@ -202,7 +201,8 @@ void ArchiveCommands::nuova()
     if (auto* types = qobject_cast<tipi*>(m_module.existingWindow(WindowId::Tipi)))
         types->cancellaFinestra();
     m_window.cancella_click();
-    if (auto* title = qobject_cast<frontespizio*>(m_module.existingWindow(WindowId::Frontespizio))) {
+    if (auto* title =
+            qobject_cast<frontespizio*>(m_module.existingWindow(WindowId::Frontespizio))) {
         TitleFields empty;
         empty[kDataField] = title->fields()[kDataField]; // the date stays today's
         title->setFields(empty);
@@ -219,10 +219,10 @@ void ArchiveCommands::nuova()
 void ArchiveCommands::salvaComeNuova()
 {
     const QString folder = folderOf(m_currentFile.isEmpty() ? m_dialogName : m_currentFile);
-    const QString name = QStringLiteral("Tipolab-dati-%1 %2")
-                             .arg(examinedPerson(m_module).simplified().replace(u'/', u'-'),
-                                  QDate::currentDate().toString(Qt::ISODate));
-    m_dialogName = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    m_dialogName =
+        freshName(folder, QStringLiteral("Tipolab-dati-%1 %2")
+                              .arg(examinedPerson(m_module).simplified().replace(u'/', u'-'),
+                                   QDate::currentDate().toString(Qt::ISODate)));
     save(true);
 }
 

@@ -4,8 +4,8 @@
 // arrow repeats. The pair takes the keyboard focus: Up and + raise
 // the position, Down and - lower it, as the arrows do; digits type a weight
 // (each digit shown at once; one that would pass 100 is not taken) and Enter
-// or any other key ends it, so that the next digit begins a new one. A screen reader reads it as a spin box whose
-// value is the position.
+// or any other key ends it, so that the next digit begins a new one. A screen
+// reader reads it as a spin box whose value is the position.
 // Only a change made by a person (an arrow, a key, the accessibility bus) is
 // reported: setting the position from code is silent, so that a window can
 // show a stored weight without taking it for an entry.
